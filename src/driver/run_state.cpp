@@ -1,0 +1,11 @@
+// RunState::PrintLine, the program's one console output.
+#include "driver/run_state.h"
+
+namespace korvex {
+
+void RunState::PrintLine(const std::string& text, bool isError) {
+  platform.ConsoleWrite(text + "\r\n");
+  if (isError) PauseAtExit = 1;
+}
+
+}  // namespace korvex

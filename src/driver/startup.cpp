@@ -1,0 +1,123 @@
+// Start-up and the end of a run.
+// "Korvex shop.pb" opens the console, checks that the compiler, the sibling
+// tools, the settings folder and framework.db are there, checks the syntax,
+// runs the passes and deploys; any error line makes the end wait for Return.
+#include "driver/startup.h"
+
+#include "driver/deployment.h"
+#include "driver/external_programs.h"
+#include "driver/pipeline.h"
+#include "driver/profiles.h"
+#include "driver/run_state.h"
+#include "driver/text_files.h"
+#include "scanner/text.h"
+
+namespace korvex::driver {
+namespace {
+
+constexpr const char* kTitle = "Korvex V2014-01-12";
+
+// The folder of the executable; a copy started from the temporary folder
+// (as the IDE does when it runs a compiled tool) uses the working folder.
+std::string ProgramDirectory(Platform& platform) {
+  std::string path = platform.ProgramPath();
+  if (!path.empty() && path[0] == '"') path.erase(0, 1);
+  std::string dir = FolderPart(path);
+  if (LowerAscii(dir) == LowerAscii(platform.TempFolder())) dir = platform.CurrentFolder();
+  if (dir.empty() || dir.back() != platform::kPathSeparator) dir += platform::kPathSeparator;
+  return dir;
+}
+
+// The editor shortcut: the word under the IDE's cursor is the profile
+// directive, so the profile editor starts instead of a conversion.
+bool StartsEditorShortcut(RunState& run) {
+  std::string word = run.platform.GetEnv("PB_TOOL_Word");
+  std::string editor = run.ProgramDir + "SetupEditor.exe";
+  if (LowerAscii(word) != "kvx_converter_setprofile" || run.platform.FileSize(editor) <= 0)
+    return false;
+  StartProgram(run, editor, "", "", StartFlags{});
+  return true;
+}
+
+// The five checks in their order; the first that fails prints its message.
+bool ChecksPass(RunState& run) {
+  Platform& p = run.platform;
+  const char* failure = nullptr;
+  std::string compilerMessage = "PBCompiler not found: '" + run.CompilerPath + "'";
+  if (p.FileSize(run.CompilerPath) == -1)
+    failure = compilerMessage.c_str();
+  else if (p.FileSize(run.ProgramDir + "SetupPicker.exe") == -1)
+    failure = "SetupPicker.exe not found";
+  else if (p.FileSize(run.ProgramDir + "SetupEditor.exe") == -1)
+    failure = "SetupEditor.exe not found";
+  else if (p.FileSize(run.AppDataDir) != -2)
+    failure = "Couldn't create AppDataPath";
+  else if (p.FileSize(run.ProgramDir + "framework.db") == -1)
+    failure = "framework.db not found";
+  if (failure == nullptr) return true;
+  run.PrintLine(failure, true);
+  return false;
+}
+
+bool FindSource(RunState& run) {
+  run.SourceFile = run.platform.FirstParameter();
+  if (run.SourceFile.empty()) run.SourceFile = EditorTextToTempFile(run);
+  if (run.SourceFile.empty()) {
+    run.PrintLine("Aufruf: Korvex sourcefile.pb", true);
+    return false;
+  }
+  if (run.platform.FileSize(run.SourceFile) == -1) {
+    run.PrintLine("File not found: '" + run.SourceFile + "'", true);
+    return false;
+  }
+  run.PrintLine("SourceFile: '" + run.SourceFile + "'");
+  return true;
+}
+
+// Everything from the source to the deployed page; false when a step ended
+// the run.
+bool Convert(RunState& run) {
+  if (!FindSource(run)) return false;
+  if (SyntaxCheck(run) != 1) {
+    run.PrintLine("SyntaxCheck not OK", true);
+    return false;
+  }
+  run.PrintLine("");
+  run.PrintLine("PreProcessing...");
+  run.PrintLine("");
+  std::string text = RunPasses(run, ReadTextFile(run, run.SourceFile), StandardPasses());
+  if (text.empty()) return false;
+  Deploy(run, WrapScript(text));
+  if (!run.TempSourceFile.empty()) run.platform.DeleteFile(run.TempSourceFile);
+  run.platform.ShellOpen(run.ActiveSettings.ServerAddress);
+  return true;
+}
+
+// Step E: the pause after an error, then the end.
+void Finish(RunState& run) {
+  if (run.PauseAtExit == 1) {
+    run.PrintLine("");
+    run.PrintLine("Press return to exit");
+    run.platform.ConsoleReadLine();
+  }
+  run.platform.ConsoleClose();
+}
+
+}  // namespace
+
+int RunKorvex(Platform& platform) {
+  RunState run(platform);
+  run.ProgramDir = ProgramDirectory(platform);
+  run.SystemDir = run.ProgramDir + "system" + RunState::Sep();
+  run.CompilerPath = platform.GetEnv("PB_TOOL_Compiler");
+  PrepareSettingsFolder(run);
+  if (StartsEditorShortcut(run)) return 0;
+  platform.ConsoleOpen(kTitle);
+  run.PrintLine(kTitle);
+  run.PrintLine("------------------------");
+  if (ChecksPass(run)) Convert(run);
+  Finish(run);
+  return 0;
+}
+
+}  // namespace korvex::driver

@@ -1,0 +1,13 @@
+// Comment and macro blocks: removes KVX_Converter_Begin_Comment ... End_Comment
+// and Macro ... EndMacro blocks, trims spaces and drops empty lines.
+#pragma once
+
+#include <string>
+
+#include "driver/run_state.h"
+
+namespace korvex::passes {
+
+std::string StripBlocks(RunState& run, const std::string& text);
+
+}  // namespace korvex::passes

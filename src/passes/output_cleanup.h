@@ -1,0 +1,17 @@
+// Output clean-up: joins the translated token list into the final
+// JavaScript lines, ends statements with ";", repairs operators that the
+// scanner split, and decodes HTML character references.
+#pragma once
+
+#include <string>
+
+#include "driver/run_state.h"
+
+namespace korvex::passes {
+
+/// Builds the final text from run.Tokens; the text argument is not read.
+std::string CleanUpOutput(RunState& run, const std::string& ignored);
+/// Named references ("&amp;", "&eacute;", ...) and the first numeric one.
+std::string DecodeEntities(const std::string& text);
+
+}  // namespace korvex::passes

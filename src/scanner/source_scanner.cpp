@@ -1,0 +1,293 @@
+// SourceScanner: PureBasic text to tokens.
+// "x = %101 ; bits" gives x (word), = (other), %101 (number), "; bits"
+// (comment). The rules for "#", "*" and "%" look at the token delivered
+// before, so the scanner records the kind and text of each token it hands out.
+#include "scanner/source_scanner.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <iterator>
+
+#include "platform/platform.h"
+#include "scanner/text.h"
+
+namespace korvex {
+namespace {
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '$'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanksView(std::string_view s) {
+  size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  size_t last = s.find_last_not_of(" \t");
+  return s.substr(first, last - first + 1);
+}
+
+// Tokens after which "#" starts a constant name.
+constexpr std::array<std::string_view, 46> kBeforeConstant = {
+    "!", "#", "%", "&", "(", "+", ",", "-", "/", ":", "<", "<<", "<=", "<>", "=", ">",
+    ">=", ">>", "[", "and", "break", "case", "compilercase", "compilerelseif",
+    "compilerif", "compilerselect", "debug", "elseif", "end", "if", "includebinary",
+    "includefile", "includepath", "not", "or", "procedurereturn", "select", "to",
+    "until", "while", "with", "xincludefile", "xor", "{", "|", "~"};
+
+// Tokens after which "*" starts a pointer name.
+constexpr std::array<std::string_view, 45> kBeforePointer = {
+    "!", "#", "%", "&", "(", "+", ",", "-", "/", ":", "<", "<<", "<=", "<>", "=", ">",
+    ">=", ">>", "@", "[", "and", "case", "debug", "define", "elseif", "end", "global",
+    "if", "not", "or", "procedurereturn", "protected", "select", "shared", "static",
+    "to", "until", "while", "with", "xor", "{", "|", "~", "compilerselect", "*"};
+
+template <size_t N>
+bool InList(const std::array<std::string_view, N>& list, std::string_view word) {
+  return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+}  // namespace
+
+void SourceScanner::RecordKind(int v) {
+  if (v == -1) {
+    kind_ = prevKindForRules_ = kind2_ = kind3_ = 0;
+    return;
+  }
+  kind3_ = kind2_;
+  kind2_ = kind_;
+  prevKindForRules_ = v;
+  kind_ = v;
+}
+
+void SourceScanner::RecordText(std::string_view t) {
+  if (lastText2_.empty()) lastText2_ = "\n";
+  lastText3_ = std::move(lastText2_);
+  lastText2_ = std::move(lastText_);
+  lastText_.assign(t);
+}
+
+void SourceScanner::IndexLines() {
+  lineStarts_.clear();
+  lineStarts_.push_back(0);
+  for (size_t i = 0; i < text_.size(); ++i)
+    if (text_[i] == '\n') lineStarts_.push_back(i + 1);
+}
+
+int SourceScanner::LoadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return 0;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  line_ = 1;
+  RecordText("\n");
+  RecordKind(-1);
+  rest_ = {};
+  firstLine_ = 1;
+  auto starts = [&](std::string_view mark) { return StartsWith(bytes, mark); };
+  std::string decoded;
+  if (starts("\xEF\xBB\xBF")) {
+    decoded = platform::AnsiFromUtf8(std::string_view(bytes).substr(3));
+  } else if (starts("\xFF\xFE\x00\x00") || starts("\x00\x00\xFE\xFF") || starts("\xFE\xFF")) {
+    return 0;
+  } else if (starts("\xFF\xFE")) {
+    decoded = platform::AnsiFromUtf16Le(std::string_view(bytes).substr(2));
+  } else {
+    decoded = std::move(bytes);
+  }
+  // Lines end at CR, LF or CR LF; each is stored with "\n".
+  lineCount_ = 0;
+  size_t i = 0;
+  while (i < decoded.size()) {
+    size_t end = decoded.find_first_of("\r\n", i);
+    if (end == std::string::npos) end = decoded.size();
+    text_.append(decoded, i, end - i);
+    text_ += '\n';
+    ++lineCount_;
+    i = end;
+    if (i < decoded.size()) i += (decoded[i] == '\r' && i + 1 < decoded.size() && decoded[i + 1] == '\n') ? 2 : 1;
+  }
+  IndexLines();
+  return 1;
+}
+
+void SourceScanner::SetText(std::string text) {
+  text_ = std::move(text);
+  line_ = 1;
+  RecordText("\n");
+  RecordKind(-1);
+  rest_ = {};
+  firstLine_ = 1;
+  IndexLines();
+  lineCount_ = static_cast<int32_t>(lineStarts_.size());  // "\n" count + 1
+}
+
+void SourceScanner::SetLine(int32_t n) {
+  line_ = n;
+  rest_ = {};
+  firstLine_ = 1;
+  RecordText("\n");
+  RecordKind(-1);
+}
+
+int SourceScanner::HasMore() const {
+  return !text_.empty() && (line_ <= lineCount_ || !rest_.empty()) ? 1 : 0;
+}
+
+int32_t SourceScanner::LineNumber() const {
+  if (firstLine_ == 0 && lastText_ == "\n") return line_ - 2;
+  return line_ - 1;
+}
+
+void SourceScanner::ReadLine() {
+  RecordKind(KindLineBreak);
+  RecordText("\n");
+  ++line_;
+  size_t field = static_cast<size_t>(line_ - 2);  // field number line-1, from 0
+  if (line_ < 2 || field >= lineStarts_.size()) {
+    rest_ = {};
+    return;
+  }
+  size_t start = lineStarts_[field];
+  size_t end = field + 1 < lineStarts_.size() ? lineStarts_[field + 1] - 1 : text_.size();
+  rest_ = TrimBlanksView(std::string_view(text_).substr(start, end - start));
+}
+
+std::string SourceScanner::NextToken() {
+  if (!HasMore()) return "";
+  if (rest_.empty()) {
+    ReadLine();
+    if (firstLine_ == 0 || rest_.empty()) return "\n";
+    firstLine_ = 0;
+  }
+  size_t n = Classify(rest_);
+  std::string_view token = rest_.substr(0, n);
+  rest_ = TrimBlanksView(rest_.substr(n));
+  return std::string(TrimBlanksView(token));
+}
+
+// Tries the rules in order; the first that claims a length wins. Each rule
+// records the kind and text of what it claims.
+size_t SourceScanner::Classify(std::string_view s) {
+  size_t n = 0;
+  int kind = KindOther;
+  if (s[0] == ';') {
+    n = s.size();
+    kind = KindComment;
+  } else if ((n = ClassifyWord(s)) > 0) {
+    kind = KindWord;
+  } else if (s[0] == '"' || s[0] == '\'') {
+    // Quoted literal: up to the next quote of the same sort, no escapes.
+    // Unterminated, it runs to the end of the line and counts as a string.
+    size_t close = s.find(s[0], 1);
+    n = close == std::string_view::npos ? s.size() : close + 1;
+    kind = (s[0] == '"' || close == std::string_view::npos) ? KindString : KindNumber;
+  } else if ((n = ClassifyNumber(s)) > 0) {
+    kind = KindNumber;
+  } else if (s.size() >= 2 && (s[0] == '<' || s[0] == '>') &&
+             (s[1] == '>' || s[1] == '<' || s[1] == '=')) {
+    n = 2;
+  } else {
+    n = 1;
+  }
+  RecordKind(kind);
+  RecordText(s.substr(0, n));
+  return n;
+}
+
+// Rule W: identifiers, keywords, #constants, *pointers and p-pseudotypes.
+size_t SourceScanner::ClassifyWord(std::string_view s) {
+  size_t i = 0;
+  if (lastText_ == "." && s.size() >= 2 && (s[0] == 'p' || s[0] == 'P') && s[1] == '-') {
+    i = 2;
+  } else {
+    if (s[0] == '#' || s[0] == '*') {
+      bool afterOperator = prevKindForRules_ == KindOther || prevKindForRules_ == KindWord;
+      std::string prev = LowerAscii(lastText_);
+      bool listed = s[0] == '#' ? InList(kBeforeConstant, prev) : InList(kBeforePointer, prev);
+      bool afterStar = prevKindForRules_ == KindOther && lastText_ == "*";
+      if (!(prevKindForRules_ == KindLineBreak || (afterOperator && (listed || afterStar))))
+        return 0;
+      i = 1;
+      while (i < s.size() && IsBlank(s[i])) ++i;
+    }
+    if (i >= s.size() || !(IsLetter(s[i]) || s[i] == '_')) return 0;
+  }
+  while (i < s.size() && IsWordChar(s[i])) ++i;
+  return i;
+}
+
+// Rule N: decimal, $hexadecimal and %binary numbers.
+size_t SourceScanner::ClassifyNumber(std::string_view s) {
+  size_t count = 0;
+  bool hex = false;
+  if (s[0] == '$') {
+    hex = true;
+    count = 1;
+  } else if (s[0] == '%') {
+    if (prevKindForRules_ == KindWord || prevKindForRules_ == KindNumber || lastText_ == ")" ||
+        lastText_ == "]")
+      return 0;
+    count = 1;
+  }
+  bool digitSeen = false;
+  char lastAccepted = 0;
+  auto onlyPrefixBefore = [&](char prefix) {
+    std::string_view before = TrimBlanksView(s.substr(0, count));
+    return before.size() == 1 && before[0] == prefix;
+  };
+  for (; count < s.size(); ++count) {
+    char c = s[count];
+    if (hex) {
+      if (IsHexDigit(c)) {
+        digitSeen = true;
+      } else if (IsBlank(c)) {
+        if (!onlyPrefixBefore('$')) break;
+      } else {
+        if (digitSeen) break;
+        return 0;
+      }
+      continue;
+    }
+    if (IsDigit(c) || c == '.' || c == 'e' || c == 'E') {
+      bool exponent = c == 'e' || c == 'E';
+      if (!digitSeen && (c == '.' || exponent)) return 0;
+      if (exponent && !(IsDigit(s[count - 1]) || s[count - 1] == '.')) break;
+      lastAccepted = c;
+      digitSeen = true;
+    } else if (c == '+' || c == '-') {
+      // An exponent sign; it does not count as the last accepted character.
+      if (digitSeen && (lastAccepted == 'e' || lastAccepted == 'E')) continue;
+      if (digitSeen) break;
+      return 0;
+    } else if (IsBlank(c)) {
+      if (!onlyPrefixBefore('%')) break;
+    } else {
+      if (digitSeen) break;
+      return 0;
+    }
+  }
+  return count;
+}
+
+void TokenizeRawText(TokenList& tokens, std::string_view text) {
+  SourceScanner scanner;
+  scanner.SetText(std::string(text));
+  tokens.Clear();
+  while (scanner.HasMore()) {
+    Token t;
+    t.Text = scanner.NextToken();
+    t.Kind = scanner.TokenKind();
+    t.Line = scanner.LineNumber();
+    tokens.PushBack(std::move(t));
+  }
+  scanner.Clear();
+}
+
+void TokenizeText(TokenList& tokens, std::string_view text) {
+  TokenizeRawText(tokens, CrLfToLf(text));
+}
+
+}  // namespace korvex

@@ -1,0 +1,38 @@
+// Small text helpers shared by every pass. All work on single-byte text and
+// compare case-sensitively; callers lower-case both sides where case is to
+// be ignored.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvex {
+
+/// ASCII lower-casing; other bytes are kept.
+std::string LowerAscii(std::string_view s);
+/// s with every space and every tab removed.
+std::string RemoveBlanks(std::string_view s);
+bool StartsWith(std::string_view a, std::string_view b);
+bool EndsWith(std::string_view a, std::string_view b);
+bool Contains(std::string_view a, std::string_view b);
+/// Removes leading and trailing spaces only: tabs and "\r" stay.
+std::string TrimSpaces(std::string_view s);
+/// Removes leading and trailing spaces and tabs.
+std::string TrimBlanks(std::string_view s);
+/// Every occurrence of find replaced by repl, left to right, in one pass.
+std::string ReplaceAll(std::string_view s, std::string_view find, std::string_view repl);
+/// "\r\n" replaced by "\n".
+std::string CrLfToLf(std::string_view s);
+/// Number of occurrences of c in s.
+size_t CountChar(std::string_view s, char c);
+/// The lines of a text as the line-based passes see them: the pieces before
+/// each "\n". Text after the last "\n" is not a line.
+std::vector<std::string_view> SplitLines(std::string_view text);
+/// Removes every occurrence of c.
+std::string RemoveChar(std::string_view s, char c);
+/// The folder part of a path: up to and including the last "\" or "/";
+/// "" when there is none.
+std::string FolderPart(std::string_view path);
+
+}  // namespace korvex

@@ -1,0 +1,35 @@
+// Token: one piece of PureBasic (or, late in the run, JavaScript) text with
+// its kind and the source line it came from. Every statement pass works on a
+// list of these; see token_list.h.
+#pragma once
+
+#include <string>
+
+namespace korvex {
+
+enum TokenKind : int {
+  KindOther = 0,      // operators, punctuation, any other single character
+  KindWord = 1,       // identifiers, keywords, #constants, *pointers
+  KindNumber = 2,     // numeric literals and 'c' character constants
+  KindString = 3,     // "..." literals, and any unterminated quoted literal
+  KindComment = 4,    // ";" to the end of the line
+  KindLineBreak = 5,  // the line-break marker "\n"
+};
+
+struct Token {
+  std::string Text;
+  int Kind = KindOther;
+  int Spare = 0;  // free for passes; the scanner never sets it
+  int Line = 0;   // line number within the scanned text, from 1
+};
+
+/// Blanking empties a token and makes it KindOther; it stays in the list.
+inline void Blank(Token& t) {
+  t.Text.clear();
+  t.Kind = KindOther;
+}
+
+/// Clearing empties a token but keeps its kind.
+inline void ClearText(Token& t) { t.Text.clear(); }
+
+}  // namespace korvex

@@ -1,0 +1,85 @@
+// TokenList: the shared token list with one cursor.
+// A doubly linked list, so that insert and delete at the cursor are O(1) and a
+// remembered position stays valid while tokens elsewhere come and go.
+//
+// Cursor rules the passes rely on:
+//  - Reset() puts the cursor before the first token; Next() then lands on it.
+//  - Next() on the last token fails and the cursor stays there.
+//  - Previous() on the first token does nothing.
+//  - DeleteCurrent() makes the token before current (or goes before the first
+//    token), so the next Next() lands on the token that followed.
+//  - Add() inserts after the current token, Insert() before it; both make the
+//    new token current.
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <string>
+
+#include "scanner/token.h"
+
+namespace korvex {
+
+class TokenList {
+ public:
+  using Storage = std::list<Token>;
+  using Position = Storage::iterator;
+
+  void Clear();
+  size_t Size() const { return tokens_.size(); }
+  bool Empty() const { return tokens_.empty(); }
+
+  /// Appends at the end and makes the new token current.
+  Token& PushBack(Token token);
+
+  void Reset() { cur_ = tokens_.end(); }
+  /// Moves to the following token (from before-first: the first token).
+  /// Fails, leaving the cursor where it is, on the last token or when empty.
+  bool Next();
+  /// Moves to the preceding token; on the first token (or before it) it
+  /// does nothing and fails.
+  bool Previous();
+
+  bool HasCurrent() const { return cur_ != tokens_.end(); }
+  /// The current token. Only valid while HasCurrent().
+  Token& Current() { return *cur_; }
+  bool IsLast() const;
+
+  /// The token after / before the current one, or nullptr. From
+  /// before-first, PeekNext() is the first token.
+  Token* PeekNext();
+  Token* PeekPrevious();
+
+  /// Removes the current token; the one before it becomes current.
+  void DeleteCurrent();
+  /// Removes the token after the current one, if any; the cursor stays.
+  void DeleteNext();
+  /// Inserts after the current token (at the front from before-first).
+  Token& Add(Token token);
+  /// Inserts before the current token (at the front from before-first).
+  Token& Insert(Token token);
+
+  /// A remembered position; valid until that token is deleted.
+  Position Mark() const { return cur_; }
+  void ReturnTo(Position p) { cur_ = p; }
+  /// Index of the current token from 0, or -1 before the first. O(n).
+  long Index() const;
+  /// Selects the token at index i (O(n)); fails and keeps the cursor when
+  /// i is out of range.
+  bool Select(long i);
+
+  Position begin() { return tokens_.begin(); }
+  Position end() { return tokens_.end(); }
+
+ private:
+  Storage tokens_;
+  Position cur_ = tokens_.end();
+};
+
+/// 1 when the token after the current one exists and its text is exactly s.
+bool PeekNextTokenIs(TokenList& tokens, const std::string& s);
+/// Deletes the token after the current one when its text is ""; the cursor
+/// stays.
+void DropNextEmptyToken(TokenList& tokens);
+
+}  // namespace korvex

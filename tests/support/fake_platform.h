@@ -1,0 +1,81 @@
+// FakePlatform: the platform interface in memory, for tests. Files and
+// folders live in maps, the console is captured, environment variables and
+// child processes are scripted.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace korvex::testing {
+
+/// What a scripted child does: its output lines (with their line ends, as
+/// the child writes them) and its exit code.
+struct ScriptedChild {
+  std::string Output;
+  int ExitCode = 0;
+};
+
+class FakePlatform : public Platform {
+ public:
+  // Scripting.
+  std::map<std::string, std::string> files;
+  std::set<std::string> folders;  // with the trailing separator
+  std::map<std::string, std::string> env;
+  std::string firstParameter;
+  std::string programPath = "/opt/korvex/Korvex";
+  std::string currentFolder = "/work/";
+  std::string tempFolder = "/tmp/";
+  std::string appDataFolder = "/home/user/.config";
+  int64_t localTime = 1389523200;
+  std::vector<std::string> consoleInput;
+  bool yesAnswer = false;
+  /// Decides what a started command line does; nullptr: cannot be started.
+  std::function<const ScriptedChild*(const StartRequest&)> onStart;
+  std::function<int64_t(int64_t, int, int64_t, int64_t)> onEditorMessage;
+
+  // Observations.
+  std::string console;                 // everything written, in order
+  std::vector<StartRequest> started;   // every start, in order
+  std::vector<std::string> opened;     // ShellOpen targets
+  std::vector<std::string> questions;  // AskYesNo texts
+  std::string consoleTitle;
+
+  /// The console output split into lines at "\r\n".
+  std::vector<std::string> ConsoleLines() const;
+
+  void ConsoleOpen(const std::string& title) override { consoleTitle = title; }
+  void ConsoleWrite(const std::string& text) override { console += text; }
+  std::string ConsoleReadLine() override;
+  void ConsoleClose() override {}
+
+  std::string GetEnv(const std::string& name) override;
+  std::string FirstParameter() override { return firstParameter; }
+  std::string ProgramPath() override { return programPath; }
+  std::string CurrentFolder() override { return currentFolder; }
+  std::string TempFolder() override { return tempFolder; }
+  std::string AppDataFolder() override { return appDataFolder; }
+  int64_t LocalTimeSeconds() override { return localTime; }
+  void SleepMilliseconds(int) override {}
+
+  int64_t FileSize(const std::string& path) override;
+  bool ReadFile(const std::string& path, std::string& bytes) override;
+  bool WriteFile(const std::string& path, std::string_view bytes) override;
+  bool MoveFile(const std::string& from, const std::string& to) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CopyFile(const std::string& from, const std::string& to) override;
+  bool CreateFolder(const std::string& path) override;
+  bool CreatePath(const std::string& path) override;
+  bool ListFolder(const std::string& path, std::vector<DirEntry>& entries) override;
+
+  std::unique_ptr<ChildProcess> Start(const StartRequest& request) override;
+  bool ShellOpen(const std::string& target) override;
+  bool AskYesNo(const std::string& title, const std::string& text) override;
+  int64_t EditorMessage(int64_t handle, int message, int64_t wParam, int64_t lParam) override;
+};
+
+}  // namespace korvex::testing

@@ -1,0 +1,2 @@
+// SetupEditor.exe: not built yet.
+int main() { return 0; }

@@ -1,0 +1,2 @@
+// SetupPicker.exe: not built yet.
+int main() { return 0; }
