@@ -1,15 +1,61 @@
-// Debug output: debugger keywords and the Debug statement.
-// Not built yet: leaves the token list as it is.
+// Debug output: the debugger keywords and the Debug statement become calls on
+// the runtime's cDebugger object.
+// "CallDebugger"  ->  "debugger"; "EnableDebugger"  ->
+// "cDebugger.EnableDebugger()"; "Debug x"  ->  "cDebugger.Debug ( x)".
+// The keywords go early in the dispatcher, the Debug statement right after
+// the procedure pass.
+#include <string>
+
+#include "scanner/text.h"
 #include "translate/construct_passes.h"
 
 namespace korvex::translate {
+namespace {
 
-void TranslateDebuggerKeywords(RunState& run) {
-  (void)run;
+// CallDebugger  ->  debugger, the statement that stops in the browser.
+void TranslateCallDebugger(TokenList& tokens) {
+  for (Token& t : tokens)
+    if (t.Kind == KindWord && LowerAscii(t.Text) == "calldebugger") t.Text = "debugger";
 }
 
+// EnableDebugger  ->  cDebugger.EnableDebugger(), spelled as in the source.
+void TranslateDebuggerSwitches(TokenList& tokens) {
+  for (Token& t : tokens) {
+    if (t.Kind != KindWord) continue;
+    std::string lower = LowerAscii(t.Text);
+    if (lower == "enabledebugger" || lower == "disabledebugger")
+      t.Text = "cDebugger." + t.Text + "()";
+  }
+}
+
+}  // namespace
+
+void TranslateDebuggerKeywords(RunState& run) {
+  TranslateCallDebugger(run.Tokens);
+  TranslateDebuggerSwitches(run.Tokens);
+}
+
+// Debug x, 1  ->  cDebugger.Debug ( x , 1)
+// The call opens in the Debug token and closes on the token before the end
+// of its statement: a comment, a line break or the end of the list.
 void TranslateDebugStatements(RunState& run) {
-  (void)run;
+  bool inDebug = false;
+  Token* before = nullptr;
+  for (Token& t : run.Tokens) {
+    if (t.Kind == KindWord && LowerAscii(t.Text) == "debug") {
+      inDebug = true;
+      t.Text = "cDebugger." + t.Text + " (";
+    } else if (inDebug && before != nullptr && t.Kind == KindComment) {
+      inDebug = false;
+      before->Text += ") ";
+    } else if (inDebug && before != nullptr && t.Kind == KindLineBreak) {
+      inDebug = false;
+      before->Text += ")";
+    }
+    before = &t;
+  }
+  // A last statement without a line break still gets its closing parenthesis.
+  if (inDebug && before != nullptr) before->Text += ")";
 }
 
 }  // namespace korvex::translate

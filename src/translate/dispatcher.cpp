@@ -1,15 +1,98 @@
-// Statement dispatcher. Not built yet: tokenizes and joins.
+// Statement dispatcher: the whole program becomes one token list, a fixed
+// sequence of passes rewrites it in place, and the token texts are joined
+// back into text, each followed by one space.
+// "total + 1 : name$ = #CRLF$"  ->  "total += 1 \n name = cString.Chr(13) +
+// cString.Chr(10) ". Runs once per conversion, after the server procedures.
 #include "translate/dispatcher.h"
 
+#include <cstddef>
+
 #include "scanner/source_scanner.h"
+#include "translate/construct_passes.h"
+#include "translate/expressions.h"
 
 namespace korvex::translate {
+namespace {
+
+// One row of the sequence: a pass over run.Tokens that answers 1 to go on
+// and 0 to refuse the program.
+struct Step {
+  const char* name;
+  int (*run)(RunState& run);
+};
+
+// Adapters that let rewrites without a verdict sit in the same table.
+template <void (*Rewrite)(TokenList&)>
+int OnTokens(RunState& run) {
+  Rewrite(run.Tokens);
+  return 1;
+}
+
+template <void (*Pass)(RunState&)>
+int Always(RunState& run) {
+  Pass(run);
+  return 1;
+}
+
+// The order is the translation: moving a pass means moving its row.
+constexpr Step kSteps[] = {
+    {"statement separators", OnTokens<SplitStatements>},
+    {"line continuation", OnTokens<JoinContinuedLines>},
+    {"built-in constants", OnTokens<ReplaceBuiltinConstants>},
+    {"name decorations", OnTokens<StripNameDecorations>},
+    {"debugger keywords", Always<TranslateDebuggerKeywords>},
+    {"forward declarations", OnTokens<BlankDeclares>},
+    {"Bool", OnTokens<BlankBool>},
+    {"compound assignment", OnTokens<RewriteCompoundAssignment>},
+    {"string backslashes", OnTokens<EscapeStringBackslashes>},
+    {"hexadecimal numbers", OnTokens<RewriteHexNumbers>},
+    {"basic type suffixes", OnTokens<DropBasicTypeSuffixes>},
+    // first group of construct passes
+    {"library functions", Always<TranslateLibraryFunctions>},
+    {"typed declarations", CheckDeclarations},
+    {"Static", Always<TranslateStatic>},
+    {"Enumeration", Always<TranslateEnumerations>},
+    {"Select", Always<TranslateSelect>},
+    {"structures", TranslateStructures},
+    {"Dim", Always<TranslateDim>},
+    {"linked lists", Always<TranslateLinkedLists>},
+    {"maps", Always<TranslateMaps>},
+    // structure types need the classes of the structure pass
+    {"structure-typed variables", OnTokens<RewriteStructureVariables>},
+    // second group
+    {"procedures", Always<TranslateProcedures>},
+    {"Debug", Always<TranslateDebugStatements>},
+    {"address-of", OnTokens<RewriteAddressOf>},
+    {"comments", OnTokens<MarkComments>},
+    {"operators and keywords", OnTokens<RewriteOperators>},
+    // block statements last: their operands are translated by now
+    {"For", Always<TranslateFor>},
+    {"While", Always<TranslateWhile>},
+    {"Repeat", Always<TranslateRepeat>},
+    {"If", Always<TranslateIf>},
+};
+
+// Every token's text followed by one space, blank tokens and line breaks
+// included ("\n" then " ").
+std::string JoinTokens(TokenList& tokens) {
+  size_t size = 0;
+  for (const Token& t : tokens) size += t.Text.size() + 1;
+  std::string out;
+  out.reserve(size);
+  for (const Token& t : tokens) {
+    out += t.Text;
+    out += ' ';
+  }
+  return out;
+}
+
+}  // namespace
 
 std::string TranslateStatements(RunState& run, const std::string& text) {
-  TokenizeText(run.Tokens, text);
-  std::string out;
-  for (const Token& t : run.Tokens) out += t.Text + " ";
-  return out;
+  TokenizeText(run.Tokens, text);  // "\r\n" becomes "\n" first
+  for (const Step& step : kSteps)
+    if (step.run(run) == 0) return "";  // the pass has printed why
+  return JoinTokens(run.Tokens);
 }
 
 }  // namespace korvex::translate

@@ -1,0 +1,58 @@
+// The dispatcher's own token rewrites: statement separators, line
+// continuation, constants, name decorations, Declare and Bool, compound
+// assignment, string and number literals, type suffixes, structure-typed
+// variables, address-of, comments, operators and keywords.
+// Each one is a single walk over the whole token list; TranslateStatements
+// calls them in its fixed order (dispatcher.cpp).
+#pragma once
+
+#include "scanner/token_list.h"
+
+namespace korvex::translate {
+
+// statement_lines.cpp
+
+/// "a : b"  ->  two statements: every ":" becomes a line break.
+void SplitStatements(TokenList& tokens);
+/// A line that ends with ",", "+", "|", And, Or or XOr goes on in the next
+/// line: the line break after it is deleted.
+void JoinContinuedLines(TokenList& tokens);
+/// "Declare Foo(a, b)"  ->  nothing but blanks up to the line break.
+void BlankDeclares(TokenList& tokens);
+
+// constants.cpp
+
+/// "#CRLF$"  ->  "cString.Chr(13) + cString.Chr(10)", "#PI"  ->  "Math.PI",
+/// and the other built-in character and truth constants.
+void ReplaceBuiltinConstants(TokenList& tokens);
+
+// literals.cpp
+
+/// "*p"  ->  "p", "a$"  ->  "a", "Str$"  ->  "Str".
+void StripNameDecorations(TokenList& tokens);
+/// "Bool(a > b)"  ->  "(a > b)".
+void BlankBool(TokenList& tokens);
+/// "x + 1" as a whole statement  ->  "x += 1" (and "-" likewise).
+void RewriteCompoundAssignment(TokenList& tokens);
+/// A backslash inside a string literal is doubled for JavaScript.
+void EscapeStringBackslashes(TokenList& tokens);
+/// "$FF"  ->  "cString.Val(\"$FF\")".
+void RewriteHexNumbers(TokenList& tokens);
+
+// type_suffixes.cpp
+
+/// "count.i", "name.s", "Procedure.l"  ->  the basic type is dropped.
+void DropBasicTypeSuffixes(TokenList& tokens);
+/// "p.Point"  ->  "p = new Point()"; inside parentheses only "p" is left.
+void RewriteStructureVariables(TokenList& tokens);
+
+// operators.cpp
+
+/// "@Handler()"  ->  "Handler", "@value"  ->  "value".
+void RewriteAddressOf(TokenList& tokens);
+/// "; note"  ->  "// ; note", except inside a raw block.
+void MarkComments(TokenList& tokens);
+/// And, Or, Not  ->  "&&", "||", "!"; "&"  ->  "&&"; "a\x"  ->  "a.x".
+void RewriteOperators(TokenList& tokens);
+
+}  // namespace korvex::translate

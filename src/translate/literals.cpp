@@ -1,0 +1,61 @@
+// Names and literals: pointer stars and string dollars dropped from names,
+// Bool() reduced to its parentheses, "x + 1" statements made compound
+// assignments, backslashes in strings doubled, hexadecimal numbers handed to
+// the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
+#include <iterator>
+#include <string>
+
+#include "scanner/text.h"
+#include "translate/expressions.h"
+
+namespace korvex::translate {
+
+// "*p"  ->  "p", then "a$"  ->  "a" (a pointer to a string loses both).
+void StripNameDecorations(TokenList& tokens) {
+  for (Token& t : tokens) {
+    if (t.Kind != KindWord) continue;
+    if (!t.Text.empty() && t.Text.front() == '*') t.Text.erase(0, 1);
+    if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
+  }
+}
+
+// Bool(a > b)  ->  (a > b): JavaScript comparisons are truth values already.
+void BlankBool(TokenList& tokens) {
+  for (Token& t : tokens)
+    if (t.Kind == KindWord && LowerAscii(t.Text) == "bool") Blank(t);
+}
+
+// name + expression  ->  name += expression, when the operator is the
+// second token of its statement and no "=" came before it in the statement.
+// A statement at the very start of the text has no line break two tokens
+// back and stays as it is.
+void RewriteCompoundAssignment(TokenList& tokens) {
+  bool assignmentSeen = false;
+  for (auto it = tokens.begin(); it != tokens.end(); ++it) {
+    Token& t = *it;
+    if (t.Kind == KindLineBreak) {
+      assignmentSeen = false;
+    } else if (t.Kind == KindOther && t.Text == "=") {
+      assignmentSeen = true;
+    } else if (t.Kind == KindOther && (t.Text == "+" || t.Text == "-") && !assignmentSeen) {
+      if (it == tokens.begin() || std::prev(it) == tokens.begin()) continue;
+      if (std::prev(it, 2)->Kind == KindLineBreak) t.Text += "=";
+    }
+  }
+}
+
+// "C:\temp"  ->  "C:\\temp": the literal keeps its meaning in JavaScript.
+void EscapeStringBackslashes(TokenList& tokens) {
+  for (Token& t : tokens)
+    if (t.Kind == KindString && t.Text.find('\\') != std::string::npos)
+      t.Text = ReplaceAll(t.Text, "\\", "\\\\");
+}
+
+// $1F  ->  cString.Val("$1F"); decimal and %binary numbers stay as written.
+void RewriteHexNumbers(TokenList& tokens) {
+  for (Token& t : tokens)
+    if (t.Kind == KindNumber && !t.Text.empty() && t.Text.front() == '$')
+      t.Text = "cString.Val(\"" + t.Text + "\")";
+}
+
+}  // namespace korvex::translate

@@ -1,0 +1,56 @@
+// Statement boundaries: ":" separators, continued lines and Declare lines.
+// "a : b" is two statements; "x = a +" followed by "b" is one;
+// "Declare Foo(a, b)" leaves only blanks.
+// Run first in the dispatcher, so every later pass sees one statement per
+// line break.
+#include <string>
+
+#include "scanner/text.h"
+#include "translate/expressions.h"
+
+namespace korvex::translate {
+namespace {
+
+// The texts after which a line goes on in the next one ("-" and "*" are not
+// among them).
+bool ContinuesLine(const Token& t) {
+  std::string lower = LowerAscii(t.Text);
+  return lower == "," || lower == "+" || lower == "|" || lower == "and" || lower == "or" ||
+         lower == "xor";
+}
+
+}  // namespace
+
+void SplitStatements(TokenList& tokens) {
+  for (Token& t : tokens) {
+    if (t.Kind == KindOther && t.Text == ":") {
+      t.Text = "\n";
+      t.Kind = KindLineBreak;
+    }
+  }
+}
+
+// Runs after the separators became line breaks, so "a +" followed by ":"
+// joins two statements as well.
+void JoinContinuedLines(TokenList& tokens) {
+  tokens.Reset();
+  while (tokens.Next()) {
+    if (tokens.Current().Kind != KindLineBreak) continue;
+    const Token* before = tokens.PeekPrevious();
+    // The cursor goes back to the token before, so the next step lands on
+    // the first token of the joined line.
+    if (before != nullptr && ContinuesLine(*before)) tokens.DeleteCurrent();
+  }
+}
+
+// Declare Name(...)  ->  blanks up to (not including) the line break.
+void BlankDeclares(TokenList& tokens) {
+  bool blanking = false;
+  for (Token& t : tokens) {
+    if (t.Kind == KindLineBreak) blanking = false;
+    else if (t.Kind == KindWord && LowerAscii(t.Text) == "declare") blanking = true;
+    if (blanking) Blank(t);
+  }
+}
+
+}  // namespace korvex::translate
