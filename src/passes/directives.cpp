@@ -1,23 +1,97 @@
-// Converter directives and raw blocks. Not built yet.
+// Converter directives and raw blocks.
+// Before translation the directive scan reads `KVX_Converter_SetProfile
+// "Intranet"` (the profile) and `KVX_Converter_DoNotCopy`. After it, the
+// raw-block pass drops the ";" that hides each JavaScript line between
+// KVX_Converter_Begin_Raw and KVX_Converter_End_Raw, and the comment pass
+// turns the directive words into "// KVX_Converter_..." comments in the
+// token list that the clean-up pass joins.
 #include "passes/directives.h"
 
 #include "scanner/source_scanner.h"
+#include "scanner/text.h"
 
 namespace korvex::passes {
+namespace {
 
-void ScanDirectives(RunState& run, const std::string& text) {
-  (void)run;
-  (void)text;
+constexpr const char* kSetProfile = "kvx_converter_setprofile";
+constexpr const char* kDoNotCopy = "kvx_converter_donotcopy";
+constexpr const char* kBeginRaw = "kvx_converter_begin_raw";
+constexpr const char* kEndRaw = "kvx_converter_end_raw";
+
+bool IsDirective(const Token& t, const char* lowerName) {
+  return t.Kind == KindWord && LowerAscii(t.Text) == lowerName;
 }
 
+// The comment a directive word becomes; "" for the one that vanishes.
+// Returns false when the token is no directive.
+bool DirectiveComment(const Token& t, std::string& comment) {
+  if (t.Kind != KindWord) return false;
+  std::string lower = LowerAscii(t.Text);
+  if (lower == kSetProfile) comment = "// KVX_Converter_SetProfile";
+  else if (lower == kBeginRaw) comment = "// KVX_Converter_Begin_Raw";
+  else if (lower == kEndRaw) comment = "// KVX_Converter_End_Raw";
+  else if (lower == kDoNotCopy) comment = "";
+  else return false;
+  return true;
+}
+
+}  // namespace
+
+// The first string literal after KVX_Converter_SetProfile names the
+// profile, wherever it stands: the wish is not cleared at line ends.
+void ScanDirectives(RunState& run, const std::string& text) {
+  TokenizeText(run.Tokens, text);
+  bool wantName = false;
+  for (const Token& t : run.Tokens) {
+    if (IsDirective(t, kSetProfile)) {
+      wantName = true;
+    } else if (IsDirective(t, kDoNotCopy)) {
+      run.ActiveSettings.DoNotCopy = 1;
+    } else if (t.Kind == KindString && wantName) {
+      wantName = false;
+      run.ActiveSettings.ProfileName = RemoveChar(t.Text, '"');
+    }
+  }
+}
+
+// The begin marker's line counts as inside the block, the end marker's
+// line does not.
 std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   (void)run;
-  return text;
+  std::string out;
+  out.reserve(text.size());
+  int inRaw = 0;
+  for (std::string_view piece : SplitLines(text)) {
+    std::string line = TrimSpaces(piece);
+    std::string lower = LowerAscii(line);
+    if (Contains(lower, kBeginRaw)) inRaw = 1;
+    else if (Contains(lower, kEndRaw)) inRaw = 0;
+    if (inRaw == 1 && !line.empty() && line[0] == ';') line.erase(0, 1);
+    out += line;
+    out += '\n';
+  }
+  return out;
 }
 
+// Everything after a directive up to the end of its line is blanked, except
+// comments; the directive word survives as a comment itself.
 std::string CommentDirectives(RunState& run, const std::string& text) {
   TokenizeText(run.Tokens, text);
-  return text;
+  bool blankRest = false;
+  std::string joined;
+  for (Token& t : run.Tokens) {
+    std::string comment;
+    if (DirectiveComment(t, comment)) {
+      t.Text = comment;
+      t.Kind = comment.empty() ? KindOther : KindComment;
+      blankRest = true;
+    } else if (t.Kind == KindLineBreak) {
+      blankRest = false;
+    }
+    if (blankRest && t.Kind != KindComment) Blank(t);
+    joined += t.Text;
+  }
+  return joined;
 }
 
 }  // namespace korvex::passes
