@@ -1,0 +1,76 @@
+// No input crashes or hangs the converter: every golden input cut short at
+// many byte positions, and random bytes, go through the whole pipeline.
+// The sanitizer build turns any read past the end into a failure here.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "support/golden_files.h"
+
+namespace korvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> GoldenInputs() {
+  std::vector<std::string> inputs;
+  for (const auto& entry : fs::directory_iterator(fs::path(KORVEX_SOURCE_DIR) / "tests/programs"))
+    if (fs::exists(entry.path() / "input.pb"))
+      inputs.push_back(testing::ReadBytes(entry.path() / "input.pb"));
+  return inputs;
+}
+
+// At most this many cut positions per input, spread over its length.
+constexpr size_t kCutsPerInput = 160;
+
+TEST(Robustness, GoldenInputsCutShort) {
+  for (const std::string& input : GoldenInputs()) {
+    size_t step = std::max<size_t>(1, input.size() / kCutsPerInput);
+    for (size_t cut = 0; cut <= input.size(); cut += step)
+      testing::ConvertText(input.substr(0, cut));
+  }
+}
+
+// Bytes drawn mostly from the characters PureBasic's syntax gives meaning
+// to, so that unbalanced blocks and half-written statements come up often.
+std::string RandomProgram(std::mt19937& rng) {
+  static const std::string kWords[] = {
+      "If ", "EndIf", "For ", "Next", "To ", "Step ", "While ", "Wend", "Repeat", "Until ",
+      "Select ", "Case ", "Default", "EndSelect", "Procedure ", "EndProcedure", "Dim ",
+      "NewList ", "NewMap ", "Structure ", "EndStructure", "Static ", "Global ", "Define",
+      "Debug ", "Data.i ", "DataSection", "EndDataSection", "Restore ", "Read.s ",
+      "ForEach ", "AddElement(", "Enumeration", "EndEnumeration", "#", "*", "%", "$", "@",
+      "(", ")", "=", "<", ">", ",", ":", ";", ".", "\\", "\"", "'", "\n", "\r\n", " ", "\t",
+      "a", "x1", "KVX_Converter_Begin_Raw", "KVX_Converter_End_Raw", "Macro ", "EndMacro",
+      "IncludeFile \"", "ProcedureDLL ", "ProcedureReturn ", "&#", "&amp;", "1", "2.5e"};
+  std::uniform_int_distribution<size_t> pick(0, std::size(kWords) - 1);
+  std::uniform_int_distribution<int> byte(0, 255), length(0, 120), mode(0, 9);
+  std::string text;
+  int n = length(rng);
+  for (int i = 0; i < n; ++i) {
+    if (mode(rng) == 0) text += static_cast<char>(byte(rng));
+    else text += kWords[pick(rng)];
+  }
+  return text;
+}
+
+TEST(Robustness, RandomPrograms) {
+  std::mt19937 rng(20261208);
+  for (int i = 0; i < 1500; ++i) testing::ConvertText(RandomProgram(rng));
+}
+
+TEST(Robustness, BinaryAndHugeLines) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::string binary;
+  for (int i = 0; i < 20000; ++i) binary += static_cast<char>(byte(rng));
+  testing::ConvertText(binary);
+  testing::ConvertText(std::string(200000, 'a') + "\n");
+  testing::ConvertText("x = " + std::string(100000, '(') + "\n");
+  testing::ConvertText(std::string(50000, '\n'));
+}
+
+}  // namespace
+}  // namespace korvex
