@@ -1,11 +1,160 @@
-// Library functions, constants and Read/Restore from framework.db.
-// Not built yet: leaves the token list as it is.
+// Library functions, constants and Read/Restore/End, as framework.db lists
+// them, and the explicit-declaration switches.
+// "Chr(65)" with Chr listed under String becomes "cString.Chr(65)";
+// "Read.s title" becomes "title = cData.Read()"; a listed "#Limit" becomes
+// the literal "cConstants.Limit". Runs first in the dispatcher's first group
+// of construct passes; the list and map passes rely on "cSort.RandomizeList"
+// and "cMap.<command>".
+#include <sqlite3.h>
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "scanner/text.h"
 #include "translate/construct_passes.h"
+#include "translate/lookahead.h"
 
 namespace korvex::translate {
+namespace {
+
+constexpr const char* kFunctionQuery = "Select LibraryName, FunctionName From Libraries";
+constexpr const char* kConstantQuery = "Select Constant From Constants";
+constexpr const char* kLabelPrefix = "KVX_Label_";
+
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
+  const unsigned char* text = sqlite3_column_text(stmt, column);
+  if (text == nullptr) return "";
+  return std::string(reinterpret_cast<const char*>(text),
+                     static_cast<size_t>(sqlite3_column_bytes(stmt, column)));
+}
+
+// Runs one query on framework.db, opened read-only so that a missing file is
+// never created. Returns false, having called onRow for nothing that counts,
+// when the file cannot be opened or the query fails; the caller then throws
+// away what it collected.
+bool ReadRows(const std::string& path, const char* query,
+              const std::function<void(sqlite3_stmt*)>& onRow) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    sqlite3_close(db);
+    return false;
+  }
+  sqlite3_stmt* stmt = nullptr;
+  bool ok = sqlite3_prepare_v2(db, query, -1, &stmt, nullptr) == SQLITE_OK;
+  int rc = SQLITE_DONE;
+  while (ok && (rc = sqlite3_step(stmt)) == SQLITE_ROW) onRow(stmt);
+  ok = ok && rc == SQLITE_DONE;
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+  return ok;
+}
+
+// FunctionName -> LibraryName; a later row with the same function wins.
+std::unordered_map<std::string, std::string> LoadFunctions(const std::string& path) {
+  std::unordered_map<std::string, std::string> functions;
+  bool ok = ReadRows(path, kFunctionQuery, [&](sqlite3_stmt* stmt) {
+    functions[ColumnText(stmt, 1)] = ColumnText(stmt, 0);
+  });
+  if (!ok) functions.clear();
+  return functions;
+}
+
+// "#" + Constant for every row.
+std::unordered_set<std::string> LoadConstants(const std::string& path) {
+  std::unordered_set<std::string> constants;
+  bool ok = ReadRows(path, kConstantQuery,
+                     [&](sqlite3_stmt* stmt) { constants.insert("#" + ColumnText(stmt, 0)); });
+  if (!ok) constants.clear();
+  return constants;
+}
+
+// Read.<type> variable  ->  variable = cData.Read()
+// The two tokens of the type suffix were blanked by the dispatcher, so the
+// variable is three tokens on.
+void RewriteRead(TokenList& tokens, const std::string& call) {
+  ClearText(tokens.Current());
+  if (!StepForward(tokens, 3)) return;
+  Token& variable = tokens.Current();
+  variable.Text += " = " + call;
+}
+
+// Restore Label  ->  cData.Restore(KVX_Label_Label)
+// The call lands on the last token of the statement (the Restore token
+// itself when no label follows). A trailing comment ends the statement too:
+// it stays a comment instead of being glued into the label.
+void RewriteRestore(TokenList& tokens, std::string call) {
+  ClearText(tokens.Current());
+  while (true) {
+    Token* next = tokens.PeekNext();
+    if (next == nullptr || next->Kind == KindLineBreak || next->Kind == KindComment) break;
+    tokens.Next();
+    Token& t = tokens.Current();
+    if (t.Text.empty()) continue;
+    call += kLabelPrefix + t.Text;
+    ClearText(t);
+  }
+  tokens.Current().Text = call + ")";
+}
+
+// A listed function: a call gets its runtime class; Read, Restore and End
+// also work without parentheses.
+void RewriteFunction(TokenList& tokens, const std::string& library) {
+  Token& t = tokens.Current();
+  std::string member = "c" + library + "." + t.Text;
+  if (PeekNextTokenIs(tokens, "(")) {
+    t.Text = member;
+    return;
+  }
+  std::string lower = LowerAscii(t.Text);
+  if (lower == "read") RewriteRead(tokens, member + "()");
+  else if (lower == "restore") RewriteRestore(tokens, member + "(");
+  else if (lower == "end") t.Text = member + "()";
+}
+
+void TranslateFunctions(RunState& run, const std::string& dbPath) {
+  std::unordered_map<std::string, std::string> functions = LoadFunctions(dbPath);
+  if (functions.empty()) return;
+  TokenList& tokens = run.Tokens;
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind != KindWord) continue;
+    auto found = functions.find(t.Text);
+    if (found != functions.end()) RewriteFunction(tokens, found->second);
+  }
+}
+
+// #Limit  ->  cConstants.Limit, now a literal (KindNumber), so that the
+// procedure pass takes it as a parameter default.
+void TranslateConstants(RunState& run, const std::string& dbPath) {
+  std::unordered_set<std::string> constants = LoadConstants(dbPath);
+  if (constants.empty()) return;
+  for (Token& t : run.Tokens) {
+    if (t.Kind != KindWord || constants.count(t.Text) == 0) continue;
+    t.Text = "cConstants." + t.Text.substr(1);
+    t.Kind = KindNumber;
+  }
+}
+
+// EnableExplicit  ->  cCompilerDirectives.EnableExplicit
+void TranslateExplicitSwitches(RunState& run) {
+  for (Token& t : run.Tokens) {
+    if (t.Kind != KindWord) continue;
+    std::string lower = LowerAscii(t.Text);
+    if (lower == "enableexplicit" || lower == "disableexplicit")
+      t.Text = "cCompilerDirectives." + t.Text;
+  }
+}
+
+}  // namespace
 
 void TranslateLibraryFunctions(RunState& run) {
-  (void)run;
+  std::string dbPath = run.ProgramDir + "framework.db";
+  TranslateFunctions(run, dbPath);
+  TranslateConstants(run, dbPath);
+  TranslateExplicitSwitches(run);
 }
 
 }  // namespace korvex::translate

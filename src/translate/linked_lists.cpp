@@ -1,11 +1,140 @@
-// Linked lists as cLinkedList objects.
-// Not built yet: leaves the token list as it is.
+// Linked lists as cLinkedList objects of the web runtime:
+//   NewList points.Point()   ->  points = new cLinkedList()
+//   AddElement(points())     ->  points.AddElement(new Point)
+//   points()\x = 5           ->  points.getData() . x = 5   (the dispatcher
+//                                makes the backslash a "." later)
+//   items() = 7              ->  items .setData(7)
+//   ForEach items()          ->  items.ForEach_Init(); LF while (items.ForEach()) { LF
+// Three walks: register every NewList, rewrite the element accesses name(),
+// then the declarations and commands. Runs after the library pass (which
+// made RandomizeList "cSort.RandomizeList") and just before the map pass.
+//
+// ForEach is rewritten here only when its argument is a registered list;
+// any other ForEach (over a map, above all) is left to the map pass, which
+// has a form of its own for it.
+#include <string>
+
+#include "scanner/text.h"
+#include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
+#include "translate/lookahead.h"
 
 namespace korvex::translate {
+namespace {
+
+// name() = value  ->  name .setData(value)   (unstructured lists only)
+// name()          ->  name.getData()
+void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& lists) {
+  Token& name = tokens.Current();
+  if (lists.TypeOf(name.Text) == kNoStruct && TokenAheadIs(tokens, 3, "=")) {
+    Token* value = TokenAhead(tokens, 4);
+    std::string valueText = value != nullptr ? value->Text : "";
+    BlankAhead(tokens, 4);
+    TokenAhead(tokens, 3)->Text = ".setData(" + valueText + ")";
+    return;
+  }
+  name.Text += ".getData()";
+  BlankAhead(tokens, 2);
+}
+
+void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& lists) {
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind != KindWord || !lists.Has(t.Text)) continue;
+    if (TokenAheadIs(tokens, 1, "(") && TokenAheadIs(tokens, 2, ")"))
+      RewriteElementAccess(tokens, lists);
+  }
+}
+
+// NewList name...  ->  name = new cLinkedList()
+void RewriteNewList(TokenList& tokens) {
+  Blank(tokens.Current());
+  if (!tokens.Next()) return;
+  Token& name = tokens.Current();
+  name.Text += " = new cLinkedList() ";
+  TidyDeclarationTail(tokens);
+}
+
+// AddElement(name())  ->  name.AddElement() or name.AddElement(new Type)
+void RewriteAddElement(TokenList& tokens, const CollectionRegistry& lists) {
+  Blank(tokens.Current());
+  BlankAhead(tokens, 1);
+  if (!StepForward(tokens, 2)) return;
+  Token& argument = tokens.Current();
+  std::string name = WithoutGetData(argument.Text);
+  std::string type = lists.TypeOf(name);
+  if (type.empty() || type == kNoStruct) argument.Text = name + ".AddElement()";
+  else argument.Text = name + ".AddElement(new " + type + ")";
+  BlankAhead(tokens, 3);
+}
+
+// ListSize(name())  ->  name.ListSize(), keeping the command's spelling;
+// cSort.RandomizeList(name())  ->  cSort.RandomizeList(name)
+void RewriteListCommand(TokenList& tokens, bool isRandomize) {
+  std::string command = tokens.Current().Text;
+  Blank(tokens.Current());
+  BlankAhead(tokens, 1);
+  if (!StepForward(tokens, 2)) return;
+  Token& argument = tokens.Current();
+  std::string name = WithoutGetData(argument.Text);
+  argument.Text = isRandomize ? command + "(" + name + ")" : name + "." + command + "()";
+  BlankAhead(tokens, 3);
+}
+
+// SelectElement(name(), i)  ->  name.SelectElement( i )
+// The position and the closing ")" stay as they are.
+void RewriteSelectElement(TokenList& tokens) {
+  std::string command = tokens.Current().Text;
+  Blank(tokens.Current());
+  BlankAhead(tokens, 1);
+  if (!StepForward(tokens, 2)) return;
+  Token& argument = tokens.Current();
+  argument.Text = WithoutGetData(argument.Text) + "." + command + "(";
+  BlankAhead(tokens, 3);
+}
+
+// ForEach name()  ->  name.ForEach_Init(); LF while (name.ForEach()) { LF
+// Only over a registered list; the loop pass closes it at Next.
+void RewriteForEach(TokenList& tokens, const CollectionRegistry& lists) {
+  Token* argument = TokenAhead(tokens, 1);
+  if (argument == nullptr) return;
+  std::string name = WithoutGetData(argument->Text);
+  if (!lists.Has(name)) return;
+  Blank(tokens.Current());
+  tokens.Next();
+  argument->Text = name + ".ForEach_Init();\nwhile (" + name + ".ForEach()) {\n";
+  argument->Kind = KindOther;
+  BlankAhead(tokens, 2);
+}
+
+bool IsPlainListCommand(const std::string& lower) {
+  return lower == "listsize" || lower == "clearlist" || lower == "listindex" ||
+         lower == "firstelement" || lower == "nextelement" || lower == "previouselement" ||
+         lower == "lastelement" || lower == "deleteelement";
+}
+
+void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind != KindWord) continue;
+    std::string lower = LowerAscii(t.Text);
+    if (lower == "newlist") RewriteNewList(tokens);
+    else if (lower == "addelement") RewriteAddElement(tokens, lists);
+    else if (IsPlainListCommand(lower)) RewriteListCommand(tokens, false);
+    else if (lower == "csort.randomizelist") RewriteListCommand(tokens, true);
+    else if (lower == "selectelement") RewriteSelectElement(tokens);
+    else if (lower == "foreach") RewriteForEach(tokens, lists);
+  }
+}
+
+}  // namespace
 
 void TranslateLinkedLists(RunState& run) {
-  (void)run;
+  CollectionRegistry lists = RegisterDeclarations(run.Tokens, "newlist");
+  TranslateElementAccesses(run.Tokens, lists);
+  TranslateCommands(run.Tokens, lists);
 }
 
 }  // namespace korvex::translate
