@@ -1,12 +1,50 @@
-// Comment and macro blocks: removes KVX_Converter_Begin_Comment ... End_Comment
-// Not built yet: returns its input.
+// Comment and macro blocks: drops the lines from KVX_Converter_Begin_Comment
+// to KVX_Converter_End_Comment and from Macro to EndMacro, trims spaces from
+// every line and drops empty lines.
+// "a = 1\nMacro M()\n  b\nEndMacro\n" gives "a = 1\n".
+// Runs first in the pipeline and again right after include expansion.
 #include "passes/comment_blocks.h"
 
+#include <string_view>
+
+#include "scanner/text.h"
+
 namespace korvex::passes {
+namespace {
+
+enum class BlockLine { Plain, Opens, Closes };
+
+// The tests are prefix tests on the blank-free, lower-cased line, so
+// "KVX_Converter_ Begin_Comment" opens a block and so does "MacroTable()".
+BlockLine ClassifyLine(std::string_view trimmed) {
+  std::string key = LowerAscii(RemoveBlanks(trimmed));
+  if (StartsWith(key, "kvx_converter_begin_comment") || StartsWith(key, "macro"))
+    return BlockLine::Opens;
+  if (StartsWith(key, "kvx_converter_end_comment") || StartsWith(key, "endmacro"))
+    return BlockLine::Closes;
+  return BlockLine::Plain;
+}
+
+}  // namespace
 
 std::string StripBlocks(RunState& run, const std::string& text) {
   (void)run;
-  return text;
+  std::string result;
+  result.reserve(text.size());
+  bool inBlock = false;  // blocks do not nest: a flag, not a depth
+  for (std::string_view line : SplitLines(text)) {
+    // only spaces are trimmed: tabs and "\r" stay
+    std::string trimmed = TrimSpaces(line);
+    switch (ClassifyLine(trimmed)) {
+      case BlockLine::Opens: inBlock = true; continue;
+      case BlockLine::Closes: inBlock = false; continue;
+      case BlockLine::Plain: break;
+    }
+    if (trimmed.empty() || inBlock) continue;
+    result += trimmed;
+    result += '\n';
+  }
+  return result;
 }
 
 }  // namespace korvex::passes

@@ -1,17 +1,158 @@
-// Data sections: Data values become one runtime array with a variable per
-// label. Not built yet: returns its input.
+// Data sections: every Data value goes into one runtime array, every label
+// becomes a variable holding the index of the first value after it, and the
+// DataSection ... EndDataSection blocks are removed. IncludeBinary file names
+// are collected for deployment.
+//   Colors:  Data.s "red", "green"   ->  var KVX_Label_Colors = 0
+//                                        cCommonKVX_DataArray=["red","green"]
+// (the clean-up pass later turns "cCommonKVX_" into "cCommon.KVX_").
+// Both passes run after include expansion, before the directive scan.
 #include "passes/data_sections.h"
 
+#include <iterator>
+#include <string_view>
+
+#include "scanner/source_scanner.h"
+#include "scanner/text.h"
+
 namespace korvex::passes {
+namespace {
+
+using Position = TokenList::Position;
+
+struct DataTexts {
+  std::string labels;      // one "var KVX_Label_..." line per label
+  std::string firstLabel;  // the initial read position
+  std::string array;       // "cCommonKVX_DataArray=[" and the values
+  std::string program;     // the program re-joined with single spaces
+  long long index = 0;     // number of values so far
+};
+
+bool IsOther(const Token& t, std::string_view text) { return t.Kind == KindOther && t.Text == text; }
+
+// name:  ->  var KVX_Label_name = <index>. Every ":" counts, also a
+// statement separator. A ":" with no name before it (first token, or first
+// on its line) defines nothing.
+void AddLabel(DataTexts& out, const Token* before) {
+  if (before == nullptr || before->Kind == KindLineBreak) return;
+  std::string number = std::to_string(out.index);
+  out.labels += "var KVX_Label_" + before->Text + " = " + number + "\r\n";
+  if (out.firstLabel.empty()) out.firstLabel = "cCommonKVX_Global_Label = KVX_Label_" + before->Text + "\r\n";
+}
+
+// Ends a Data statement: its last value is counted and separated.
+void EndValue(DataTexts& out) {
+  ++out.index;
+  out.array += ',';
+}
+
+// Data.<type> v1, v2, ...  The values' tokens are joined without spaces;
+// each "," and the line end count one value. Returns the line break that
+// ends the statement, or end when the list ends first.
+Position CollectStatement(DataTexts& out, Position it, Position end) {
+  if (out.array.empty()) out.array = "cCommonKVX_DataArray=[";
+  for (++it; it != end; ++it) {
+    const Token& t = *it;
+    if (t.Kind == KindLineBreak) {
+      EndValue(out);
+      return it;
+    }
+    if (IsOther(t, ",")) {
+      EndValue(out);
+      continue;
+    }
+    if (IsOther(t, ".")) {
+      // the type suffix: "." and the type name are skipped, but never the
+      // line end, which must still end the statement
+      auto typeName = std::next(it);
+      if (typeName != end && typeName->Kind != KindLineBreak) it = typeName;
+      continue;
+    }
+    // a comment behind the values is not a value
+    if (t.Kind != KindComment) out.array += t.Text;
+  }
+  EndValue(out);
+  return end;
+}
+
+void AppendToProgram(DataTexts& out, const Token& t) {
+  if (t.Text.empty()) return;
+  out.program += t.Text;
+  out.program += ' ';
+}
+
+std::string Assemble(DataTexts& out) {
+  if (out.array.empty()) return std::move(out.program);
+  if (out.array.back() == ',') out.array.pop_back();
+  out.array += ']';
+  std::string result;
+  result.reserve(out.labels.size() + out.firstLabel.size() + out.array.size() + out.program.size() + 6);
+  result += out.labels + "\r\n" + out.firstLabel + "\r\n" + out.array + "\r\n";
+  result += out.program;
+  return result;
+}
+
+// Lines whose blank-free, lower-cased text starts with these open and close
+// a section; a prefix test, so "DataSectionX = 1" opens one too.
+enum class SectionLine { Plain, Opens, Closes };
+
+SectionLine ClassifySectionLine(std::string_view trimmed) {
+  std::string key = LowerAscii(RemoveBlanks(trimmed));
+  if (StartsWith(key, "datasection")) return SectionLine::Opens;
+  if (StartsWith(key, "enddatasection")) return SectionLine::Closes;
+  return SectionLine::Plain;
+}
+
+// IncludeBinary "file"  ->  the file name, without its quotes. Only a
+// string right after the keyword counts: IncludeBinary("file") adds nothing.
+void CollectBinaries(RunState& run) {
+  TokenList& tokens = run.Tokens;
+  for (auto it = tokens.begin(); it != tokens.end(); ++it) {
+    if (it->Kind != KindWord || LowerAscii(it->Text) != "includebinary") continue;
+    auto name = std::next(it);
+    if (name != tokens.end() && name->Kind == KindString) run.IncludedBinaries.push_back(RemoveChar(name->Text, '"'));
+  }
+}
+
+}  // namespace
 
 std::string CollectData(RunState& run, const std::string& text) {
-  (void)run;
-  return text;
+  TokenizeText(run.Tokens, text);
+  DataTexts out;
+  out.program.reserve(text.size() + text.size() / 4);
+  const Token* before = nullptr;
+  Position end = run.Tokens.end();
+  for (Position it = run.Tokens.begin(); it != end; ++it) {
+    if (IsOther(*it, ":")) AddLabel(out, before);
+    if (it->Kind == KindWord && LowerAscii(it->Text) == "data") {
+      it = CollectStatement(out, it, end);
+      if (it == end) break;
+    }
+    AppendToProgram(out, *it);
+    before = &*it;
+  }
+  return Assemble(out);
 }
 
 std::string StripDataSections(RunState& run, const std::string& text) {
-  (void)run;
-  return text;
+  TokenizeText(run.Tokens, text);
+  CollectBinaries(run);
+  run.Tokens.Clear();
+
+  std::string result;
+  result.reserve(text.size());
+  bool inSection = false;
+  for (std::string_view line : SplitLines(text)) {
+    std::string trimmed = TrimSpaces(line);
+    switch (ClassifySectionLine(trimmed)) {
+      case SectionLine::Opens: inSection = true; continue;
+      case SectionLine::Closes: inSection = false; continue;
+      case SectionLine::Plain: break;
+    }
+    if (trimmed.empty() || inSection) continue;
+    result += trimmed;
+    result += '\n';
+  }
+  return result;
 }
 
 }  // namespace korvex::passes

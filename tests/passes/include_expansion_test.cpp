@@ -1,0 +1,105 @@
+// ExpandIncludes over in-memory files: which statements are found, which
+// line is replaced, what the result keeps and drops.
+#include "passes/include_expansion.h"
+
+#include "support/pass_fixture.h"
+
+namespace korvex::passes {
+namespace {
+
+class IncludeExpansion : public testing::PassFixture {
+ protected:
+  void SetUp() override {
+    platform.folders.insert("/src/");
+    run.SourceFile = "/src/main.pb";
+    platform.files["/src/inc.pbi"] = "x = 5\r\ny = 6\r\n";
+  }
+  std::string Expand(const std::string& text) { return ExpandIncludes(run, text); }
+};
+
+TEST_F(IncludeExpansion, IncludedTextKeepsItsLastLineEnd) {
+  EXPECT_EQ(Expand("a = 1\nIncludeFile \"inc.pbi\"\nb = 2\n"), "a = 1\nx = 5\ny = 6\n\nb = 2\n");
+}
+
+TEST_F(IncludeExpansion, NameInParenthesesIsTheSame) {
+  EXPECT_EQ(Expand("a = 1\nIncludeFile(\"inc.pbi\")\nb = 2\n"), "a = 1\nx = 5\ny = 6\n\nb = 2\n");
+}
+
+TEST_F(IncludeExpansion, XIncludeFileNamedTwiceIsInsertedTwice) {
+  EXPECT_EQ(Expand("XIncludeFile \"inc.pbi\"\nXIncludeFile \"inc.pbi\"\n"), "x = 5\ny = 6\n\nx = 5\ny = 6\n\n");
+}
+
+TEST_F(IncludeExpansion, MissingFileRemovesItsLineSilently) {
+  EXPECT_EQ(Expand("a = 1\nIncludeFile \"gone.pbi\"\nb = 2\n"), "a = 1\nb = 2\n");
+  EXPECT_EQ(platform.console, "");
+  EXPECT_EQ(run.PauseAtExit, 0);
+}
+
+TEST_F(IncludeExpansion, EmptyFileRemovesItsLine) {
+  platform.files["/src/empty.pbi"] = "";
+  EXPECT_EQ(Expand("a\nIncludeFile \"empty.pbi\"\nb\n"), "a\nb\n");
+}
+
+TEST_F(IncludeExpansion, EmptyLinesAndUnterminatedLastLineAreDropped) {
+  EXPECT_EQ(Expand("a\n\n\nb\nc"), "a\nb\n");
+  EXPECT_EQ(Expand("a\r\n\r\nb\r\n"), "a\nb\n");
+}
+
+TEST_F(IncludeExpansion, WholeLineIsReplacedAlsoAfterASeparator) {
+  EXPECT_EQ(Expand("a = 1 : IncludeFile \"inc.pbi\" : b = 2\nc\n"), "x = 5\ny = 6\n\nc\n");
+}
+
+TEST_F(IncludeExpansion, LaterOfTwoStatementsOnOneLineWins) {
+  platform.files["/src/two.pbi"] = "two\n";
+  EXPECT_EQ(Expand("IncludeFile \"inc.pbi\" : IncludeFile \"two.pbi\"\nz\n"), "two\n\nz\n");
+  EXPECT_EQ(Expand("IncludeFile \"two.pbi\" : IncludeFile \"gone.pbi\"\nz\n"), "z\n");
+}
+
+TEST_F(IncludeExpansion, KeywordCaseDoesNotMatter) {
+  EXPECT_EQ(Expand("INCLUDEFILE \"inc.pbi\"\nxincludefile \"inc.pbi\"\n"), "x = 5\ny = 6\n\nx = 5\ny = 6\n\n");
+}
+
+TEST_F(IncludeExpansion, StatementInCommentOrStringIsNotRecognised) {
+  EXPECT_EQ(Expand("; IncludeFile \"inc.pbi\"\ns = \"IncludeFile\"\n"), "; IncludeFile \"inc.pbi\"\ns = \"IncludeFile\"\n");
+}
+
+TEST_F(IncludeExpansion, ExpansionIsOneLevelDeep) {
+  platform.files["/src/outer.pbi"] = "IncludeFile \"inc.pbi\"\nq = 1\n";
+  EXPECT_EQ(Expand("IncludeFile \"outer.pbi\"\n"), "IncludeFile \"inc.pbi\"\nq = 1\n\n");
+}
+
+TEST_F(IncludeExpansion, IncludePathIsNotInterpreted) {
+  platform.files["/src/lib/inc.pbi"] = "lib\n";
+  EXPECT_EQ(Expand("IncludePath \"lib\"\nIncludeFile \"inc.pbi\"\n"), "IncludePath \"lib\"\nx = 5\ny = 6\n\n");
+}
+
+TEST_F(IncludeExpansion, NamesAreRelativeToTheSourceFolder) {
+  platform.folders.insert("/src/lib/");
+  platform.files["/src/lib/util.pbi"] = "util\n";
+  platform.files["/elsewhere/util.pbi"] = "wrong\n";
+  run.SourceFile = "/src/main.pb";
+  EXPECT_EQ(Expand("IncludeFile \"lib/util.pbi\"\n"), "util\n\n");
+  run.SourceFile = "/elsewhere/main.pb";
+  EXPECT_EQ(Expand("IncludeFile \"util.pbi\"\n"), "wrong\n\n");
+}
+
+TEST_F(IncludeExpansion, BackslashInTheNameIsAFolderSeparator) {
+  platform.folders.insert("/src/lib/");
+  platform.files["/src/lib/util.pbi"] = "util\n";
+  EXPECT_EQ(Expand("IncludeFile \"lib\\util.pbi\"\n"), "util\n\n");
+}
+
+TEST_F(IncludeExpansion, NameThatIsAFolderReadsNothing) {
+  EXPECT_EQ(Expand("a\nIncludeFile \"\"\nb\n"), "a\nb\n");
+}
+
+TEST_F(IncludeExpansion, StatementWithoutANameRemovesOnlyItsLine) {
+  // the keyword ends its line: the line end is no file name
+  EXPECT_EQ(Expand("a\nIncludeFile\nb\n"), "a\nb\n");
+  // the keyword, or its "(", is the very last token
+  EXPECT_EQ(Expand("a\nIncludeFile"), "a\n");
+  EXPECT_EQ(Expand("a\nIncludeFile("), "a\n");
+}
+
+}  // namespace
+}  // namespace korvex::passes
