@@ -1,0 +1,6 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// KVX_Converter_SetProfile;
+x = 1;
+
+ }); });

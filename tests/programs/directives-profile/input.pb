@@ -1,0 +1,2 @@
+KVX_Converter_SetProfile "Intranet"
+x = 1

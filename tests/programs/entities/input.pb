@@ -1,0 +1,2 @@
+s = "&lt;b&gt; &amp;amp; caf&eacute;"
+t = "&#65;&#66;" + "&#65;"

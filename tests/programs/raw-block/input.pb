@@ -1,0 +1,6 @@
+x = 1
+KVX_Converter_Begin_Raw
+; $("#a").hide();
+; var b = 2;
+KVX_Converter_End_Raw
+y = 2

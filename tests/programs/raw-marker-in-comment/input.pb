@@ -1,0 +1,4 @@
+; KVX_Converter_Begin_Raw
+x = 1
+; KVX_Converter_End_Raw
+y = 2
