@@ -1,0 +1,63 @@
+// Debug output through statement translation: Debug statements and the
+// debugger keywords, compared with the exact joined text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/pass_fixture.h"
+#include "translate/dispatcher.h"
+
+namespace korvex::translate {
+namespace {
+
+class DebugOutput : public testing::PassFixture {
+ protected:
+  std::string Translate(const std::string& text) { return TranslateStatements(run, text); }
+};
+
+TEST_F(DebugOutput, DebugClosesAtTheLineBreak) {
+  EXPECT_EQ(Translate("Debug \"n = \" + n\n"), "cDebugger.Debug ( \"n = \" + n) \n ");
+}
+
+TEST_F(DebugOutput, DebugClosesBeforeATrailingComment) {
+  EXPECT_EQ(Translate("Debug x ; note\n"), "cDebugger.Debug ( x)  // ; note \n ");
+}
+
+TEST_F(DebugOutput, DebugWithoutArgument) {
+  EXPECT_EQ(Translate("Debug\n"), "cDebugger.Debug () \n ");
+}
+
+TEST_F(DebugOutput, DebugWithLevel) {
+  EXPECT_EQ(Translate("Debug x, 1\n"), "cDebugger.Debug ( x , 1) \n ");
+}
+
+TEST_F(DebugOutput, DebugKeepsTheSourceSpelling) {
+  EXPECT_EQ(Translate("DEBUG x\n"), "cDebugger.DEBUG ( x) \n ");
+}
+
+TEST_F(DebugOutput, EachStatementOfALineClosesItsOwnCall) {
+  EXPECT_EQ(Translate("Debug a : Debug b\n"), "cDebugger.Debug ( a) \n cDebugger.Debug ( b) \n ");
+}
+
+TEST_F(DebugOutput, DebugAtTheEndOfTheTextIsClosed) {
+  EXPECT_EQ(Translate("Debug x"), "cDebugger.Debug ( x) ");
+  EXPECT_EQ(Translate("Debug"), "cDebugger.Debug () ");
+}
+
+TEST_F(DebugOutput, DebugInsideAStringIsText) {
+  EXPECT_EQ(Translate("s = \"Debug\"\n"), "s = \"Debug\" \n ");
+}
+
+TEST_F(DebugOutput, CallDebuggerInAnyCase) {
+  EXPECT_EQ(Translate("CallDebugger : calldebugger : CALLDEBUGGER"),
+            "debugger \n debugger \n debugger ");
+}
+
+TEST_F(DebugOutput, DebuggerSwitchesKeepTheSourceSpelling) {
+  EXPECT_EQ(Translate("EnableDebugger\nDisableDebugger\nenabledebugger"),
+            "cDebugger.EnableDebugger() \n cDebugger.DisableDebugger() \n "
+            "cDebugger.enabledebugger() ");
+}
+
+}  // namespace
+}  // namespace korvex::translate
