@@ -1,0 +1,15 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.DisableDebugger();
+cDebugger.Debug("start");
+x = 5;
+cDebugger.Debug(x) // ; show x;
+cDebugger.Debug();
+cDebugger.Debug(x , 1);
+cDebugger.DEBUG(x * 2);
+cDebugger.Debug(x);
+debugger;
+debugger;
+cDebugger.EnableDebugger();
+cDebugger.DisableDebugger();
+
+ }); });

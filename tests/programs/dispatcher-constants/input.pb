@@ -1,0 +1,10 @@
+tab = #TAB
+tabText$ = #TAB$
+nothing = #Null
+nothing2 = #NUL$
+circle = 2 * #PI
+line$ = "a" + #CRLF$ + "b"
+feed$ = #lf$
+yes = #True
+no = #FALSE
+raw = #CRLF

@@ -1,0 +1,3 @@
+total = 0
+total + 1 : name$ = "dir" + #CRLF$
+Bool(a > b)
