@@ -1,15 +1,141 @@
-// Conditionals: Select blocks and If blocks.
-// Not built yet: leaves the token list as it is.
+// Conditionals: Select blocks as switch, If blocks as if/else.
+// "Select key" / "Case 1" / "Default" / "EndSelect" give "switch (", "key) {",
+// "case", "1:", "break;", "default:", "}"; "If a = 1" gives "if (", "a", "==",
+// "1) {". Select runs in the first group of the dispatcher, If last of all.
+// Neither keeps a stack: every keyword is rewritten on its own, and a block's
+// "}" is simply the text of its end keyword.
+#include <string>
+
+#include "scanner/text.h"
+#include "translate/comparisons.h"
 #include "translate/construct_passes.h"
+#include "translate/header_walk.h"
 
 namespace korvex::translate {
+namespace {
 
-void TranslateSelect(RunState& run) {
-  (void)run;
+bool IsWord(const Token& t, const char* lowerText) {
+  return t.Kind == KindWord && LowerAscii(t.Text) == lowerText;
 }
 
+// Appends text to the token before the current one, which is the last token
+// of the header that the current line break or comment ends.
+void AppendToPrevious(TokenList& tokens, const char* text) {
+  if (Token* before = tokens.PeekPrevious()) before->Text += text;
+}
+
+// Puts the statement "break;" on a line of its own in front of the current
+// Case or Default token, and leaves the cursor on that keyword again.
+void InsertBreakBefore(TokenList& tokens) {
+  int line = tokens.Current().Line;
+  tokens.Insert(Token{"\n", KindLineBreak, 0, line});
+  tokens.Insert(Token{"break;", KindWord, 0, line});
+  tokens.Next();
+  tokens.Next();
+}
+
+// Every Case and Default but the first one after the start or after an
+// EndSelect ends the branch before it. One flag for the whole program, so
+// nested Select blocks come out wrong (they are not supported).
+void InsertBreaks(TokenList& tokens) {
+  bool firstCase = true;
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (IsWord(t, "case") || IsWord(t, "default")) {
+      if (!firstCase) InsertBreakBefore(tokens);
+      firstCase = false;
+    } else if (IsWord(t, "endselect")) {
+      firstCase = true;
+    }
+  }
+}
+
+struct SelectHeaders {
+  bool inSwitchHeader = false;
+  bool inCaseHeader = false;
+
+  // The selector and the case values end where their line does.
+  void Close(TokenList& tokens) {
+    if (inSwitchHeader) AppendToPrevious(tokens, ") {");
+    if (inCaseHeader) AppendToPrevious(tokens, ":");
+    inSwitchHeader = inCaseHeader = false;
+  }
+};
+
+// Select x  ->  switch ( x) {     Case v  ->  case v:     EndSelect  ->  }
+void RewriteSelectBlocks(TokenList& tokens) {
+  SelectHeaders open;
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind == KindLineBreak || t.Kind == KindComment) {
+      open.Close(tokens);
+      continue;
+    }
+    if (t.Kind != KindWord) continue;
+    std::string word = LowerAscii(t.Text);
+    if (word == "select") {
+      t.Text = "switch (";
+      open.inSwitchHeader = true;
+    } else if (word == "case" || word == "default") {
+      t.Text = word;
+      open.inCaseHeader = true;
+    } else if (word == "endselect") {
+      t.Text = "}";
+    }
+  }
+  // A program that ends inside a header: the list's last token ends it.
+  if (tokens.HasCurrent()) {
+    if (open.inSwitchHeader) tokens.Current().Text += ") {";
+    if (open.inCaseHeader) tokens.Current().Text += ":";
+  }
+}
+
+// One If pass step for a word: the block keywords.
+void RewriteIfKeyword(Token& t, bool& inCondition) {
+  std::string word = LowerAscii(t.Text);
+  if (word == "if") {
+    t.Text = "if (";
+    inCondition = true;
+  } else if (word == "elseif") {
+    t.Text = "} else if (";
+    inCondition = true;
+  } else if (word == "else") {
+    t.Text = "} else {";
+  } else if (word == "endif") {
+    t.Text = "}";
+    inCondition = false;
+  }
+}
+
+}  // namespace
+
+void TranslateSelect(RunState& run) {
+  InsertBreaks(run.Tokens);
+  RewriteSelectBlocks(run.Tokens);
+}
+
+// If c / ElseIf c / Else / EndIf  ->  if ( c) { / } else if ( c) { / } else { / }
+// The comparisons are rewritten only inside the condition, so an "=" in any
+// other statement stays an assignment.
 void TranslateIf(RunState& run) {
-  (void)run;
+  TokenList& tokens = run.Tokens;
+  bool inCondition = false;
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind == KindWord) {
+      RewriteIfKeyword(t, inCondition);
+    } else if (t.Kind == KindLineBreak || t.Kind == KindComment) {
+      if (inCondition) AppendToPrevious(tokens, ") {");
+      inCondition = false;
+    } else if (inCondition && t.Kind == KindOther) {
+      RewriteComparison(t, tokens.PeekNext());
+    }
+  }
+  // A condition on the program's last line, with no line break after it.
+  if (inCondition && tokens.HasCurrent()) tokens.Current().Text += ") {";
 }
 
 }  // namespace korvex::translate
