@@ -4,5 +4,6 @@
 
 int main(int argc, char** argv) {
   auto platform = korvex::CreateSystemPlatform(argc, argv);
+  if (platform == nullptr) return 0;  // no system to talk to: nothing can be done or shown
   return korvex::driver::RunKorvex(*platform);
 }

@@ -4,6 +4,8 @@
 // runs the passes and deploys; any error line makes the end wait for Return.
 #include "driver/startup.h"
 
+#include <cstdint>
+
 #include "driver/deployment.h"
 #include "driver/external_programs.h"
 #include "driver/pipeline.h"
@@ -39,24 +41,30 @@ bool StartsEditorShortcut(RunState& run) {
   return true;
 }
 
+// A start-up check: the path to test and the message when it fails. Every
+// check fails on a missing path, the settings folder also on a file.
+struct StartupCheck {
+  std::string Path;
+  bool MustBeFolder;
+  std::string Message;
+};
+
 // The five checks in their order; the first that fails prints its message.
 bool ChecksPass(RunState& run) {
-  Platform& p = run.platform;
-  const char* failure = nullptr;
-  std::string compilerMessage = "PBCompiler not found: '" + run.CompilerPath + "'";
-  if (p.FileSize(run.CompilerPath) == -1)
-    failure = compilerMessage.c_str();
-  else if (p.FileSize(run.ProgramDir + "SetupPicker.exe") == -1)
-    failure = "SetupPicker.exe not found";
-  else if (p.FileSize(run.ProgramDir + "SetupEditor.exe") == -1)
-    failure = "SetupEditor.exe not found";
-  else if (p.FileSize(run.AppDataDir) != -2)
-    failure = "Couldn't create AppDataPath";
-  else if (p.FileSize(run.ProgramDir + "framework.db") == -1)
-    failure = "framework.db not found";
-  if (failure == nullptr) return true;
-  run.PrintLine(failure, true);
-  return false;
+  const StartupCheck checks[] = {
+      {run.CompilerPath, false, "PBCompiler not found: '" + run.CompilerPath + "'"},
+      {run.ProgramDir + "SetupPicker.exe", false, "SetupPicker.exe not found"},
+      {run.ProgramDir + "SetupEditor.exe", false, "SetupEditor.exe not found"},
+      {run.AppDataDir, true, "Couldn't create AppDataPath"},
+      {run.ProgramDir + "framework.db", false, "framework.db not found"},
+  };
+  for (const StartupCheck& check : checks) {
+    int64_t size = run.platform.FileSize(check.Path);
+    if (check.MustBeFolder ? size == -2 : size != -1) continue;
+    run.PrintLine(check.Message, true);
+    return false;
+  }
+  return true;
 }
 
 bool FindSource(RunState& run) {
@@ -89,7 +97,9 @@ bool Convert(RunState& run) {
   if (text.empty()) return false;
   Deploy(run, WrapScript(text));
   if (!run.TempSourceFile.empty()) run.platform.DeleteFile(run.TempSourceFile);
-  run.platform.ShellOpen(run.ActiveSettings.ServerAddress);
+  // An address is no program: the start hands it to the shell, which shows
+  // the page in the browser.
+  StartProgram(run, run.ActiveSettings.ServerAddress, "", "", StartFlags{});
   return true;
 }
 

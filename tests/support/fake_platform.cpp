@@ -14,7 +14,8 @@ std::string WithSeparator(std::string path) {
 // Splits scripted output into lines as a pipe reader would: CR, LF or CR LF.
 class FakeChild : public ChildProcess {
  public:
-  explicit FakeChild(const ScriptedChild& script) : exitCode_(script.ExitCode) {
+  explicit FakeChild(const ScriptedChild& script)
+      : exitCode_(script.ExitCode), runningPolls_(script.RunningPolls) {
     const std::string& out = script.Output;
     size_t i = 0;
     while (i < out.size()) {
@@ -25,7 +26,11 @@ class FakeChild : public ChildProcess {
       if (i < out.size()) i += (out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n') ? 2 : 1;
     }
   }
-  bool Running() override { return false; }
+  bool Running() override {
+    if (runningPolls_ <= 0) return false;
+    --runningPolls_;
+    return true;
+  }
   bool OutputWaiting() override { return next_ < lines_.size(); }
   std::string ReadLine() override { return next_ < lines_.size() ? lines_[next_++] : ""; }
   int ExitCode() override { return exitCode_; }
@@ -34,6 +39,7 @@ class FakeChild : public ChildProcess {
   std::vector<std::string> lines_;
   size_t next_ = 0;
   int exitCode_;
+  int runningPolls_;
 };
 
 }  // namespace
@@ -98,6 +104,7 @@ bool FakePlatform::CopyFile(const std::string& from, const std::string& to) {
 }
 
 bool FakePlatform::CreateFolder(const std::string& path) {
+  if (!foldersCanBeCreated) return false;
   std::string dir = WithSeparator(path);
   std::string parent = FolderPart(dir.substr(0, dir.size() - 1));
   if (!parent.empty() && !folders.count(parent) && parent != "/") return false;
@@ -106,6 +113,7 @@ bool FakePlatform::CreateFolder(const std::string& path) {
 }
 
 bool FakePlatform::CreatePath(const std::string& path) {
+  if (!foldersCanBeCreated) return false;
   std::string dir = WithSeparator(path);
   for (size_t i = 1; i < dir.size(); ++i)
     if (dir[i] == platform::kPathSeparator) folders.insert(dir.substr(0, i + 1));
@@ -143,6 +151,7 @@ bool FakePlatform::AskYesNo(const std::string& title, const std::string& text) {
 }
 
 int64_t FakePlatform::EditorMessage(int64_t handle, int message, int64_t wParam, int64_t lParam) {
+  editorMessages.push_back({handle, message, wParam, lParam});
   return onEditorMessage ? onEditorMessage(handle, message, wParam, lParam) : 0;
 }
 

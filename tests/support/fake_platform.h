@@ -18,6 +18,7 @@ namespace korvex::testing {
 struct ScriptedChild {
   std::string Output;
   int ExitCode = 0;
+  int RunningPolls = 0;  // how many times Running() answers true first
 };
 
 class FakePlatform : public Platform {
@@ -34,6 +35,7 @@ class FakePlatform : public Platform {
   int64_t localTime = 1389523200;
   std::vector<std::string> consoleInput;
   bool yesAnswer = false;
+  bool foldersCanBeCreated = true;  // false: CreateFolder and CreatePath fail
   /// Decides what a started command line does; nullptr: cannot be started.
   std::function<const ScriptedChild*(const StartRequest&)> onStart;
   std::function<int64_t(int64_t, int, int64_t, int64_t)> onEditorMessage;
@@ -44,6 +46,9 @@ class FakePlatform : public Platform {
   std::vector<std::string> opened;     // ShellOpen targets
   std::vector<std::string> questions;  // AskYesNo texts
   std::string consoleTitle;
+  bool consoleClosed = false;
+  /// Every EditorMessage call as {handle, message, wParam, lParam}.
+  std::vector<std::vector<int64_t>> editorMessages;
 
   /// The console output split into lines at "\r\n".
   std::vector<std::string> ConsoleLines() const;
@@ -51,7 +56,7 @@ class FakePlatform : public Platform {
   void ConsoleOpen(const std::string& title) override { consoleTitle = title; }
   void ConsoleWrite(const std::string& text) override { console += text; }
   std::string ConsoleReadLine() override;
-  void ConsoleClose() override {}
+  void ConsoleClose() override { consoleClosed = true; }
 
   std::string GetEnv(const std::string& name) override;
   std::string FirstParameter() override { return firstParameter; }
