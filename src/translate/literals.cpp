@@ -25,6 +25,20 @@ void BlankBool(TokenList& tokens) {
     if (t.Kind == KindWord && LowerAscii(t.Text) == "bool") Blank(t);
 }
 
+namespace {
+
+// Statements whose keyword is followed by an expression: there a sign after
+// the keyword is the expression's own ("ProcedureReturn -1", "Case -1"),
+// and "-=" would not be JavaScript.
+bool TakesExpression(const Token& t) {
+  if (t.Kind != KindWord) return false;
+  std::string lower = LowerAscii(t.Text);
+  return lower == "procedurereturn" || lower == "case" || lower == "debug" || lower == "if" ||
+         lower == "elseif" || lower == "while" || lower == "until" || lower == "select";
+}
+
+}  // namespace
+
 // name + expression  ->  name += expression, when the operator is the
 // second token of its statement and no "=" came before it in the statement.
 // A statement at the very start of the text has no line break two tokens
@@ -39,7 +53,8 @@ void RewriteCompoundAssignment(TokenList& tokens) {
       assignmentSeen = true;
     } else if (t.Kind == KindOther && (t.Text == "+" || t.Text == "-") && !assignmentSeen) {
       if (it == tokens.begin() || std::prev(it) == tokens.begin()) continue;
-      if (std::prev(it, 2)->Kind == KindLineBreak) t.Text += "=";
+      const Token& first = *std::prev(it);
+      if (std::prev(it, 2)->Kind == KindLineBreak && !TakesExpression(first)) t.Text += "=";
     }
   }
 }

@@ -58,6 +58,13 @@ TEST_F(Dispatcher, CompoundAssignmentOnlyForSecondTokenOperators) {
   EXPECT_EQ(Translate("a = 1\nDebug x + 1\n"), "a = 1 \n cDebugger.Debug ( x + 1) \n ");
 }
 
+TEST_F(Dispatcher, SignAfterAStatementKeywordStaysASign) {
+  EXPECT_EQ(Translate("a = 1\nProcedureReturn -1\n"), "a = 1 \n return - 1 \n ");
+  EXPECT_EQ(Translate("a = 1\nCase -1\n"), "a = 1 \n case - 1: \n ");
+  EXPECT_EQ(Translate("a = 1\nDebug -x\n"), "a = 1 \n cDebugger.Debug ( - x) \n ");
+  EXPECT_EQ(Translate("a = 1\nUntil +x\n"), "a = 1 \n    } while ( +x ); \n ");
+}
+
 TEST_F(Dispatcher, CompoundAssignmentNeedsAStatementBefore) {
   // Two tokens back from the operator of the first statement do not exist.
   EXPECT_EQ(Translate("x + 1"), "x + 1 ");
