@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Converts examples/hello.pb into a web page, starting from a bare Debian
+# machine: installs what is missing, builds, makes a settings folder of its
+# own under build/ with the profile "Example" (the user's real settings are
+# never touched), runs the converter without asking anything and says where
+# the page is.
+#   scripts/try-example.sh            build in build/
+#   BUILD_DIR=/tmp/kb scripts/try-example.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+
+# The example needs only the compiler, CMake, Ninja and SQLite; a package
+# of the full list that cannot be installed (such as npm) does not stop it.
+if ! "$root/scripts/install-deps.sh"; then
+  for tool in g++ cmake ninja; do
+    command -v "$tool" >/dev/null || { echo "Missing: $tool" >&2; exit 1; }
+  done
+  dpkg -s libsqlite3-dev >/dev/null 2>&1 || { echo "Missing: libsqlite3-dev" >&2; exit 1; }
+  echo "Going on: the example has what it needs." >&2
+fi
+
+echo "== building into $build =="
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j "$(nproc)" --target Korvex setup_picker setup_editor pbcompiler \
+  framework_db dist_system
+
+# A settings folder of the example's own: every tool and the converter find
+# Korvex.ini below $XDG_CONFIG_HOME, which must be an absolute path.
+export XDG_CONFIG_HOME="$build/example-settings"
+site="$build/example-site"
+mkdir -p "$XDG_CONFIG_HOME" "$site"
+
+# The profile "Example", written by the profile editor from piped answers:
+# serverpath, then the defaults, except the application name "hello".
+printf '%s\n' "$site/" "" "hello" "" "" "" "" "" |
+  "$build/dist/SetupEditor.exe" Example >/dev/null
+
+# The PureBasic IDE's variables: only the compiler, here the stand-in.
+export PB_TOOL_Compiler="$build/tools/pbcompiler/pbcompiler"
+unset PB_TOOL_Word PB_TOOL_Scintilla PB_TOOL_Debugger
+
+echo "== converting examples/hello.pb =="
+rm -f "$site/hello.js"
+"$build/dist/Korvex" "$root/examples/hello.pb" </dev/null
+
+if [ ! -f "$site/hello.js" ]; then
+  echo "The conversion did not finish: see the messages above." >&2
+  exit 1
+fi
+echo
+echo "The page:        $site/index.html"
+echo "In a browser:    file://$site/index.html"
+echo "Its script:      $site/hello.js"
+echo "Settings used:   $XDG_CONFIG_HOME/vantorotools/Korvex/Korvex.ini"
