@@ -2,7 +2,8 @@
 // "korvex-scintilla-<handle>" in the temporary folder; message 2006 answers
 // the text length, 2007 the byte at position wParam (0 past the end). The
 // file is read once and read again only when it changes, so asking for
-// every character of a long text stays linear.
+// every character of a long text stays linear; the length message, which
+// starts every reading of the text, always reads it anew.
 #include <sys/stat.h>
 
 #include "platform/platform_posix.h"
@@ -25,7 +26,7 @@ int64_t PosixPlatform::EditorMessage(int64_t handle, int message, int64_t wParam
   }
   int64_t modified = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
   EditorBridgeCache& cache = editor_;
-  if (!cache.Loaded || cache.Handle != handle || cache.Device != static_cast<int64_t>(info.st_dev) ||
+  if (message == kGetLength || !cache.Loaded || cache.Handle != handle || cache.Device != static_cast<int64_t>(info.st_dev) ||
       cache.Inode != static_cast<int64_t>(info.st_ino) || cache.Size != info.st_size ||
       cache.ModifiedNs != modified) {
     cache.Loaded = ReadFile(path, cache.Bytes);
