@@ -1,0 +1,7 @@
+DataSection
+Logo:
+IncludeBinary "img/logo.png"
+LogoEnd:
+IncludeBinary("other.png")
+EndDataSection
+x = 1
