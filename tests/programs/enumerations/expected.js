@@ -1,0 +1,14 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// ; two blocks;
+var First = 0;
+var Second = 1;
+var Red = 0;
+var Green = 1;
+// ; named;
+var Small = 0;
+var Large = 1;
+Width = 640;
+x = Width + Second;
+
+ }); });

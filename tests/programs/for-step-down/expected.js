@@ -1,0 +1,17 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// ; countdown;
+function Countdown(n) {
+for(var k = n ;k>=0; k=k-2) { // ; even steps;
+cDebugger.Debug(k);
+};
+};
+for(var i = 1 ;i<=10; i++) {
+for(var j = 0 ;j<=i-1; j=j+3) {
+total += j;
+};
+};
+for(var s = 1 ;s<=9; s=s+delta) {
+};
+
+ }); });

@@ -1,0 +1,21 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// ; areas;
+function Area(w , h) {
+if(typeof h === "undefined" || h === null) h = 10 ;
+// ; rectangle;
+return w * h;
+};
+function Greet(name , times) {
+if(typeof name === "undefined" || name === null) name = "you" ;
+if(typeof times === "undefined" || times === null) times = 2 ;
+for(var i = 1 ;i<=times; i++) {
+cDebugger.Debug("hi " + name);
+};
+};
+function Run() {
+Greet();
+};
+a = Area(3);
+
+ }); });

@@ -1,0 +1,23 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// ; key handling;
+function Handle() {
+cDebugger.Debug("one");
+};
+switch(key) {
+case 1 :
+Handle();
+break ;
+case 2 :
+break ;
+default :
+};
+switch(mode) { // ; which mode;
+case 10 , 20 : // ; tens;
+x = 1;
+break ;
+default : // ; anything else;
+x = 0;
+};
+
+ }); });
