@@ -25,7 +25,7 @@ int Check(const std::string& path) {
   std::error_code error;
   std::ifstream in;
   if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in) {
+  if (!in.is_open()) {
     std::cout << "Error: can't read the source file '" << path << "'" << std::endl;
     return 1;
   }
