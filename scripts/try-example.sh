@@ -11,13 +11,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
-# The example needs only the compiler, CMake, Ninja and SQLite; a package
-# of the full list that cannot be installed (such as npm) does not stop it.
+# The example needs the compiler, CMake, Ninja, SQLite and GoogleTest (the
+# build configures its tests too); a package of the full list that cannot be
+# installed (such as npm) does not stop it.
 if ! "$root/scripts/install-deps.sh"; then
   for tool in g++ cmake ninja; do
     command -v "$tool" >/dev/null || { echo "Missing: $tool" >&2; exit 1; }
   done
-  dpkg -s libsqlite3-dev >/dev/null 2>&1 || { echo "Missing: libsqlite3-dev" >&2; exit 1; }
+  for package in libsqlite3-dev libgtest-dev; do
+    dpkg -s "$package" >/dev/null 2>&1 || { echo "Missing: $package" >&2; exit 1; }
+  done
   echo "Going on: the example has what it needs." >&2
 fi
 
