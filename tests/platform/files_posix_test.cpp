@@ -2,12 +2,12 @@
 #include <algorithm>
 
 #include "platform/platform.h"
-#include "scratch_folder.h"
+#include "posix_fixture.h"
 
-namespace korvex::testing {
+namespace korvex::platform_tests {
 namespace {
 
-using PosixFiles = ScratchFolder;
+using PosixFiles = PosixFixture;
 
 TEST_F(PosixFiles, SizeAnswersMissingFolderOrByteCount) {
   MakeFile("five.txt", "12345");
@@ -72,6 +72,27 @@ TEST_F(PosixFiles, MoveOntoExistingFolderOrFromMissingFileFails) {
   EXPECT_EQ(FileText("old.ini"), "old bytes");
   EXPECT_FALSE(P().MoveFile(Folder() + "none.ini", Folder() + "other.ini"));
   EXPECT_EQ(P().FileSize(Folder() + "other.ini"), -1);
+}
+
+// /dev/shm is a file system of its own on Linux: the move copies and
+// removes, and still never replaces a target.
+TEST_F(PosixFiles, MoveToAnotherFileSystem) {
+  if (!std::filesystem::is_directory("/dev/shm")) GTEST_SKIP() << "no /dev/shm";
+  std::string other = "/dev/shm/korvex-platform-" + std::to_string(std::random_device()());
+  std::filesystem::create_directory(other);
+  MakeFile("old.ini", "old bytes");
+  MakeFile("second.ini", "second bytes");
+  std::ofstream(other + "/taken.ini") << "taken bytes";
+  EXPECT_TRUE(P().MoveFile(Folder() + "old.ini", other + "/moved.ini"));
+  EXPECT_FALSE(P().MoveFile(Folder() + "second.ini", other + "/taken.ini"));
+  std::string moved, taken;
+  EXPECT_TRUE(P().ReadFile(other + "/moved.ini", moved));
+  EXPECT_TRUE(P().ReadFile(other + "/taken.ini", taken));
+  std::filesystem::remove_all(other);
+  EXPECT_EQ(moved, "old bytes");
+  EXPECT_EQ(taken, "taken bytes");
+  EXPECT_EQ(FileText("old.ini"), "<missing>");
+  EXPECT_EQ(FileText("second.ini"), "second bytes");
 }
 
 TEST_F(PosixFiles, DeleteRemovesFilesOnly) {
@@ -172,4 +193,4 @@ TEST_F(PosixFiles, ListOfMissingFolderFails) {
 }
 
 }  // namespace
-}  // namespace korvex::testing
+}  // namespace korvex::platform_tests

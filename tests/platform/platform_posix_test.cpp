@@ -4,12 +4,12 @@
 #include <ctime>
 
 #include "platform/platform.h"
-#include "scratch_folder.h"
+#include "posix_fixture.h"
 
-namespace korvex::testing {
+namespace korvex::platform_tests {
 namespace {
 
-using PosixSystem = ScratchFolder;
+using PosixSystem = PosixFixture;
 
 std::unique_ptr<Platform> WithArguments(std::vector<std::string> args) {
   static std::vector<std::string> kept;
@@ -43,38 +43,38 @@ TEST_F(PosixSystem, TempFolderIsTmpdirInLongForm) {
   EXPECT_EQ(P().TempFolder(), Folder());
   std::filesystem::create_directory_symlink(Folder(), Folder() + "short");
   {
-    ScopedEnv tmpdir("TMPDIR", Folder() + "short");
+    ScopedEnvVar tmpdir("TMPDIR", Folder() + "short");
     EXPECT_EQ(P().TempFolder(), Folder());
   }
   {
-    ScopedEnv tmpdir("TMPDIR", std::nullopt);
+    ScopedEnvVar tmpdir("TMPDIR", std::nullopt);
     EXPECT_EQ(P().TempFolder(), std::filesystem::canonical("/tmp").string() + "/");
   }
   {
-    ScopedEnv tmpdir("TMPDIR", Folder() + "missing");
+    ScopedEnvVar tmpdir("TMPDIR", Folder() + "missing");
     EXPECT_EQ(P().TempFolder(), Folder() + "missing/");
   }
 }
 
 TEST_F(PosixSystem, AppDataFolderIsTheConfigFolder) {
-  ScopedEnv home("HOME", "/home/someone");
+  ScopedEnvVar home("HOME", "/home/someone");
   {
-    ScopedEnv config("XDG_CONFIG_HOME", "/srv/config");
+    ScopedEnvVar config("XDG_CONFIG_HOME", "/srv/config");
     EXPECT_EQ(P().AppDataFolder(), "/srv/config");
   }
   {
-    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    ScopedEnvVar config("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(P().AppDataFolder(), "/home/someone/.config");
   }
   {
-    ScopedEnv config("XDG_CONFIG_HOME", "relative/config");  // not valid: ignored
+    ScopedEnvVar config("XDG_CONFIG_HOME", "relative/config");  // not valid: ignored
     EXPECT_EQ(P().AppDataFolder(), "/home/someone/.config");
   }
 }
 
 TEST_F(PosixSystem, GetEnvGivesEmptyWhenUnset) {
-  ScopedEnv set("KORVEX_PLATFORM_TEST", "a value");
-  ScopedEnv unset("KORVEX_PLATFORM_UNSET", std::nullopt);
+  ScopedEnvVar set("KORVEX_PLATFORM_TEST", "a value");
+  ScopedEnvVar unset("KORVEX_PLATFORM_UNSET", std::nullopt);
   EXPECT_EQ(P().GetEnv("KORVEX_PLATFORM_TEST"), "a value");
   EXPECT_EQ(P().GetEnv("KORVEX_PLATFORM_UNSET"), "");
 }
@@ -86,7 +86,7 @@ TEST_F(PosixSystem, LocalTimeAddsTheZoneOffset) {
     int64_t offset;
   };
   for (Zone zone : {Zone{"UTC0", 0}, Zone{"EST5", -5 * 3600}, Zone{"JST-9", 9 * 3600}}) {
-    ScopedEnv tz("TZ", zone.tz);
+    ScopedEnvVar tz("TZ", zone.tz);
     int64_t before = static_cast<int64_t>(std::time(nullptr));
     int64_t local = P().LocalTimeSeconds();
     int64_t after = static_cast<int64_t>(std::time(nullptr));
@@ -148,7 +148,7 @@ TEST_F(PosixSystem, ShellOpenHandsTheTargetToXdgOpen) {
   std::string opener = MakeFile("bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > \"" + Folder() + "opened.tmp\"\n"
                                                 "mv \"" + Folder() + "opened.tmp\" \"" + Folder() + "opened\"\n");
   std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-  ScopedEnv path("PATH", Folder() + "bin:/usr/bin:/bin");
+  ScopedEnvVar path("PATH", Folder() + "bin:/usr/bin:/bin");
   ASSERT_TRUE(P().ShellOpen("file:///srv/www/my shop/index.html"));
   for (int i = 0; i < 400 && FileText("opened") == "<missing>"; ++i) P().SleepMilliseconds(5);
   EXPECT_EQ(FileText("opened"), "file:///srv/www/my shop/index.html");
@@ -156,9 +156,9 @@ TEST_F(PosixSystem, ShellOpenHandsTheTargetToXdgOpen) {
 
 TEST_F(PosixSystem, ShellOpenWithoutXdgOpenFails) {
   P().CreateFolder(Folder() + "empty");
-  ScopedEnv path("PATH", Folder() + "empty");
+  ScopedEnvVar path("PATH", Folder() + "empty");
   EXPECT_FALSE(P().ShellOpen("http://localhost/"));
 }
 
 }  // namespace
-}  // namespace korvex::testing
+}  // namespace korvex::platform_tests

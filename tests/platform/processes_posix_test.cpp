@@ -2,12 +2,12 @@
 #include <chrono>
 
 #include "platform/platform.h"
-#include "scratch_folder.h"
+#include "posix_fixture.h"
 
-namespace korvex::testing {
+namespace korvex::platform_tests {
 namespace {
 
-using PosixProcesses = ScratchFolder;
+using PosixProcesses = PosixFixture;
 using LineList = std::vector<std::string>;
 
 StartRequest Request(std::string commandLine, bool read, bool wait = false, std::string folder = "") {
@@ -132,4 +132,4 @@ TEST_F(PosixProcesses, DroppingARunningChildDoesNotBlock) {
 }
 
 }  // namespace
-}  // namespace korvex::testing
+}  // namespace korvex::platform_tests

@@ -1,6 +1,6 @@
-// ScratchFolder: a test fixture with the system platform and a fresh, empty
+// PosixFixture: a test fixture with the system platform and a fresh, empty
 // folder of its own (Folder(), ending with "/"), removed afterwards. TMPDIR
-// points at that folder while the test runs; ScopedEnv sets or unsets other
+// points at that folder while the test runs; ScopedEnvVar sets or unsets other
 // variables for one test.
 #pragma once
 
@@ -16,19 +16,19 @@
 
 #include "platform/platform.h"
 
-namespace korvex::testing {
+namespace korvex::platform_tests {
 
 /// Sets (or, with nullopt, unsets) an environment variable until the end of
 /// the scope.
-class ScopedEnv {
+class ScopedEnvVar {
  public:
-  ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
+  ScopedEnvVar(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) old_ = old;
     Apply(value);
   }
-  ~ScopedEnv() { Apply(old_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ~ScopedEnvVar() { Apply(old_); }
+  ScopedEnvVar(const ScopedEnvVar&) = delete;
+  ScopedEnvVar& operator=(const ScopedEnvVar&) = delete;
 
  private:
   void Apply(const std::optional<std::string>& value) {
@@ -41,7 +41,7 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-class ScratchFolder : public ::testing::Test {
+class PosixFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     std::random_device random;
@@ -81,8 +81,8 @@ class ScratchFolder : public ::testing::Test {
 
  private:
   std::string folder_;
-  std::optional<ScopedEnv> tmpdir_;
+  std::optional<ScopedEnvVar> tmpdir_;
   std::unique_ptr<Platform> platform_;
 };
 
-}  // namespace korvex::testing
+}  // namespace korvex::platform_tests
