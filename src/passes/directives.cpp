@@ -7,32 +7,32 @@
 // token list that the clean-up pass joins.
 #include "passes/directives.h"
 
+#include <string_view>
+
+#include "passes/raw_markers.h"
 #include "scanner/source_scanner.h"
 #include "scanner/text.h"
 
 namespace korvex::passes {
 namespace {
 
-constexpr const char* kSetProfile = "kvx_converter_setprofile";
-constexpr const char* kDoNotCopy = "kvx_converter_donotcopy";
-constexpr const char* kBeginRaw = "kvx_converter_begin_raw";
-constexpr const char* kEndRaw = "kvx_converter_end_raw";
+constexpr std::string_view kSetProfile = "kvx_converter_setprofile";
+constexpr std::string_view kDoNotCopy = "kvx_converter_donotcopy";
 
-bool IsDirective(const Token& t, const char* lowerName) {
-  return t.Kind == KindWord && LowerAscii(t.Text) == lowerName;
+bool IsDirective(const Token& t, std::string_view lowerName) {
+  return t.Kind == KindWord && t.Text.size() == lowerName.size() && LowerAscii(t.Text) == lowerName;
 }
 
-// The comment a directive word becomes; "" for the one that vanishes.
-// Returns false when the token is no directive.
-bool DirectiveComment(const Token& t, std::string& comment) {
-  if (t.Kind != KindWord) return false;
+// The text a directive word becomes: a comment, or "" for the one that
+// vanishes; nullptr when the token is no directive.
+const char* DirectiveComment(const Token& t) {
+  if (t.Kind != KindWord || t.Text.size() < kEndRawMarker.size()) return nullptr;
   std::string lower = LowerAscii(t.Text);
-  if (lower == kSetProfile) comment = "// KVX_Converter_SetProfile";
-  else if (lower == kBeginRaw) comment = "// KVX_Converter_Begin_Raw";
-  else if (lower == kEndRaw) comment = "// KVX_Converter_End_Raw";
-  else if (lower == kDoNotCopy) comment = "";
-  else return false;
-  return true;
+  if (lower == kSetProfile) return "// KVX_Converter_SetProfile";
+  if (lower == kBeginRawMarker) return "// KVX_Converter_Begin_Raw";
+  if (lower == kEndRawMarker) return "// KVX_Converter_End_Raw";
+  if (lower == kDoNotCopy) return "";
+  return nullptr;
 }
 
 }  // namespace
@@ -63,9 +63,7 @@ std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   int inRaw = 0;
   for (std::string_view piece : SplitLines(text)) {
     std::string line = TrimSpaces(piece);
-    std::string lower = LowerAscii(line);
-    if (Contains(lower, kBeginRaw)) inRaw = 1;
-    else if (Contains(lower, kEndRaw)) inRaw = 0;
+    UpdateRawFlag(line, inRaw);
     if (inRaw == 1 && !line.empty() && line[0] == ';') line.erase(0, 1);
     out += line;
     out += '\n';
@@ -79,11 +77,11 @@ std::string CommentDirectives(RunState& run, const std::string& text) {
   TokenizeText(run.Tokens, text);
   bool blankRest = false;
   std::string joined;
+  joined.reserve(text.size());
   for (Token& t : run.Tokens) {
-    std::string comment;
-    if (DirectiveComment(t, comment)) {
+    if (const char* comment = DirectiveComment(t)) {
       t.Text = comment;
-      t.Kind = comment.empty() ? KindOther : KindComment;
+      t.Kind = t.Text.empty() ? KindOther : KindComment;
       blankRest = true;
     } else if (t.Kind == KindLineBreak) {
       blankRest = false;

@@ -2,8 +2,10 @@
 // table below, then the first numeric one. The result is single-byte text,
 // so "&eacute;" becomes the one byte 0xE9.
 // "a &lt; b &amp;&amp; c"  ->  "a < b && c".
+#include <algorithm>
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 #include "passes/output_cleanup.h"
 #include "scanner/text.h"
@@ -49,6 +51,55 @@ void ReplaceEntity(std::string& text, std::string_view name, int code) {
   text = ReplaceAll(text, reference, std::string(1, static_cast<char>(code)));
 }
 
+// The byte for "&" + name + ";" among the entries after "&amp;", or -1.
+int LaterEntityCode(std::string_view name) {
+  static const std::unordered_map<std::string_view, int> codes = [] {
+    std::unordered_map<std::string_view, int> m;
+    for (size_t i = 2; i < kMarkupEntities.size(); ++i)
+      m.emplace(kMarkupEntities[i].name, kMarkupEntities[i].code);
+    for (size_t i = 0; i < kLatin1Names.size(); ++i)
+      m.emplace(kLatin1Names[i], kFirstLatin1 + static_cast<int>(i));
+    return m;
+  }();
+  auto it = codes.find(name);
+  return it == codes.end() ? -1 : it->second;
+}
+
+constexpr size_t kLongestName = 6;  // "frac14", "middot", ...
+
+bool IsNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// The entries after "&amp;" in one walk. Replacing them one entry after the
+// other gives the same text: references cannot overlap (a name holds no "&"
+// or ";"), and each becomes a byte that is neither "&", ";" nor a letter or
+// digit, so no replacement can make another reference.
+std::string ReplaceLaterEntities(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t amp = text.find('&', i);
+    if (amp == std::string::npos) break;
+    out.append(text, i, amp - i);
+    size_t end = amp + 1;
+    while (end < text.size() && end - amp <= kLongestName && IsNameChar(text[end])) ++end;
+    int code = (end < text.size() && text[end] == ';')
+                   ? LaterEntityCode(std::string_view(text).substr(amp + 1, end - amp - 1))
+                   : -1;
+    if (code < 0) {
+      out += '&';
+      i = amp + 1;
+    } else {
+      out += static_cast<char>(code);
+      i = end + 1;
+    }
+  }
+  out.append(text, std::min(i, text.size()), std::string::npos);
+  return out;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "&#" + digits + ";" at the first "&#" of the text, and every identical
@@ -73,9 +124,11 @@ void ReplaceFirstNumericReference(std::string& text) {
 std::string DecodeEntities(const std::string& text) {
   if (text.find('&') == std::string::npos) return text;
   std::string out = text;
-  for (const Entity& e : kMarkupEntities) ReplaceEntity(out, e.name, e.code);
-  for (size_t i = 0; i < kLatin1Names.size(); ++i)
-    ReplaceEntity(out, kLatin1Names[i], kFirstLatin1 + static_cast<int>(i));
+  // "&quot;" and "&amp;" first, in that order: "&amp;lt;" becomes "&lt;"
+  // here and "<" below, while "&amp;quot;" stays "&quot;".
+  ReplaceEntity(out, kMarkupEntities[0].name, kMarkupEntities[0].code);
+  ReplaceEntity(out, kMarkupEntities[1].name, kMarkupEntities[1].code);
+  out = ReplaceLaterEntities(out);
   ReplaceFirstNumericReference(out);
   return out;
 }

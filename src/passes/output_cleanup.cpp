@@ -9,14 +9,11 @@
 #include <array>
 #include <string_view>
 
+#include "passes/raw_markers.h"
 #include "scanner/text.h"
 
 namespace korvex::passes {
 namespace {
-
-// Raw-block markers, tested by containment in lower-cased text.
-constexpr std::string_view kBeginRaw = "kvx_converter_begin_raw";
-constexpr std::string_view kEndRaw = "kvx_converter_end_raw";
 
 // The option lines the IDE keeps at the end of a source file, as they look
 // once translation has made them comments and the join has spaced the "//".
@@ -50,23 +47,22 @@ constexpr std::array<Repair, 11> kRepairs = {{
     {"var var", "var"},
 }};
 
-// A raw marker switches the flag on or off; other text leaves it.
-void UpdateRawFlag(std::string_view text, int& inRaw) {
-  std::string lower = LowerAscii(text);
-  if (Contains(lower, kBeginRaw)) inRaw = 1;
-  else if (Contains(lower, kEndRaw)) inRaw = 0;
-}
+// The texts the join tests, made once rather than per token.
+const std::string kDot = ".";
+const std::string kOpenParen = "(";
+const std::string kOpenBracket = "[";
+const std::string kCloseBracket = "]";
+const std::string kCloseParen = ")";
 
-// No space after line breaks, comments, "." , "(" , "[" , "]", and none
+// No space after line breaks, comments, ".", "(", "[", "]", and none
 // before ".", "(", "[", "]", ")".
 bool JoinsWithoutSpace(TokenList& tokens) {
   const Token& t = tokens.Current();
   if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
-  for (const char* s : {".", "(", "["}) {
-    if (PeekNextTokenIs(tokens, s) || t.Text == s) return true;
+  for (const std::string* s : {&kDot, &kOpenParen, &kOpenBracket, &kCloseBracket}) {
+    if (t.Text == *s || PeekNextTokenIs(tokens, *s)) return true;
   }
-  if (PeekNextTokenIs(tokens, "]") || t.Text == "]") return true;
-  return PeekNextTokenIs(tokens, ")");
+  return PeekNextTokenIs(tokens, kCloseParen);
 }
 
 std::string JoinTokens(TokenList& tokens, int& inRaw) {

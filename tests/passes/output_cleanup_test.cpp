@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
+#include "scanner/text.h"
 #include "support/pass_fixture.h"
 
 namespace korvex {
@@ -252,6 +254,33 @@ TEST(DecodeEntitiesTest, NumericReferencesThatAreNotDecimalStay) {
 TEST(DecodeEntitiesTest, TextWithoutReferencesIsUnchanged) {
   EXPECT_EQ(DecodeEntities("if (a && b) { x = \"&\"; }"), "if (a && b) { x = \"&\"; }");
   EXPECT_EQ(DecodeEntities(""), "");
+}
+
+// The references replaced one table entry after the other, for texts made
+// of the fragments below, which can only form these four names.
+std::string DecodeOneByOne(std::string text) {
+  text = ReplaceAll(text, "&quot;", "\"");
+  text = ReplaceAll(text, "&amp;", "&");
+  text = ReplaceAll(text, "&lt;", "<");
+  text = ReplaceAll(text, "&eacute;", "\xE9");
+  size_t start = text.find("&#");
+  size_t end = start == std::string::npos ? start : text.find(';', start);
+  if (end == std::string::npos) return text;
+  std::string digits = text.substr(start + 2, end - start - 2);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return text;
+  unsigned code = 0;
+  for (char d : digits) code = (code * 10 + static_cast<unsigned>(d - '0')) % 256;
+  return ReplaceAll(text, "&#" + digits + ";", std::string(1, static_cast<char>(code)));
+}
+
+TEST(DecodeEntitiesTest, SameAsReplacingEachEntryInTurn) {
+  const char* fragments[] = {"&", ";", "amp", "lt", "quot", "eacute", "#", "65", "x", " "};
+  std::mt19937 random(7);
+  for (int n = 0; n < 3000; ++n) {
+    std::string text;
+    for (int k = random() % 12; k > 0; --k) text += fragments[random() % 10];
+    ASSERT_EQ(DecodeEntities(text), DecodeOneByOne(text)) << "text: " << text;
+  }
 }
 
 }  // namespace
