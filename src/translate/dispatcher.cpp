@@ -59,11 +59,12 @@ constexpr Step kSteps[] = {
     {"maps", Always<TranslateMaps>},
     // structure types need the classes of the structure pass
     {"structure-typed variables", OnTokens<RewriteStructureVariables>},
-    // second group
+    // second group: procedures and Debug, then address-of and comments
     {"procedures", Always<TranslateProcedures>},
     {"Debug", Always<TranslateDebugStatements>},
     {"address-of", OnTokens<RewriteAddressOf>},
     {"comments", OnTokens<MarkComments>},
+    // "&", "\", And, Or, Not: after the passes that still read them
     {"operators and keywords", OnTokens<RewriteOperators>},
     // block statements last: their operands are translated by now
     {"For", Always<TranslateFor>},
