@@ -1,6 +1,6 @@
 // Include expansion: each line holding an IncludeFile or XIncludeFile
 // statement is replaced as a whole by the text of the named file, one level
-// deep. "IncludeFile \"inc.pbi\"" with inc.pbi holding "x = 5\r\n" becomes
+// deep: IncludeFile "inc.pbi", with inc.pbi holding "x = 5\r\n", becomes
 // "x = 5\n" followed by the line's own "\n". Names are relative to the folder
 // of the main source file. Runs between the two comment-and-macro passes.
 #include "passes/include_expansion.h"
