@@ -1,7 +1,7 @@
 // Conditionals: Select blocks as switch, If blocks as if/else.
-// "Select key" / "Case 1" / "Default" / "EndSelect" give "switch (", "key) {",
-// "case", "1:", "break;", "default:", "}"; "If a = 1" gives "if (", "a", "==",
-// "1) {". Select runs in the first group of the dispatcher, If last of all.
+// "Select key" / "Case 1" / "Default" / "EndSelect" give "switch (", "key",
+// ") {", "case", "1", ":", "break;", "default", ":", "}"; "If a = 1" gives
+// "if (", "a", "==", "1) {". Select runs in the first group of the dispatcher, If last of all.
 // Neither keeps a stack: every keyword is rewritten on its own, and a block's
 // "}" is simply the text of its end keyword.
 #include <string>
@@ -19,7 +19,7 @@ bool IsWord(const Token& t, const char* lowerText) {
 }
 
 // Appends text to the token before the current one, which is the last token
-// of the header that the current line break or comment ends.
+// of the condition that the current line break or comment ends.
 void AppendToPrevious(TokenList& tokens, const char* text) {
   if (Token* before = tokens.PeekPrevious()) before->Text += text;
 }
@@ -51,19 +51,39 @@ void InsertBreaks(TokenList& tokens) {
   }
 }
 
+// Puts text as a token of its own in front of the current token (the line
+// break or comment that ends a header), and steps back onto that token.
+// A token of its own rather than text added to the header's last token: a
+// selector or case value that ends in ")" (Select grid(x, y), Case a(1),
+// Select items()) keeps that ")" whole for the array, list and map passes
+// that run after this one. The join puts the same text out either way.
+void InsertBeforeCurrent(TokenList& tokens, const char* text) {
+  tokens.Insert(Token{text, KindOther, 0, tokens.Current().Line});
+  tokens.Next();
+}
+
 struct SelectHeaders {
   bool inSwitchHeader = false;
   bool inCaseHeader = false;
 
   // The selector and the case values end where their line does.
   void Close(TokenList& tokens) {
-    if (inSwitchHeader) AppendToPrevious(tokens, ") {");
-    if (inCaseHeader) AppendToPrevious(tokens, ":");
+    if (inSwitchHeader) InsertBeforeCurrent(tokens, ") {");
+    if (inCaseHeader) InsertBeforeCurrent(tokens, ":");
+    inSwitchHeader = inCaseHeader = false;
+  }
+
+  // A program that ends inside a header: the end of the list ends it.
+  void CloseAtEnd(TokenList& tokens) {
+    if (!tokens.HasCurrent()) return;
+    int line = tokens.Current().Line;
+    if (inSwitchHeader) tokens.Add(Token{") {", KindOther, 0, line});
+    if (inCaseHeader) tokens.Add(Token{":", KindOther, 0, line});
     inSwitchHeader = inCaseHeader = false;
   }
 };
 
-// Select x  ->  switch ( x) {     Case v  ->  case v:     EndSelect  ->  }
+// Select x  ->  switch ( x ) {     Case v  ->  case v :     EndSelect  ->  }
 void RewriteSelectBlocks(TokenList& tokens) {
   SelectHeaders open;
   tokens.Reset();
@@ -85,11 +105,7 @@ void RewriteSelectBlocks(TokenList& tokens) {
       t.Text = "}";
     }
   }
-  // A program that ends inside a header: the list's last token ends it.
-  if (tokens.HasCurrent()) {
-    if (open.inSwitchHeader) tokens.Current().Text += ") {";
-    if (open.inCaseHeader) tokens.Current().Text += ":";
-  }
+  open.CloseAtEnd(tokens);
 }
 
 // One If pass step for a word: the block keywords.

@@ -85,47 +85,56 @@ TEST_F(Conditionals, ConditionOnTheLastLineIsClosed) {
 
 TEST_F(Conditionals, SelectWithInsertedBreaks) {
   EXPECT_EQ(Select("Select key\nCase 1\nHandle()\nCase 2\nDefault\nEndSelect"),
-            "switch ( key) {\ncase 1:\nHandle ( )\nbreak;\ncase 2:\nbreak;\ndefault:\n}");
+            "switch ( key ) {\ncase 1 :\nHandle ( )\nbreak;\ncase 2 :\nbreak;\ndefault :\n}");
 }
 
 TEST_F(Conditionals, InsertedBreakIsAStatementOfItsOwn) {
-  EXPECT_EQ(SelectCells("Case 1\nCase 2"), "case|1:|NL|break;|NL|case|2:");
-  ASSERT_EQ(run.Tokens.Size(), 7u);
+  EXPECT_EQ(SelectCells("Case 1\nCase 2"), "case|1|:|NL|break;|NL|case|2|:");
+  ASSERT_EQ(run.Tokens.Size(), 9u);
   auto it = run.Tokens.begin();
-  std::advance(it, 3);
+  std::advance(it, 4);
   EXPECT_EQ(it->Kind, KindWord);
   EXPECT_EQ(std::next(it)->Kind, KindLineBreak);
 }
 
 TEST_F(Conditionals, FirstCaseOfTheProgramHasNoBreak) {
-  EXPECT_EQ(Select("Select a\nCase 1\nx = 1\nEndSelect"), "switch ( a) {\ncase 1:\nx = 1\n}");
+  EXPECT_EQ(Select("Select a\nCase 1\nx = 1\nEndSelect"), "switch ( a ) {\ncase 1 :\nx = 1\n}");
 }
 
 TEST_F(Conditionals, DefaultAfterACaseLineGetsABreak) {
   EXPECT_EQ(Select("Select a\nCase 1\nDefault\nEndSelect"),
-            "switch ( a) {\ncase 1:\nbreak;\ndefault:\n}");
+            "switch ( a ) {\ncase 1 :\nbreak;\ndefault :\n}");
 }
 
 TEST_F(Conditionals, EndSelectStartsAfresh) {
   EXPECT_EQ(Select("Select a\nCase 1\nEndSelect\nSelect b\nCase 2\nCase 3\nEndSelect"),
-            "switch ( a) {\ncase 1:\n}\nswitch ( b) {\ncase 2:\nbreak;\ncase 3:\n}");
+            "switch ( a ) {\ncase 1 :\n}\nswitch ( b ) {\ncase 2 :\nbreak;\ncase 3 :\n}");
 }
 
 TEST_F(Conditionals, CaseListsAndRangesStayAsWritten) {
-  EXPECT_EQ(SelectCells("Case 1, 2"), "case|1|,|2:");
-  EXPECT_EQ(SelectCells("Case 1 To 5"), "case|1|To|5:");
+  EXPECT_EQ(SelectCells("Case 1, 2"), "case|1|,|2|:");
+  EXPECT_EQ(SelectCells("Case 1 To 5"), "case|1|To|5|:");
 }
 
 TEST_F(Conditionals, TrailingCommentsOnSelectAndCaseLines) {
   EXPECT_EQ(SelectCells("Select key ; which\nCase 1 ; one"),
-            "switch (|key) {|; which|NL|case|1:|; one");
+            "switch (|key|) {|; which|NL|case|1|:|; one");
 }
 
 TEST_F(Conditionals, NestedSelectSharesTheOneFlag) {
   // Not supported: the inner first Case gets a break, the outer Case after
   // the inner EndSelect gets none.
   EXPECT_EQ(Select("Select a\nCase 1\nSelect b\nCase 2\nEndSelect\nCase 3\nEndSelect"),
-            "switch ( a) {\ncase 1:\nswitch ( b) {\nbreak;\ncase 2:\n}\ncase 3:\n}");
+            "switch ( a ) {\ncase 1 :\nswitch ( b ) {\nbreak;\ncase 2 :\n}\ncase 3 :\n}");
+}
+
+TEST_F(Conditionals, SelectorAndCaseValuesKeepTheirClosingParenthesis) {
+  // The array pass runs after this one and needs the ")" of a(i) whole.
+  Load("Dim a(3)\nSelect a(i)\nCase a(1)");
+  TranslateSelect(run);
+  TranslateDim(run);
+  std::string texts = Texts();
+  EXPECT_EQ(texts.substr(texts.find("switch")), "switch ( a [ i ] ) {\ncase a [ 1 ] :");
 }
 
 TEST_F(Conditionals, SelectWordsInStringsAreText) {
@@ -133,9 +142,9 @@ TEST_F(Conditionals, SelectWordsInStringsAreText) {
 }
 
 TEST_F(Conditionals, SelectCutOffInItsHeader) {
-  EXPECT_EQ(SelectCells("Select x"), "switch (|x) {");
-  EXPECT_EQ(SelectCells("Select"), "switch () {");
-  EXPECT_EQ(SelectCells("Select x\nCase 1\nCase"), "switch (|x) {|NL|case|1:|NL|break;|NL|case:");
+  EXPECT_EQ(SelectCells("Select x"), "switch (|x|) {");
+  EXPECT_EQ(SelectCells("Select"), "switch (|) {");
+  EXPECT_EQ(SelectCells("Select x\nCase 1\nCase"), "switch (|x|) {|NL|case|1|:|NL|break;|NL|case|:");
 }
 
 }  // namespace
