@@ -1,0 +1,9 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+var b = new Array(5);
+for(var c = 0 ; c <= 5; c ++) b[c] = new Array();
+x = b[1];
+var a = new Array();
+for(var c = 0 ; c <= ; c ++) a[c] = new Array();
+
+ }); });

@@ -1,0 +1,7 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+total = 0;
+for(var = ;<=; ++) {
+for(var i = 1 ;i<=; i++) {
+
+ }); });

@@ -1,0 +1,3 @@
+total = 0
+For
+For i = 1

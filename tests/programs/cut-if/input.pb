@@ -1,0 +1,3 @@
+If a = 1 And b
+  x = 2
+ElseIf

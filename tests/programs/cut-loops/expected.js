@@ -1,0 +1,8 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+do {
+x += 1;
+} while() ;
+while() {
+
+ }); });

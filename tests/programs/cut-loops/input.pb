@@ -1,0 +1,4 @@
+Repeat
+  x + 1
+Until
+While

@@ -1,0 +1,2 @@
+Procedure Area(w, h = 10
+  ProcedureReturn w * h

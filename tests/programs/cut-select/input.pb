@@ -1,0 +1,4 @@
+Select key
+  Case 1
+    Handle()
+  Case

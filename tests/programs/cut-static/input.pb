@@ -1,0 +1,4 @@
+Procedure Count()
+  Static calls
+  calls + 1
+  Static
