@@ -67,6 +67,8 @@ bool ChecksPass(RunState& run) {
   return true;
 }
 
+// The source: the first parameter, else the IDE editor's text saved to a
+// temporary file. A folder passes the existence test; the compiler refuses it.
 bool FindSource(RunState& run) {
   run.SourceFile = run.platform.FirstParameter();
   if (run.SourceFile.empty()) run.SourceFile = EditorTextToTempFile(run);
@@ -103,7 +105,8 @@ bool Convert(RunState& run) {
   return true;
 }
 
-// Step E: the pause after an error, then the end.
+// The end of every run but the editor shortcut: after an error line the
+// console waits for Return (its input is ignored), then it closes.
 void Finish(RunState& run) {
   if (run.PauseAtExit == 1) {
     run.PrintLine("");
