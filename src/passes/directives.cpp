@@ -26,6 +26,7 @@ bool IsDirective(const Token& t, std::string_view lowerName) {
 // The text a directive word becomes: a comment, or "" for the one that
 // vanishes; nullptr when the token is no directive.
 const char* DirectiveComment(const Token& t) {
+  // "kvx_converter_end_raw" is the shortest directive word
   if (t.Kind != KindWord || t.Text.size() < kEndRawMarker.size()) return nullptr;
   std::string lower = LowerAscii(t.Text);
   if (lower == kSetProfile) return "// KVX_Converter_SetProfile";

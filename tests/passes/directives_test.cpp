@@ -69,11 +69,6 @@ TEST_F(DirectivesTest, DirectiveWordsInStringsAndCommentsAreNotActedOn) {
   EXPECT_EQ(settings().ProfileName, "");
 }
 
-TEST_F(DirectivesTest, ScanRefillsTheTokenList) {
-  ScanDirectives(run, "a = 1\n");
-  EXPECT_EQ(Texts(), "a = 1\n");
-}
-
 // --- raw blocks ----------------------------------------------------------------
 
 TEST_F(DirectivesTest, RawBlockLinesLoseTheirSemicolon) {
