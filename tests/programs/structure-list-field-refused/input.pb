@@ -1,0 +1,5 @@
+x = 1
+Structure Bag
+count.l
+List items.s()
+EndStructure

@@ -1,0 +1,29 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+var Point =(function() {
+function Point() {
+this.x = null ;
+this.y = null ;
+} return Point ;})();
+var Line =(function() {
+function Line() {
+this.a = new Point ;
+this.b = new Point ;
+} return Line ;})();
+var Box =(function() {
+function Box() {
+this.near = new Point ;
+this.far = null ;
+this.odd = null ;
+} return Box ;})();
+var Corner =(function() {
+function Corner() {
+this.z = null ;
+} return Corner ;})();
+var Empty =(function() {
+function Empty() {
+} return Empty ;})();
+var p = new Point();
+p.x = 5;
+
+ }); });
