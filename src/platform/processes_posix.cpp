@@ -99,10 +99,12 @@ bool PosixChild::Pump(int timeoutMs) {
 
 // With nothing buffered, waits up to 10 ms for output so that a polling
 // caller does not spin; then takes whatever is already there until a line
-// is complete.
+// is complete. A running child without a pipe (not captured, or its output
+// closed) makes the caller wait the same 10 ms.
 bool PosixChild::OutputWaiting() {
   int timeoutMs = 10;
   while (!lines_.HasLine() && Pump(timeoutMs)) timeoutMs = 0;
+  if (!lines_.HasLine() && !output_.Valid() && !Reap(false)) poll(nullptr, 0, 10);
   return lines_.HasLine();
 }
 

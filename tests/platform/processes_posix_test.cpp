@@ -36,6 +36,22 @@ TEST_F(PosixProcesses, ReadsLinesWithMixedEndsAndTheExitCode) {
   EXPECT_EQ(child->ExitCode(), 3);
 }
 
+// A silent child: each turn of the polling loop waits about 10 ms, so 0.2 s
+// takes some twenty turns, not millions.
+TEST_F(PosixProcesses, PollingASilentChildDoesNotSpin) {
+  for (bool read : {true, false}) {
+    auto child = P().Start(Request(R"(/bin/sh -c "sleep 0.2")", read));
+    ASSERT_NE(child, nullptr);
+    int turns = 0;
+    while (child->Running() || child->OutputWaiting()) {
+      ++turns;
+      if (child->OutputWaiting()) child->ReadLine();
+    }
+    EXPECT_LT(turns, 100) << "read " << read;
+    EXPECT_EQ(child->ExitCode(), 0);
+  }
+}
+
 TEST_F(PosixProcesses, OutputLeftAfterTheEndIsStillRead) {
   auto child = P().Start(Request(R"(/bin/sh -c "printf 'late one\nlate two'")", true));
   ASSERT_NE(child, nullptr);
