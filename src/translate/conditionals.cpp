@@ -1,9 +1,10 @@
 // Conditionals: Select blocks as switch, If blocks as if/else.
 // "Select key" / "Case 1" / "Default" / "EndSelect" give "switch (", "key",
 // ") {", "case", "1", ":", "break;", "default", ":", "}"; "If a = 1" gives
-// "if (", "a", "==", "1) {". Select runs in the first group of the dispatcher, If last of all.
-// Neither keeps a stack: every keyword is rewritten on its own, and a block's
-// "}" is simply the text of its end keyword.
+// "if (", "a", "==", "1) {". Select runs in the first group of the
+// dispatcher, If last of all. Neither keeps a stack: every keyword is
+// rewritten on its own, and a block's "}" is simply the text of its end
+// keyword.
 #include <string>
 
 #include "scanner/text.h"
@@ -52,7 +53,7 @@ void InsertBreaks(TokenList& tokens) {
 }
 
 // Puts text as a token of its own in front of the current token (the line
-// break or comment that ends a header), and steps back onto that token.
+// break or comment that ends a header); the cursor stays on that token.
 // A token of its own rather than text added to the header's last token: a
 // selector or case value that ends in ")" (Select grid(x, y), Case a(1),
 // Select items()) keeps that ")" whole for the array, list and map passes

@@ -26,10 +26,11 @@ void ReportTypedDeclaration(RunState& run) {
   std::string keyword = tokens.Current().Text;
   tokens.Next();  // the "."
   std::string type;
-  if (tokens.Next()) type = tokens.Current().Text;  // the type name
+  if (StepInHeader(tokens)) type = tokens.Current().Text;  // the type name
   int line = tokens.Current().Line;
   run.PrintLine("");
-  run.PrintLine("Line " + std::to_string(line) + ": Typed declaration keywords are not allowed (yet)");
+  run.PrintLine("Line " + std::to_string(line) +
+                ": Typed declaration keywords are not allowed (yet)");
   run.PrintLine("Not allowed: " + keyword + "." + type + " myVar");
   run.PrintLine("Better use:  " + keyword + " myVar." + type);
   run.PrintLine("", true);

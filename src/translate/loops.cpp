@@ -7,6 +7,7 @@
 // is read token by token, its texts are joined without separators, and every
 // one of its tokens is blanked; the finished header goes into one token.
 #include <string>
+#include <string_view>
 
 #include "scanner/text.h"
 #include "translate/comparisons.h"
@@ -17,7 +18,7 @@ namespace korvex::translate {
 namespace {
 
 // Stands for the end comparison until the step tells its direction.
-constexpr const char* kComparisonPlaceholder = "#groesserkleinergleich#";
+constexpr std::string_view kComparisonPlaceholder = "#groesserkleinergleich#";
 
 bool IsWord(const Token& t, const char* lowerText) {
   return t.Kind == KindWord && LowerAscii(t.Text) == lowerText;
@@ -54,7 +55,7 @@ void CollectStart(TokenList& tokens, ForHeader& h) {
 
 // "To end [Step s]": the end expression runs up to Step or the line's end.
 void CollectEndAndStep(TokenList& tokens, ForHeader& h) {
-  h.endCondition = h.variable + kComparisonPlaceholder;
+  h.endCondition = h.variable + std::string(kComparisonPlaceholder);
   while (StepInHeader(tokens)) {
     Token& t = tokens.Current();
     if (LowerAscii(t.Text) == "step") break;
@@ -83,7 +84,7 @@ std::string ForHeaderText(const ForHeader& h) {
   }
   std::string end = h.endCondition;
   size_t at = end.find(kComparisonPlaceholder);
-  if (at != std::string::npos) end.replace(at, std::string(kComparisonPlaceholder).size(), comparison);
+  if (at != std::string::npos) end.replace(at, kComparisonPlaceholder.size(), comparison);
   return "var " + v + "=" + h.start + ";" + end + "; " + update;
 }
 

@@ -144,7 +144,8 @@ TEST_F(Conditionals, SelectWordsInStringsAreText) {
 TEST_F(Conditionals, SelectCutOffInItsHeader) {
   EXPECT_EQ(SelectCells("Select x"), "switch (|x|) {");
   EXPECT_EQ(SelectCells("Select"), "switch (|) {");
-  EXPECT_EQ(SelectCells("Select x\nCase 1\nCase"), "switch (|x|) {|NL|case|1|:|NL|break;|NL|case|:");
+  EXPECT_EQ(SelectCells("Select x\nCase 1\nCase"),
+            "switch (|x|) {|NL|case|1|:|NL|break;|NL|case|:");
 }
 
 }  // namespace

@@ -77,6 +77,14 @@ TEST_F(Declarations, TypedKeywordCutOffAtTheEnd) {
   EXPECT_EQ(platform.ConsoleLines()[2], "Not allowed: Define. myVar");
 }
 
+TEST_F(Declarations, TypedKeywordWithoutTypeNameTakesNothingFromTheNextLine) {
+  Load("Define.\nx");
+  EXPECT_EQ(CheckDeclarations(run), 0);
+  ASSERT_EQ(platform.ConsoleLines().size(), 5u);
+  EXPECT_EQ(platform.ConsoleLines()[1], "Line 1: Typed declaration keywords are not allowed (yet)");
+  EXPECT_EQ(platform.ConsoleLines()[3], "Better use:  Define myVar.");
+}
+
 TEST_F(Declarations, StaticBecomesAPropertyOfTheFunction) {
   EXPECT_EQ(Static("Procedure Count()\nStatic calls\ncalls + 1\nEndProcedure\ncalls = 5"),
             "Procedure Count ( )\narguments.callee.calls\narguments.callee.calls + 1\n"
