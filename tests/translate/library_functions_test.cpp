@@ -2,11 +2,11 @@
 // switches, read from a test framework.db that each test builds in a
 // temporary folder (and, at the end, the shipped framework.db itself).
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -48,7 +48,8 @@ constexpr const char* kTestRows =
 class LibraryPassTest : public testing::PassFixture {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("korvex-library-test-" + std::to_string(getpid()));
+    folder_ = fs::temp_directory_path() /
+              ("korvex-library-test-" + std::to_string(std::random_device()()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     run.ProgramDir = folder_.string() + "/";
