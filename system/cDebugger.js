@@ -3,13 +3,15 @@
 // first in every program, then cDebugger.Debug (value) and
 // cDebugger.Debug (value, level) for each Debug statement. Each value is
 // shown on its own line in the element with id "debug" (as text, never as
-// markup) and in the browser's developer console.
+// markup) and in the browser's developer console. A truth value shows as 1
+// or 0, null (#Null, an unset field) as 0.
 var cDebugger = (function () {
   var enabled = true;
   var level = 0;  // Debug statements with a level above this are not shown
 
   function Show(value) {
-    var text = value === true ? '1' : value === false ? '0' : String(value);
+    var text = value === true ? '1' : value === false ? '0' :
+               value === null || value === undefined ? '0' : String(value);
     if (typeof console !== 'undefined' && console.log) console.log(text);
     var area = typeof document !== 'undefined' ? document.getElementById('debug') : null;
     if (!area) return;

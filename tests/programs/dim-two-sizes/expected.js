@@ -11,6 +11,6 @@ grid[i][j + 1]= 0;
 };
 };
 items[f(k)]= "x";
-cDebugger.Debug(grid[1][2]+ ArraySize(items));
+cDebugger.Debug(grid[1][2]+ cArray.ArraySize(items));
 
  }); });

@@ -3,7 +3,7 @@ cDebugger.EnableDebugger();
 // ; loops;
 s = "abc";
 while(s != "") {
-s = Mid(s , 2);
+s = cString.Mid(s , 2);
 };
 x = 0;
 do {

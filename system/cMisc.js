@@ -1,0 +1,58 @@
+// cMisc: the program's own commands and the colour helpers.
+// Emitted calls: cMisc.End() for End (also written without parentheses),
+// cMisc.Delay(ms), cMisc.ElapsedMilliseconds(), cMisc.RGB(r, g, b),
+// cMisc.RGBA(r, g, b, a), cMisc.Red(c), cMisc.Green(c), cMisc.Blue(c),
+// cMisc.Alpha(c).
+var cMisc = (function () {
+  // End stops the program by throwing this marker out of the emitted code;
+  // the page's error handler recognises it and reports nothing.
+  function ProgramEnd() { this.message = 'End'; }
+
+  if (typeof window !== 'undefined' && window.addEventListener) {
+    window.addEventListener('error', function (event) {
+      if (event.error instanceof ProgramEnd) event.preventDefault();
+    });
+  }
+
+  var ended = false;
+
+  function End() {
+    ended = true;
+    throw new ProgramEnd();
+  }
+
+  // The browser runs the program in one go, so Delay waits by polling the
+  // clock; the page is not repainted meanwhile.
+  function Delay(milliseconds) {
+    var until = Date.now() + Math.max(0, Number(milliseconds) || 0);
+    while (Date.now() < until) { /* wait */ }
+  }
+
+  function now() {
+    return typeof performance !== 'undefined' && performance.now ? performance.now() : Date.now();
+  }
+
+  function ElapsedMilliseconds() { return Math.floor(now()); }
+
+  function channel(value) { return (Number(value) || 0) & 255; }
+
+  // RGB(255, 128, 0) = 33023: red in the low byte, blue in the third.
+  function RGB(red, green, blue) {
+    return channel(red) + channel(green) * 256 + channel(blue) * 65536;
+  }
+
+  function RGBA(red, green, blue, alpha) {
+    return RGB(red, green, blue) + channel(alpha) * 16777216;
+  }
+
+  function Red(color) { return Number(color) & 255; }
+  function Green(color) { return (Number(color) >>> 8) & 255; }
+  function Blue(color) { return (Number(color) >>> 16) & 255; }
+  function Alpha(color) { return Math.floor(Number(color) / 16777216) & 255; }
+
+  return {
+    End: End, Delay: Delay, ElapsedMilliseconds: ElapsedMilliseconds,
+    RGB: RGB, RGBA: RGBA, Red: Red, Green: Green, Blue: Blue, Alpha: Alpha,
+    hasEnded: function () { return ended; }
+  };
+})();

@@ -1,0 +1,40 @@
+// cRequester: PureBasic's requesters as the browser's own dialogs.
+// Emitted calls: cRequester.MessageRequester(title, text[, flags]) and
+// cRequester.InputRequester(title, message, default[, flags]).
+// The browser offers only OK and OK/Cancel: a Yes/No question is a confirm
+// dialog (OK = Yes); with #PB_MessageRequester_YesNoCancel a second confirm
+// tells No from Cancel.
+var cRequester = (function () {
+  var kYesNoCancel = 3, kYesNo = 4;
+  var kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
+
+  function dialogText(title, text) {
+    var t = cString.text(title), s = cString.text(text);
+    return t === '' ? s : t + '\n\n' + s;
+  }
+
+  function ask(text) { return typeof window !== 'undefined' && window.confirm(text); }
+
+  // Answers #PB_MessageRequester_Yes, _No or _Cancel for the questions and
+  // 1 (OK) for a plain message.
+  function MessageRequester(title, text, flags) {
+    var buttons = (Number(flags) || 0) & 7;
+    var message = dialogText(title, text);
+    if (buttons === kYesNo) return ask(message) ? kYes : kNo;
+    if (buttons === kYesNoCancel) {
+      if (ask(message + '\n\n(OK = Yes)')) return kYes;
+      return ask(message + '\n\n(OK = No, Cancel = Cancel)') ? kNo : kCancel;
+    }
+    if (typeof window !== 'undefined') window.alert(message);
+    return kOk;
+  }
+
+  // The text typed, or "" when the dialog is cancelled.
+  function InputRequester(title, message, defaultText, flags) {
+    if (typeof window === 'undefined') return '';
+    var answer = window.prompt(dialogText(title, message), cString.text(defaultText));
+    return answer === null ? '' : String(answer);
+  }
+
+  return { MessageRequester: MessageRequester, InputRequester: InputRequester };
+})();

@@ -1,0 +1,62 @@
+// Opening a page of the web runtime in the browser and reading what it
+// shows: the console area's lines, the Debug area's lines, the dialogs it
+// opened and the errors it threw.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+
+const kSystem = path.join(__dirname, '..', '..', '..', 'system');
+
+// The jQuery tag of the test profile: jQuery from the test's own server.
+const kJQueryTag = '<script src="/jquery.js" type="text/javascript"></script>';
+const kNoTag = '<!-- no jQuery UI -->';
+
+// Copies the runtime into folder and fills its page as deployment does,
+// for a page whose script is the file scriptName.
+function deployRuntime(folder, scriptName) {
+  for (const file of fs.readdirSync(kSystem)) {
+    const from = path.join(kSystem, file);
+    if (fs.statSync(from).isFile()) fs.copyFileSync(from, path.join(folder, file));
+  }
+  const page = fs.readFileSync(path.join(kSystem, 'index.html'), 'latin1')
+    .split('<!-- #JQueryUiCss# -->').join(kNoTag)
+    .split('<!-- #JQueryJs# -->').join(kJQueryTag)
+    .split('<!-- #JQueryUiJs# -->').join(kNoTag)
+    .split('#application#').join(scriptName);
+  fs.writeFileSync(path.join(folder, 'index.html'), page, 'latin1');
+}
+
+// Opens url; prompts and confirms take their answers from answers in turn
+// (a confirm takes "yes" or "no"; without answers a prompt is cancelled).
+// Resolves to { console, debug, dialogs, errors }.
+async function openPage(context, url, answers) {
+  const page = await context.newPage();
+  const left = (answers || []).slice();
+  const dialogs = [];
+  const errors = [];
+  page.on('dialog', function (dialog) {
+    dialogs.push(dialog.type() + ': ' + dialog.message());
+    if (dialog.type() === 'alert') return dialog.accept();
+    if (left.length === 0) return dialog.dismiss();
+    const answer = left.shift();
+    if (dialog.type() === 'confirm') return answer === 'yes' ? dialog.accept() : dialog.dismiss();
+    return dialog.accept(answer);
+  });
+  page.on('pageerror', function (error) { errors.push(error.message); });
+  await page.goto(url, { waitUntil: 'load' });
+  const shown = await page.evaluate(function () {
+    function texts(selector) {
+      return Array.prototype.map.call(document.querySelectorAll(selector), function (e) {
+        return e.textContent;
+      });
+    }
+    return { console: texts('#console .console-line'), debug: texts('#debug .debug-line') };
+  });
+  await page.close();
+  // The console's last line is where the cursor waits: it counts only when
+  // something was printed on it.
+  if (shown.console.length && shown.console[shown.console.length - 1] === '') shown.console.pop();
+  return { console: shown.console, debug: shown.debug, dialogs, errors };
+}
+
+module.exports = { deployRuntime, openPage, kJQueryTag, kNoTag };

@@ -1,0 +1,88 @@
+// list_runtime.js: lists what the web runtime offers, as the source of
+// framework.db, so that no function or constant is listed without existing.
+//   node list_runtime.js <system folder> <framework.tsv>
+// Loads the runtime files in the order the page template loads them, then
+// writes one "Library<TAB>Function" row for every function member of every
+// library object (cString.Mid gives "String<TAB>Mid") and one "#Name" row
+// for every member of cConstants. Members whose name does not start with a
+// capital letter are the runtime's own helpers and are not listed.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const vm = require('vm');
+
+// Runtime objects that are no library: the emitted code reaches them by
+// passes of their own (Debug, constants, the data array, the explicit
+// switches), so their members must not turn source words into calls.
+const kNotLibraries = new Set(['cCommon', 'cDebugger', 'cConstants', 'cCompilerDirectives']);
+
+// The list pass recognises these by their own names; a row for one of them
+// would make a library call of it first.
+const kListCommands = new Set(['AddElement', 'ListSize', 'ClearList', 'ListIndex', 'FirstElement',
+  'NextElement', 'PreviousElement', 'LastElement', 'DeleteElement', 'SelectElement']);
+
+function fail(message) {
+  process.stderr.write('list_runtime: ' + message + '\n');
+  process.exit(1);
+}
+
+// The runtime files named by the page template, in its order.
+function runtimeFiles(systemDir) {
+  const page = fs.readFileSync(path.join(systemDir, 'index.html'), 'latin1');
+  const files = [];
+  const pattern = /<script src="(c[A-Za-z]+\.js)"/g;
+  let m;
+  while ((m = pattern.exec(page)) !== null) files.push(m[1]);
+  if (files.length === 0) fail('index.html loads no runtime file');
+  return files;
+}
+
+// The globals the runtime defines, loaded as the page would (without a
+// document: the runtime touches the page only when it is called).
+function loadRuntime(systemDir) {
+  const context = vm.createContext({});
+  for (const file of runtimeFiles(systemDir)) {
+    const code = fs.readFileSync(path.join(systemDir, file), 'latin1');
+    vm.runInContext(code, context, { filename: file });
+  }
+  return context;
+}
+
+function libraryRows(runtime) {
+  const rows = [];
+  const seen = new Map();
+  for (const object of Object.keys(runtime).sort()) {
+    if (!/^c[A-Z]/.test(object) || kNotLibraries.has(object)) continue;
+    const library = object.substring(1);
+    for (const member of Object.keys(runtime[object]).sort()) {
+      if (!/^[A-Z]/.test(member) || typeof runtime[object][member] !== 'function') continue;
+      if (kListCommands.has(member)) fail(object + '.' + member + ' would hide the list command');
+      if (seen.has(member)) fail(member + ' is in both c' + seen.get(member) + ' and ' + object);
+      seen.set(member, library);
+      rows.push(library + '\t' + member);
+    }
+  }
+  return rows;
+}
+
+function constantRows(runtime) {
+  const constants = runtime.cConstants;
+  if (!constants) fail('cConstants is missing');
+  return Object.keys(constants).map(function (name) {
+    const value = constants[name];
+    if (typeof value !== 'number' && typeof value !== 'string') fail('cConstants.' + name + ' is no value');
+    return '#' + name;
+  });
+}
+
+function main() {
+  if (process.argv.length !== 4) fail('usage: node list_runtime.js <system folder> <framework.tsv>');
+  const runtime = loadRuntime(process.argv[2]);
+  const lines = ['// Generated at build time from the web runtime in system/; do not edit.']
+    .concat(libraryRows(runtime), constantRows(runtime));
+  const target = process.argv[3];
+  fs.writeFileSync(target + '.tmp', lines.join('\n') + '\n');
+  fs.renameSync(target + '.tmp', target);
+}
+
+main();
