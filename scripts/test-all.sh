@@ -4,7 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --browser
+# The browser tests' npm packages (playwright-core, jQuery), as locked.
+(cd "$root/tests/browser" && npm ci --no-audit --no-fund)
 jobs=$(nproc)
 
 run_build() {

@@ -1,0 +1,69 @@
+// PureBasic programs converted by the built Korvex and run in headless
+// Chromium: each folder of programs/ holds program.pb and expected.txt, the
+// output PureBasic gives (the console's lines, then the Debug window's
+// lines). answers.txt, when present, holds the answers to the program's
+// prompts, one a line. A folder with known-difference.txt is a program
+// whose converted form cannot give PureBasic's output; the file says why,
+// and the test checks that the difference is still there, so that it is
+// noticed when it goes away.
+'use strict';
+const { test, before, after } = require('node:test');
+const assert = require('assert');
+const fs = require('fs');
+const path = require('path');
+const { startServer } = require('./support/server');
+const { launchBrowser } = require('./support/browser');
+const { openPage } = require('./support/page');
+const { makeWorkplace } = require('./support/convert');
+
+const kPrograms = path.join(__dirname, 'programs');
+
+let workplace, server, browser;
+before(async function () {
+  workplace = makeWorkplace();
+  server = await startServer(workplace.site);
+  browser = await launchBrowser();
+});
+after(async function () {
+  await browser.close();
+  await server.close();
+  workplace.remove();
+});
+
+function readLines(file) {
+  if (!fs.existsSync(file)) return null;
+  const text = fs.readFileSync(file, 'utf8');
+  const lines = text.split('\n');
+  if (lines[lines.length - 1] === '') lines.pop();
+  return lines;
+}
+
+async function run(name) {
+  const folder = path.join(kPrograms, name);
+  const source = path.join(workplace.root, name + '.pb');
+  fs.copyFileSync(path.join(folder, 'program.pb'), source);
+  workplace.convert(source);
+  return openPage(browser.context, server.url + 'index.html', readLines(path.join(folder, 'answers.txt')));
+}
+
+for (const name of fs.readdirSync(kPrograms).sort()) {
+  const folder = path.join(kPrograms, name);
+  if (!fs.existsSync(path.join(folder, 'program.pb'))) continue;
+  const expected = readLines(path.join(folder, 'expected.txt'));
+  const known = fs.existsSync(path.join(folder, 'known-difference.txt'))
+    ? fs.readFileSync(path.join(folder, 'known-difference.txt'), 'utf8').trim() : null;
+
+  test(name + (known ? ' (known difference)' : ''), async function (t) {
+    const shown = await run(name);
+    const lines = shown.console.concat(shown.debug);
+    if (known) {
+      t.diagnostic(known);
+      t.diagnostic('shown: ' + JSON.stringify(lines.concat(shown.errors)));
+      assert.notDeepStrictEqual({ lines, errors: shown.errors }, { lines: expected, errors: [] },
+        'the program now gives PureBasic\'s output: remove known-difference.txt');
+      return;
+    }
+    assert.deepStrictEqual(shown.errors, [], 'errors in the page');
+    assert.deepStrictEqual(lines, expected);
+  });
+}

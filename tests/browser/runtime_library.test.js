@@ -1,0 +1,221 @@
+// Dates, the console, Debug output, requesters, data sections, the misc
+// commands and the constants, in the browser.
+'use strict';
+const { test, before, after } = require('node:test');
+const { openRuntimePage } = require('./support/runtime_page');
+
+let runtime;
+before(async function () { runtime = await openRuntimePage(); });
+after(async function () { await runtime.close(); });
+
+// The lines of an area of the page, as text.
+function linesOf(selector) {
+  return 'Array.prototype.map.call(document.querySelectorAll("' + selector + '"),' +
+    ' function (e) { return e.textContent; })';
+}
+
+test('Date builds a date from its parts and reads them back', async function () {
+  await runtime.check([
+    ['cDate.Date(1970, 1, 1, 0, 0, 0)', 0],
+    ['cDate.Date(2000, 1, 1, 0, 0, 0)', 946684800],
+    ['cDate.Year(cDate.Date(2023, 7, 14, 9, 5, 3))', 2023],
+    ['cDate.Month(cDate.Date(2023, 7, 14, 9, 5, 3))', 7],
+    ['cDate.Day(cDate.Date(2023, 7, 14, 9, 5, 3))', 14],
+    ['cDate.Hour(cDate.Date(2023, 7, 14, 9, 5, 3))', 9],
+    ['cDate.Minute(cDate.Date(2023, 7, 14, 9, 5, 3))', 5],
+    ['cDate.Second(cDate.Date(2023, 7, 14, 9, 5, 3))', 3],
+    // 1 January 2023 was a Sunday
+    ['cDate.DayOfWeek(cDate.Date(2023, 1, 1, 0, 0, 0))', 0],
+    ['cDate.DayOfWeek(cDate.Date(2023, 1, 7, 0, 0, 0))', 6],
+    ['cDate.DayOfYear(cDate.Date(2023, 1, 1, 0, 0, 0))', 1],
+    ['cDate.DayOfYear(cDate.Date(2024, 12, 31, 0, 0, 0))', 366]
+  ]);
+});
+
+test('Date() is the clock of the machine, read without a time zone', async function () {
+  await runtime.check([
+    ['(function () { var n = new Date(); var d = cDate.Date(); return cDate.Year(d) === n.getFullYear() &&' +
+     ' cDate.Month(d) === n.getMonth() + 1 && cDate.Day(d) === n.getDate() &&' +
+     ' cDate.Hour(d) === n.getHours(); })()', true]
+  ]);
+});
+
+test('AddDate adds each kind of unit; months keep the day where they can', async function () {
+  const d = 'cDate.Date(2024, 1, 31, 12, 0, 0)';
+  await runtime.check([
+    ['cDate.FormatDate("%yyyy-%mm-%dd", cDate.AddDate(' + d + ', cConstants.PB_Date_Month, 1))', '2024-02-29'],
+    ['cDate.FormatDate("%yyyy-%mm-%dd", cDate.AddDate(' + d + ', cConstants.PB_Date_Year, 1))', '2025-01-31'],
+    ['cDate.FormatDate("%yyyy-%mm-%dd", cDate.AddDate(' + d + ', cConstants.PB_Date_Month, -2))', '2023-11-30'],
+    ['cDate.FormatDate("%yyyy-%mm-%dd", cDate.AddDate(' + d + ', cConstants.PB_Date_Week, 1))', '2024-02-07'],
+    ['cDate.FormatDate("%yyyy-%mm-%dd", cDate.AddDate(' + d + ', cConstants.PB_Date_Day, -31))', '2023-12-31'],
+    ['cDate.AddDate(' + d + ', cConstants.PB_Date_Hour, 2) - ' + d, 7200],
+    ['cDate.AddDate(' + d + ', cConstants.PB_Date_Minute, 3) - ' + d, 180],
+    ['cDate.AddDate(' + d + ', cConstants.PB_Date_Second, 4) - ' + d, 4]
+  ]);
+});
+
+test('FormatDate and ParseDate with the mask tokens', async function () {
+  await runtime.check([
+    ['cDate.FormatDate("%dd.%mm.%yyyy %hh:%ii:%ss", cDate.Date(2009, 3, 5, 7, 8, 9))', '05.03.2009 07:08:09'],
+    ['cDate.FormatDate("%yy", cDate.Date(2009, 3, 5, 0, 0, 0))', '09'],
+    ['cDate.FormatDate("Day %dd", 0)', 'Day 01'],
+    ['cDate.ParseDate("%yyyy/%mm/%dd", "2012/12/23")', 1356220800],
+    ['cDate.ParseDate("%dd.%mm.%yyyy %hh:%ii", "05.03.2009 07:08")', 1236236880],
+    ['cDate.ParseDate("%yyyy/%mm/%dd", "2012-12-23")', -1],
+    ['cDate.ParseDate("%yyyy/%mm/%dd", "2012/13/01")', -1],
+    ['cDate.ParseDate("%yyyy/%mm/%dd", "2023/02/29")', -1]
+  ]);
+});
+
+test('Print and PrintN write lines into the console area', async function () {
+  await runtime.check([
+    ['cConsole.ClearConsole(); cConsole.OpenConsole(); cConsole.Print("a"); cConsole.Print("b");' +
+     ' cConsole.PrintN("c"); cConsole.PrintN(""); cConsole.PrintN(42); ' + linesOf('#console .console-line'),
+     ['abc', '', '42', '']],
+    ['cConsole.ClearConsole(); cConsole.PrintN("x" + "\\n" + "y"); ' + linesOf('#console .console-line'),
+     ['x', 'y', '']],
+    ['cConsole.ClearConsole(); cConsole.PrintN("<i>not markup</i>");' +
+     ' document.querySelector("#console .console-line").innerHTML', '&lt;i&gt;not markup&lt;/i&gt;'],
+    ['cConsole.ClearConsole(); ' + linesOf('#console .console-line'), []]
+  ]);
+});
+
+test('ConsoleLocate moves the cursor only in a graphical console', async function () {
+  await runtime.check([
+    ['cConsole.ClearConsole(); cConsole.EnableGraphicalConsole(1); cConsole.ConsoleLocate(4, 2);' +
+     ' cConsole.Print("X"); cConsole.ConsoleLocate(0, 0); cConsole.Print("ab"); cConsole.ConsoleLocate(1, 0);' +
+     ' cConsole.Print("Z"); cConsole.EnableGraphicalConsole(0); ' + linesOf('#console .console-line'),
+     ['aZ', '', '    X']],
+    ['cConsole.ClearConsole(); cConsole.ConsoleLocate(5, 5); cConsole.Print("here");' +
+     ' ' + linesOf('#console .console-line'), ['here']]
+  ]);
+});
+
+test('ConsoleColor colours the text printed after it', async function () {
+  await runtime.check([
+    ['cConsole.ClearConsole(); cConsole.Print("plain "); cConsole.ConsoleColor(12, 0); cConsole.Print("red");' +
+     ' cConsole.ConsoleColor(7, 0); var spans = document.querySelectorAll("#console span");' +
+     ' [spans.length, spans[0].textContent, spans[0].style.color,' +
+     ' document.querySelector("#console .console-line").textContent]',
+     [1, 'red', 'rgb(255, 0, 0)', 'plain red']]
+  ]);
+});
+
+test('Input answers what the prompt was given and echoes it', async function () {
+  await runtime.check([
+    ['cConsole.ClearConsole(); window.prompt = function () { return "Ann"; }; cConsole.Print("Name: ");' +
+     ' var got = cConsole.Input(); [got].concat(' + linesOf('#console .console-line') + ')',
+     ['Ann', 'Name: Ann', '']],
+    ['window.prompt = function () { return null; }; cConsole.Input()', ''],
+    ['cConsole.Inkey()', ''],
+    ['cConsole.ConsoleTitle("My tool"); document.title', 'My tool']
+  ]);
+});
+
+test('Debug shows each value on its own line, as text', async function () {
+  await runtime.check([
+    ['document.getElementById("debug").textContent = ""; cDebugger.EnableDebugger(); cDebugger.Debug("<b>bold?</b>");' +
+     ' cDebugger.Debug(12); cDebugger.Debug(2.5); cDebugger.Debug(1 < 2); cDebugger.Debug(null); ' +
+     linesOf('#debug .debug-line'), ['<b>bold?</b>', '12', '2.5', '1', '0']],
+    ['document.querySelector("#debug .debug-line").innerHTML', '&lt;b&gt;bold?&lt;/b&gt;'],
+    ['document.getElementById("debug").textContent = ""; cDebugger.DisableDebugger(); cDebugger.Debug("hidden");' +
+     ' cDebugger.EnableDebugger(); cDebugger.Debug("shown"); ' + linesOf('#debug .debug-line'), ['shown']]
+  ]);
+});
+
+test('Debug output also goes to the developer console', async function () {
+  const messages = [];
+  const listener = function (message) { messages.push(message.text()); };
+  runtime.page.on('console', listener);
+  await runtime.evaluate(['cDebugger.Debug("to the console")']);
+  runtime.page.off('console', listener);
+  await runtime.check([['true', messages.indexOf('to the console') >= 0]]);
+});
+
+test('MessageRequester answers Yes, No or Cancel from the dialogs', async function () {
+  await runtime.check([
+    ['window.confirm = function () { return true; };' +
+     ' cRequester.MessageRequester("T", "Sure?", cConstants.PB_MessageRequester_YesNo)', 6],
+    ['window.confirm = function () { return false; };' +
+     ' cRequester.MessageRequester("T", "Sure?", cConstants.PB_MessageRequester_YesNo)', 7],
+    ['(function () { var answers = [false, true]; window.confirm = function () { return answers.shift(); };' +
+     ' return cRequester.MessageRequester("T", "Save?", cConstants.PB_MessageRequester_YesNoCancel); })()', 7],
+    ['window.confirm = function () { return false; };' +
+     ' cRequester.MessageRequester("T", "Save?", cConstants.PB_MessageRequester_YesNoCancel)', 2],
+    ['(function () { var shown; window.alert = function (t) { shown = t; };' +
+     ' cRequester.MessageRequester("Title", "Text", cConstants.PB_MessageRequester_Info); return shown; })()',
+     'Title\n\nText']
+  ]);
+});
+
+test('InputRequester answers the text, or "" when cancelled', async function () {
+  await runtime.check([
+    ['(function () { var given; window.prompt = function (t, d) { given = d; return "typed"; };' +
+     ' return [cRequester.InputRequester("T", "Name?", "def"), given]; })()', ['typed', 'def']],
+    ['window.prompt = function () { return null; }; cRequester.InputRequester("T", "Name?", "def")', '']
+  ]);
+});
+
+test('Read and Restore walk the data array from the read position', async function () {
+  await runtime.check([
+    ['cCommon.KVX_DataArray = ["red", "green", 1, 2, 3]; cCommon.KVX_Global_Label = 0;' +
+     ' [cData.Read(), cData.Read(), cData.Read()]', ['red', 'green', 1]],
+    ['cData.Restore(3); [cData.Read(), cData.Read()]', [2, 3]],
+    ['cData.Read()', 0],
+    ['cData.Restore(); cData.Read()', 'red']
+  ]);
+});
+
+test('End stops the program without an error report', async function () {
+  const errors = [];
+  const listener = function (error) { errors.push(error.message); };
+  runtime.page.on('pageerror', listener);
+  await runtime.page.evaluate(function () {
+    var script = document.createElement('script');
+    script.textContent = 'window.afterEnd = "no"; cMisc.End(); window.afterEnd = "yes";';
+    document.head.appendChild(script);
+  });
+  runtime.page.off('pageerror', listener);
+  await runtime.check([['window.afterEnd', 'no'], ['cMisc.hasEnded()', true], ['true', errors.length === 0]]);
+});
+
+test('Delay waits, ElapsedMilliseconds counts whole milliseconds', async function () {
+  await runtime.check([
+    ['(function () { var t = cMisc.ElapsedMilliseconds(); cMisc.Delay(50); var d = cMisc.ElapsedMilliseconds() - t;' +
+     ' return d >= 49 && d < 1000; })()', true],
+    ['Number.isInteger(cMisc.ElapsedMilliseconds())', true]
+  ]);
+});
+
+test('RGB and its parts', async function () {
+  await runtime.check([
+    ['cMisc.RGB(255, 0, 0)', 255],
+    ['cMisc.RGB(0, 255, 0)', 65280],
+    ['cMisc.RGB(0, 0, 255)', 16711680],
+    ['cMisc.RGB(255, 128, 0)', 33023],
+    ['cMisc.Red(cMisc.RGB(12, 34, 56))', 12],
+    ['cMisc.Green(cMisc.RGB(12, 34, 56))', 34],
+    ['cMisc.Blue(cMisc.RGB(12, 34, 56))', 56],
+    ['cMisc.Alpha(cMisc.RGBA(1, 2, 3, 200))', 200],
+    ['cMisc.Blue(cMisc.RGBA(1, 2, 3, 200))', 3]
+  ]);
+});
+
+test('Constants have PureBasic\'s values; the explicit switches can be read', async function () {
+  await runtime.check([
+    ['cConstants.PB_Any', -1],
+    ['cConstants.PB_Default', -1],
+    ['cConstants.PB_Sort_Ascending', 0],
+    ['cConstants.PB_Sort_Descending', 1],
+    ['cConstants.PB_Sort_NoCase', 2],
+    ['cConstants.PB_MessageRequester_Yes', 6],
+    ['cConstants.PB_MessageRequester_No', 7],
+    ['cConstants.PB_MessageRequester_Cancel', 2],
+    ['cConstants.PB_MessageRequester_YesNo', 4],
+    ['cConstants.PB_String_NoCase', 1],
+    ['cConstants.PB_Long', 5],
+    ['cConstants.PB_Date_Day', 3],
+    ['typeof cCompilerDirectives.EnableExplicit', 'number'],
+    ['typeof cCompilerDirectives.DisableExplicit', 'number']
+  ]);
+});
