@@ -173,7 +173,11 @@ var cLinkedList = (function () {
   cLinkedList.prototype.ForEach_Init = function () { this.ResetList(); };
 
   cLinkedList.prototype.ForEach = function () {
-    return this.NextElement() !== 0;
+    var next = this.current_ ? this.current_.next : this.first_;
+    if (!next) return false;
+    this.current_ = next;
+    this.index_++;
+    return true;
   };
 
   // The elements' values in order, for the sorts and shuffles of cSort.
