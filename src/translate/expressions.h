@@ -36,7 +36,7 @@ void BlankBool(TokenList& tokens);
 void RewriteCompoundAssignment(TokenList& tokens);
 /// A backslash inside a string literal is doubled for JavaScript.
 void EscapeStringBackslashes(TokenList& tokens);
-/// "$FF"  ->  "cString.Val(\"$FF\")".
+/// "$FF"  ->  "cString.Val(\"$FF\")", "%101"  ->  "cString.Val(\"%101\")".
 void RewriteHexNumbers(TokenList& tokens);
 
 // type_suffixes.cpp

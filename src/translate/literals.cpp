@@ -66,10 +66,23 @@ void EscapeStringBackslashes(TokenList& tokens) {
       t.Text = ReplaceAll(t.Text, "\\", "\\\\");
 }
 
-// $1F  ->  cString.Val("$1F"); decimal and %binary numbers stay as written.
+namespace {
+
+// "$1F" and "%101" are hexadecimal and binary numbers in PureBasic; a
+// JavaScript "%101" would not even parse, so both go to the runtime, which
+// reads either prefix. A lone "%" is no number and stays.
+bool IsPrefixedNumber(const std::string& text) {
+  if (text.empty()) return false;
+  return text.front() == '$' || (text.front() == '%' && text.size() > 1);
+}
+
+}  // namespace
+
+// $1F  ->  cString.Val("$1F"), %101  ->  cString.Val("%101"); decimal
+// numbers stay as written.
 void RewriteHexNumbers(TokenList& tokens) {
   for (Token& t : tokens)
-    if (t.Kind == KindNumber && !t.Text.empty() && t.Text.front() == '$')
+    if (t.Kind == KindNumber && IsPrefixedNumber(t.Text))
       t.Text = "cString.Val(\"" + t.Text + "\")";
 }
 

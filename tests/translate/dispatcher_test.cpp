@@ -139,9 +139,11 @@ TEST_F(Dispatcher, StringBackslashesAreDoubled) {
   EXPECT_EQ(Translate("p = \"C:\\temp\\\""), "p = \"C:\\\\temp\\\\\" ");
 }
 
-TEST_F(Dispatcher, OnlyHexadecimalNumbersChange) {
+TEST_F(Dispatcher, HexadecimalAndBinaryNumbersGoToTheRuntime) {
   EXPECT_EQ(Translate("x = $1F"), "x = cString.Val(\"$1F\") ");
-  EXPECT_EQ(Translate("x = %101"), "x = %101 ");
+  EXPECT_EQ(Translate("x = %101"), "x = cString.Val(\"%101\") ");
+  // after a name "%" is the modulo operator, not a number
+  EXPECT_EQ(Translate("x = a % 2"), "x = a % 2 ");
   EXPECT_EQ(Translate("x = 42"), "x = 42 ");
   EXPECT_EQ(Translate("x = 'A'"), "x = 'A' ");
 }
