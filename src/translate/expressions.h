@@ -36,7 +36,8 @@ void BlankBool(TokenList& tokens);
 void RewriteCompoundAssignment(TokenList& tokens);
 /// A backslash inside a string literal is doubled for JavaScript.
 void EscapeStringBackslashes(TokenList& tokens);
-/// "$FF"  ->  "cString.Val(\"$FF\")", "%101"  ->  "cString.Val(\"%101\")".
+/// "$FF"  ->  "cString.Val(\"$FF\")", "%101"  ->  "cString.Val(\"%101\")",
+/// the character constant 'A'  ->  "65".
 void RewriteHexNumbers(TokenList& tokens);
 
 // type_suffixes.cpp

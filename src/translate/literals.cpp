@@ -76,14 +76,26 @@ bool IsPrefixedNumber(const std::string& text) {
   return text.front() == '$' || (text.front() == '%' && text.size() > 1);
 }
 
+// 'A' is the number 65 in PureBasic, not a one-letter string: exactly one
+// character between single quotes.
+bool IsCharacterConstant(const std::string& text) {
+  return text.size() == 3 && text.front() == '\'' && text.back() == '\'';
+}
+
 }  // namespace
 
-// $1F  ->  cString.Val("$1F"), %101  ->  cString.Val("%101"); decimal
-// numbers stay as written.
+// $1F  ->  cString.Val("$1F"), %101  ->  cString.Val("%101"), 'A'  ->  65;
+// decimal numbers stay as written.
 void RewriteHexNumbers(TokenList& tokens) {
-  for (Token& t : tokens)
-    if (t.Kind == KindNumber && IsPrefixedNumber(t.Text))
+  for (Token& t : tokens) {
+    if (t.Kind != KindNumber) continue;
+    if (IsPrefixedNumber(t.Text)) {
       t.Text = "cString.Val(\"" + t.Text + "\")";
+    } else if (IsCharacterConstant(t.Text)) {
+      // the text is in the Windows-1252 page, so the byte is the code
+      t.Text = std::to_string(static_cast<unsigned char>(t.Text[1]));
+    }
+  }
 }
 
 }  // namespace korvex::translate

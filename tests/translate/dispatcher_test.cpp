@@ -145,7 +145,16 @@ TEST_F(Dispatcher, HexadecimalAndBinaryNumbersGoToTheRuntime) {
   // after a name "%" is the modulo operator, not a number
   EXPECT_EQ(Translate("x = a % 2"), "x = a % 2 ");
   EXPECT_EQ(Translate("x = 42"), "x = 42 ");
-  EXPECT_EQ(Translate("x = 'A'"), "x = 'A' ");
+}
+
+TEST_F(Dispatcher, CharacterConstantsAreTheirCodes) {
+  EXPECT_EQ(Translate("x = 'A'"), "x = 65 ");
+  EXPECT_EQ(Translate("x = ' '"), "x = 32 ");
+  // Windows-1252 bytes above 127 keep their code
+  EXPECT_EQ(Translate("x = '\xE9'"), "x = 233 ");
+  // not one character between the quotes: left as written
+  EXPECT_EQ(Translate("x = 'ab'"), "x = 'ab' ");
+  EXPECT_EQ(Translate("x = ''"), "x = '' ");
 }
 
 TEST_F(Dispatcher, BasicTypeSuffixesDisappear) {

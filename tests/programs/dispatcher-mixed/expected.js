@@ -2,7 +2,7 @@ $(function () {	$(document).ready(function () {
 cDebugger.EnableDebugger();
 // ; Mixed rewrites;
 var count = 0 , limit = cString.Val("$1F");
-var letter = 'A' , path = "C:\\temp\\";
+var letter = 65 , path = "C:\\temp\\";
 var cursor;
 function Area(w , h) {
 return w * h;
