@@ -95,7 +95,14 @@ bool FakePlatform::MoveFile(const std::string& from, const std::string& to) {
   return true;
 }
 
-bool FakePlatform::DeleteFile(const std::string& path) { return files.erase(path) > 0; }
+bool FakePlatform::DeleteFile(const std::string& path) {
+  auto failing = deleteFailures.find(path);
+  if (failing != deleteFailures.end() && failing->second > 0) {
+    --failing->second;
+    return false;
+  }
+  return files.erase(path) > 0;
+}
 
 bool FakePlatform::CopyFile(const std::string& from, const std::string& to) {
   auto it = files.find(from);

@@ -36,6 +36,8 @@ class FakePlatform : public Platform {
   std::vector<std::string> consoleInput;
   bool yesAnswer = false;
   bool foldersCanBeCreated = true;  // false: CreateFolder and CreatePath fail
+  /// How many more times DeleteFile of a path fails and leaves the file.
+  std::map<std::string, int> deleteFailures;
   /// Decides what a started command line does; nullptr: cannot be started.
   std::function<const ScriptedChild*(const StartRequest&)> onStart;
   std::function<int64_t(int64_t, int, int64_t, int64_t)> onEditorMessage;
@@ -45,6 +47,7 @@ class FakePlatform : public Platform {
   std::vector<StartRequest> started;   // every start, in order
   std::vector<std::string> opened;     // ShellOpen targets
   std::vector<std::string> questions;  // AskYesNo texts
+  std::vector<int> sleeps;             // every SleepMilliseconds, in order
   std::string consoleTitle;
   bool consoleClosed = false;
   /// Every EditorMessage call as {handle, message, wParam, lParam}.
@@ -65,7 +68,7 @@ class FakePlatform : public Platform {
   std::string TempFolder() override { return tempFolder; }
   std::string AppDataFolder() override { return appDataFolder; }
   int64_t LocalTimeSeconds() override { return localTime; }
-  void SleepMilliseconds(int) override {}
+  void SleepMilliseconds(int ms) override { sleeps.push_back(ms); }
 
   int64_t FileSize(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
