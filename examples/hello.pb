@@ -2,6 +2,7 @@
 ;   scripts/try-example.sh converts it into a web page: procedures become
 ;   JavaScript functions, the loop a "for", the Select a "switch", and every
 ;   Debug line shows up in the page's Debug area.
+;   A list, a map and a structure use the runtime's classes.
 KVX_Converter_SetProfile "Example"
 
 Procedure.s Greeting(name.s, punctuation.s = "!")
@@ -31,3 +32,24 @@ While total < 20
   total + Square(2)
 Wend
 Debug total
+
+; A list, a map and a structure.
+NewList names.s()
+AddElement(names()) : names() = "Ann"
+AddElement(names()) : names() = "Bob"
+ForEach names()
+  Debug names()
+Next
+
+NewMap ages()
+ages("Ann") = 31
+Debug ages("Ann")
+
+Structure Point
+  x.l
+  y.l
+EndStructure
+
+Define p.Point
+p\x = 3 : p\y = 4
+Debug p\x * p\x + p\y * p\y

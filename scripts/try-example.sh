@@ -37,10 +37,26 @@ export XDG_CONFIG_HOME="$build/example-settings"
 site="$build/example-site"
 mkdir -p "$XDG_CONFIG_HOME" "$site"
 
+# jQuery beside the page, so that it works without the public content
+# network: the copy the browser tests use, or one fetched from npm. Without
+# either the profile keeps the default tags, which need the network.
+jquery_tag=""
+no_ui_tag="<!-- jQuery UI is not used -->"
+jquery="$root/tests/browser/node_modules/jquery/dist/jquery.js"
+if [ ! -f "$jquery" ] && command -v npm >/dev/null; then
+  npm install --silent --no-save --no-package-lock --prefix "$build/jquery" jquery@1.11.3 >/dev/null 2>&1 || true
+  jquery="$build/jquery/node_modules/jquery/dist/jquery.js"
+fi
+if [ -f "$jquery" ]; then
+  cp "$jquery" "$site/jquery.js"
+  jquery_tag='<script src="jquery.js" type="text/javascript"></script>'
+fi
+
 # The profile "Example", written by the profile editor from piped answers:
-# serverpath, then the defaults, except the application name "hello".
-printf '%s\n' "$site/" "" "hello" "" "" "" "" "" |
-  "$build/dist/SetupEditor.exe" Example >/dev/null
+# serverpath, address, the application name "hello", no CGI, then the three
+# page tags (an empty answer keeps the default).
+printf '%s\n' "$site/" "" "hello" "" "" "${jquery_tag:+$no_ui_tag}" "$jquery_tag" \
+  "${jquery_tag:+$no_ui_tag}" | "$build/dist/SetupEditor.exe" Example >/dev/null
 
 # The PureBasic IDE's variables: only the compiler, here the stand-in.
 export PB_TOOL_Compiler="$build/tools/pbcompiler/pbcompiler"
