@@ -4,6 +4,7 @@
 //   points()\x = 5           ->  points.getData() . x = 5   (the dispatcher
 //                                makes the backslash a "." later)
 //   items() = 7              ->  items .setData(7)
+//   items() = Str(i) + "x"   ->  items .setData( cString.Str ( i ) + "x" )
 //   ForEach items()          ->  items.ForEach_Init(); LF while (items.ForEach()) { LF
 // Three walks: register every NewList, rewrite the element accesses name(),
 // then the declarations and commands. Runs after the library pass (which
@@ -17,19 +18,37 @@
 #include "scanner/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
+#include "translate/header_walk.h"
 #include "translate/lookahead.h"
+#include "translate/statement_end.h"
 
 namespace korvex::translate {
 namespace {
+
+// With the cursor on the name of "name() = ...": whether the value is at
+// most one token, the last of its statement.
+bool IsOneTokenValue(TokenList& tokens) {
+  return EndsHeader(TokenAhead(tokens, 4)) || EndsHeader(TokenAhead(tokens, 5));
+}
 
 // name() = value  ->  name .setData(value)   (unstructured lists only)
 // name()          ->  name.getData()
 void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& lists) {
   Token& name = tokens.Current();
   if (lists.TypeOf(name.Text) == kNoStruct && TokenAheadIs(tokens, 3, "=")) {
+    if (!IsOneTokenValue(tokens)) {
+      // name() = Str(i) + "x"  ->  name .setData( Str(i) + "x" ): the value
+      // stays in place, so the walk and the later passes still translate it
+      BlankAhead(tokens, 3);
+      TokenAhead(tokens, 3)->Text = ".setData(";
+      CloseBeforeStatementEnd(tokens);
+      return;
+    }
+    // a missing value never takes the line break with it
     Token* value = TokenAhead(tokens, 4);
-    std::string valueText = value != nullptr ? value->Text : "";
-    BlankAhead(tokens, 4);
+    bool hasValue = !EndsHeader(value);
+    std::string valueText = hasValue ? value->Text : "";
+    BlankAhead(tokens, hasValue ? 4 : 3);
     TokenAhead(tokens, 3)->Text = ".setData(" + valueText + ")";
     return;
   }

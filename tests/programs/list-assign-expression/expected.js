@@ -1,0 +1,11 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+items = new cLinkedList();
+items.AddElement();
+items.setData("a");
+items.AddElement();
+items.setData(cString.Str(2) + "b") // ; two;
+items.setData(items.getData() + "!");
+items.setData(- 1);
+
+ }); });
