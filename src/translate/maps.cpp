@@ -2,6 +2,7 @@
 //   NewMap pts.Point()              ->  pts = new cMap(Point);
 //   scores(who) = 12                ->  scores .setData2(who, 12)
 //   n = scores(who)                 ->  n = scores.getData2(who)
+//   n = scores(a + b)               ->  n = scores.getData2 ( a + b )
 //   FindMapElement(scores(), "Ann") ->  scores.FindMapElement( "Ann" )
 //   MapSize(scores())               ->  scores.MapSize()
 //   ForEach scores()                ->  ForEachMap_Init(scores); LF while (ForEachMap(scores)) { LF
@@ -9,37 +10,38 @@
 // declarations and commands (the library pass has made the map commands
 // "cMap.<command>"). Runs right after the list pass, which leaves alone every
 // ForEach that is not over a registered list.
+#include <iterator>
 #include <string>
 
 #include "scanner/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
+#include "translate/header_walk.h"
 #include "translate/lookahead.h"
+#include "translate/statement_end.h"
 
 namespace korvex::translate {
 namespace {
 
-// The key of name(key): the texts from the token after "(" up to the first
-// ")", joined without separators; keyTokens counts them. A key never spans
-// a line break (continued lines are joined before this pass), so an
-// unclosed key ends there instead of swallowing the rest of the program.
-std::string ReadKey(TokenList& tokens, int& keyTokens) {
-  std::string key;
-  keyTokens = 0;
+// The ")" that closes the "(" after the name (the cursor is on the name),
+// counting nested parentheses; end() when the line ends first. A key never
+// spans a line break (continued lines are joined before this pass), so an
+// unclosed key never swallows the rest of the program.
+TokenList::Position MatchingClose(TokenList& tokens) {
+  int depth = 0;
   TokenList::Position it = tokens.Mark();
-  ++it;  // the "("
-  for (++it; it != tokens.end() && it->Text != ")" && it->Kind != KindLineBreak; ++it) {
-    key += it->Text;
-    ++keyTokens;
+  for (++it; it != tokens.end() && it->Kind != KindLineBreak; ++it) {
+    if (it->Text == "(") ++depth;
+    else if (it->Text == ")" && --depth == 0) return it;
   }
-  return key;
+  return tokens.end();
 }
 
-// The clearing counts fit a key of one token (a string literal or a name):
-// name ( key ) = value.
-void RewriteKeyedAccess(TokenList& tokens, const std::string& type, const std::string& key,
-                        bool isAssignment) {
+// name ( key ) = value with a key of one token and a value of at most one
+// token: the texts are frozen into the name or the value token.
+void RewriteKeyedAccess(TokenList& tokens, const std::string& type, bool isAssignment) {
   Token& name = tokens.Current();
+  std::string key = TokenAhead(tokens, 2)->Text;
   if (!isAssignment) {
     name.Text += ".getData2(" + key + ")";
     ClearAhead(tokens, 3);
@@ -47,10 +49,28 @@ void RewriteKeyedAccess(TokenList& tokens, const std::string& type, const std::s
   }
   ClearAhead(tokens, 4);
   Token* value = TokenAhead(tokens, 5);
-  if (value == nullptr) return;
+  if (EndsHeader(value)) return;  // no value: the line break stays
   std::string stored = value->Text;
   if (!type.empty() && type != kNoStruct) stored += "." + type;
   value->Text = ".setData2(" + key + ", " + stored + ")";
+}
+
+// A longer key or value stays in place, so that the walk goes on through it
+// (an element read inside a key or value is rewritten too) and the later
+// passes still translate it:
+//   m(a + b)                   ->  m.getData2 ( a + b )
+//   count(word) = count(word) + 1
+//                              ->  count.setData2 ( word , count.getData2(word) + 1 )
+void RewriteLongKeyedAccess(TokenList& tokens, TokenList::Position close, bool isAssignment) {
+  Token& name = tokens.Current();
+  if (!isAssignment) {
+    name.Text += ".getData2";
+    return;
+  }
+  name.Text += ".setData2";
+  close->Text = ",";
+  ClearText(*std::next(close));  // the "="
+  CloseBeforeStatementEnd(tokens);
 }
 
 // name() = value  ->  name.setData(value);  name()  ->  name.getData()
@@ -68,16 +88,33 @@ void RewriteCurrentAccess(TokenList& tokens, bool isAssignment) {
   if (value != nullptr) value->Text = mapName + ".setData(" + value->Text + ")";
 }
 
+// Whether the token after the one at it starts a value of at most one token
+// that ends the statement.
+bool IsShortValue(TokenList& tokens, TokenList::Position it) {
+  ++it;
+  if (it == tokens.end() || EndsHeader(&*it)) return true;
+  ++it;
+  return it == tokens.end() || EndsHeader(&*it);
+}
+
 void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& maps) {
   std::string type = maps.TypeOf(tokens.Current().Text);
   if (TokenAheadIs(tokens, 2, ")")) {
     RewriteCurrentAccess(tokens, TokenAheadIs(tokens, 3, "="));
     return;
   }
-  int keyTokens = 0;
-  std::string key = ReadKey(tokens, keyTokens);
-  bool isAssignment = TokenAheadIs(tokens, 3 + keyTokens, "=");
-  RewriteKeyedAccess(tokens, type, key, isAssignment);
+  TokenList::Position close = MatchingClose(tokens);
+  if (close == tokens.end()) {
+    RewriteLongKeyedAccess(tokens, close, false);  // unclosed: a read as written
+    return;
+  }
+  TokenList::Position equals = std::next(close);
+  bool isAssignment = equals != tokens.end() && equals->Text == "=";
+  bool oneTokenKey = std::next(tokens.Mark(), 3) == close;
+  if (oneTokenKey && (!isAssignment || IsShortValue(tokens, equals)))
+    RewriteKeyedAccess(tokens, type, isAssignment);
+  else
+    RewriteLongKeyedAccess(tokens, close, isAssignment);
 }
 
 void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& maps) {

@@ -103,6 +103,13 @@ TEST_F(MapsTest, ForEachOverAListAndAMapThroughBothPasses) {
             "ForEachMap_Init(scores);\nwhile (ForEachMap(scores)) {\n\nNext");
 }
 
+// Without its ")" the key is read as written, and the next line stays a
+// line of its own.
+TEST_F(MapsTest, UnclosedKeyKeepsTheLineBreak) {
+  EXPECT_EQ(Translate("NewMap pts()\nn = pts(\"a\"\nx = 1"),
+            "pts = new cMap(); \nn = pts.getData2 ( \"a\"\nx = 1");
+}
+
 TEST_F(MapsTest, ProgramCutShortInsideAMapConstructConverts) {
   for (const char* text :
        {"NewMap", "NewMap pts", "NewMap pts.", "NewMap pts.Point", "NewMap pts(",
