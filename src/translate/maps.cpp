@@ -73,21 +73,6 @@ void RewriteLongKeyedAccess(TokenList& tokens, TokenList::Position close, bool i
   CloseBeforeStatementEnd(tokens);
 }
 
-// name() = value  ->  name.setData(value);  name()  ->  name.getData()
-void RewriteCurrentAccess(TokenList& tokens, bool isAssignment) {
-  Token& name = tokens.Current();
-  if (!isAssignment) {
-    name.Text += ".getData()";
-    ClearAhead(tokens, 2);
-    return;
-  }
-  std::string mapName = name.Text;
-  ClearText(name);
-  ClearAhead(tokens, 3);
-  Token* value = TokenAhead(tokens, 4);
-  if (value != nullptr) value->Text = mapName + ".setData(" + value->Text + ")";
-}
-
 // Whether the token after the one at it starts a value of at most one token
 // that ends the statement.
 bool IsShortValue(TokenList& tokens, TokenList::Position it) {
@@ -95,6 +80,28 @@ bool IsShortValue(TokenList& tokens, TokenList::Position it) {
   if (it == tokens.end() || EndsHeader(&*it)) return true;
   ++it;
   return it == tokens.end() || EndsHeader(&*it);
+}
+
+// name() = value  ->  name.setData(value);  name()  ->  name.getData()
+// name() = a + 1  ->  name.setData( a + 1 ): a longer value stays in place.
+void RewriteCurrentAccess(TokenList& tokens, bool isAssignment) {
+  Token& name = tokens.Current();
+  if (!isAssignment) {
+    name.Text += ".getData()";
+    ClearAhead(tokens, 2);
+    return;
+  }
+  if (!IsShortValue(tokens, std::next(tokens.Mark(), 3))) {
+    name.Text += ".setData(";
+    ClearAhead(tokens, 3);
+    CloseBeforeStatementEnd(tokens);
+    return;
+  }
+  std::string mapName = name.Text;
+  ClearText(name);
+  ClearAhead(tokens, 3);
+  Token* value = TokenAhead(tokens, 4);
+  if (!EndsHeader(value)) value->Text = mapName + ".setData(" + value->Text + ")";
 }
 
 void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& maps) {

@@ -4,3 +4,4 @@ count("a" + "b") = 2
 count(word) = count(word) + 1
 n = count(Str(k))
 n = count(names(1))
+count() = n * 2
