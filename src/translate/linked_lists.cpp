@@ -33,9 +33,12 @@ bool IsOneTokenValue(TokenList& tokens) {
 
 // name() = value  ->  name .setData(value)   (unstructured lists only)
 // name()          ->  name.getData()
+// Only a statement that starts with the element assigns to it: in
+// "While items() = 0" the "=" compares.
 void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& lists) {
   Token& name = tokens.Current();
-  if (lists.TypeOf(name.Text) == kNoStruct && TokenAheadIs(tokens, 3, "=")) {
+  if (lists.TypeOf(name.Text) == kNoStruct && StartsStatement(tokens) &&
+      TokenAheadIs(tokens, 3, "=")) {
     if (!IsOneTokenValue(tokens)) {
       // name() = Str(i) + "x"  ->  name .setData( Str(i) + "x" ): the value
       // stays in place, so the walk and the later passes still translate it

@@ -104,10 +104,13 @@ void RewriteCurrentAccess(TokenList& tokens, bool isAssignment) {
   if (!EndsHeader(value)) value->Text = mapName + ".setData(" + value->Text + ")";
 }
 
+// Only a statement that starts with the element assigns to it: in
+// "If scores(k) = 1" the "=" compares, and the element is read.
 void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& maps) {
   std::string type = maps.TypeOf(tokens.Current().Text);
+  bool startsStatement = StartsStatement(tokens);
   if (TokenAheadIs(tokens, 2, ")")) {
-    RewriteCurrentAccess(tokens, TokenAheadIs(tokens, 3, "="));
+    RewriteCurrentAccess(tokens, startsStatement && TokenAheadIs(tokens, 3, "="));
     return;
   }
   TokenList::Position close = MatchingClose(tokens);
@@ -116,7 +119,7 @@ void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& maps) {
     return;
   }
   TokenList::Position equals = std::next(close);
-  bool isAssignment = equals != tokens.end() && equals->Text == "=";
+  bool isAssignment = startsStatement && equals != tokens.end() && equals->Text == "=";
   bool oneTokenKey = std::next(tokens.Mark(), 3) == close;
   if (oneTokenKey && (!isAssignment || IsShortValue(tokens, equals)))
     RewriteKeyedAccess(tokens, type, isAssignment);
