@@ -14,7 +14,6 @@
 
 #include "scanner/text.h"
 #include "translate/construct_passes.h"
-#include "translate/lookahead.h"
 
 namespace korvex::translate {
 namespace {
@@ -71,12 +70,17 @@ std::unordered_set<std::string> LoadConstants(const std::string& path) {
 }
 
 // Read.<type> variable  ->  variable = cData.Read()
-// The two tokens of the type suffix were blanked by the dispatcher, so the
-// variable is three tokens on.
+// The dispatcher blanked the two tokens of a type suffix; "Read value",
+// with PureBasic's default type, has none. So the variable is the first
+// token after Read whose text is not "", past at most two blank ones.
 void RewriteRead(TokenList& tokens, const std::string& call) {
   ClearText(tokens.Current());
-  if (!StepForward(tokens, 3)) return;
+  if (!tokens.Next()) return;
+  for (int blanks = 0; blanks < 2 && tokens.Current().Text.empty(); ++blanks)
+    if (!tokens.Next()) return;
   Token& variable = tokens.Current();
+  // "Read" without a variable: the line break is no place for the call
+  if (variable.Kind == KindLineBreak || variable.Kind == KindComment) return;
   variable.Text += " = " + call;
 }
 

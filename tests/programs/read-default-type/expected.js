@@ -1,0 +1,10 @@
+$(function () {	$(document).ready(function () { 
+var KVX_Label_Values = 0;
+cCommon.KVX_Global_Label = KVX_Label_Values;
+cCommon.KVX_DataArray =[3 , 4];
+cDebugger.EnableDebugger();
+first = cData.Read();
+second = cData.Read();
+x = first + second;
+
+ }); });
