@@ -14,6 +14,7 @@
 
 #include "scanner/text.h"
 #include "translate/construct_passes.h"
+#include "translate/header_walk.h"
 
 namespace korvex::translate {
 namespace {
@@ -85,19 +86,19 @@ void RewriteRead(TokenList& tokens, const std::string& call) {
 }
 
 // Restore Label  ->  cData.Restore(KVX_Label_Label)
-// The call lands on the last token of the statement (the Restore token
-// itself when no label follows). A trailing comment ends the statement too:
-// it stays a comment instead of being glued into the label.
+// The label is the first token after Restore that is not empty, and the
+// call lands on it (on the Restore token itself when no label follows). A
+// trailing comment ends the statement: it stays a comment instead of being
+// glued into the label.
 void RewriteRestore(TokenList& tokens, std::string call) {
   ClearText(tokens.Current());
-  while (true) {
-    Token* next = tokens.PeekNext();
-    if (next == nullptr || next->Kind == KindLineBreak || next->Kind == KindComment) break;
+  while (!EndsHeader(tokens.PeekNext())) {
     tokens.Next();
     Token& t = tokens.Current();
     if (t.Text.empty()) continue;
     call += kLabelPrefix + t.Text;
     ClearText(t);
+    break;
   }
   tokens.Current().Text = call + ")";
 }
