@@ -30,7 +30,8 @@ void ReplaceBuiltinConstants(TokenList& tokens);
 
 /// "*p"  ->  "p", "a$"  ->  "a", "Str$"  ->  "Str".
 void StripNameDecorations(TokenList& tokens);
-/// "Bool(a > b)"  ->  "(a > b)".
+/// "Bool(a > b)"  ->  "(a > b)"; inside, "=" and "<>" compare: "Bool(a = b)"
+/// ->  "(a == b)".
 void BlankBool(TokenList& tokens);
 /// "x + 1" as a whole statement  ->  "x += 1" (and "-" likewise).
 void RewriteCompoundAssignment(TokenList& tokens);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "scanner/text.h"
+#include "translate/comparisons.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {
@@ -19,10 +20,32 @@ void StripNameDecorations(TokenList& tokens) {
   }
 }
 
+namespace {
+
+// Inside Bool( ... ) PureBasic compares, as in an If: "=" is "==", "<>" is
+// "!=". it is the token after Bool; the walk ends at the matching ")" (or
+// at the line's end when there is none).
+void RewriteBoolComparisons(TokenList& tokens, TokenList::Position it) {
+  if (it == tokens.end() || it->Text != "(") return;
+  int depth = 0;
+  for (; it != tokens.end() && it->Kind != KindLineBreak; ++it) {
+    if (it->Text == "(") ++depth;
+    else if (it->Text == ")" && --depth == 0) return;
+    auto next = std::next(it);
+    RewriteComparison(*it, next == tokens.end() ? nullptr : &*next);
+  }
+}
+
+}  // namespace
+
 // Bool(a > b)  ->  (a > b): JavaScript comparisons are truth values already.
+// Bool(a = b)  ->  (a == b): the "=" compares instead of assigning.
 void BlankBool(TokenList& tokens) {
-  for (Token& t : tokens)
-    if (t.Kind == KindWord && LowerAscii(t.Text) == "bool") Blank(t);
+  for (auto it = tokens.begin(); it != tokens.end(); ++it) {
+    if (it->Kind != KindWord || LowerAscii(it->Text) != "bool") continue;
+    RewriteBoolComparisons(tokens, std::next(it));
+    Blank(*it);
+  }
 }
 
 namespace {
