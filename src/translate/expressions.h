@@ -54,7 +54,7 @@ void RewriteStructureVariables(TokenList& tokens);
 void RewriteAddressOf(TokenList& tokens);
 /// "; note"  ->  "// ; note", except inside a raw block.
 void MarkComments(TokenList& tokens);
-/// And, Or, Not  ->  "&&", "||", "!"; "&"  ->  "&&"; "a\x"  ->  "a.x".
+/// And, Or, Not  ->  "&&", "||", "!"; "a\x"  ->  "a.x"; the bitwise "&" stays.
 void RewriteOperators(TokenList& tokens);
 
 }  // namespace korvex::translate

@@ -1,6 +1,6 @@
 // Late rewrites of single tokens: "@" address-of, comments, and the
 // PureBasic operators and keywords that JavaScript spells differently.
-// "@Handler()"  ->  "Handler";  "a And Not b"  ->  "a && ! b";
+// "@Handler()"  ->  "Handler";  "a And Not b"  ->  "a && ! b";  "a & b" stays;
 // "a\x"  ->  "a.x";  "; note"  ->  "// ; note".
 // They run after the procedure and Debug passes, before the loops and Ifs.
 #include <string>
@@ -21,9 +21,10 @@ void RewriteWord(Token& t) {
   else if (lower == "not") t.Text = "!";
 }
 
+// "&" is PureBasic's bitwise AND, the same operator in JavaScript, so it
+// stays; the logical one is the word And.
 void RewriteOperator(Token& t) {
-  if (t.Text == "&") t.Text = "&&";
-  else if (t.Text == "\\") t.Text = ".";  // structure field: a\x  ->  a.x
+  if (t.Text == "\\") t.Text = ".";  // structure field: a\x  ->  a.x
 }
 
 }  // namespace

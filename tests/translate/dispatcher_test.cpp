@@ -179,7 +179,7 @@ TEST_F(Dispatcher, AddressOf) {
 }
 
 TEST_F(Dispatcher, OperatorsAndKeywords) {
-  EXPECT_EQ(Translate("ok = a & b"), "ok = a && b ");
+  EXPECT_EQ(Translate("ok = a & b"), "ok = a & b ");
   EXPECT_EQ(Translate("w = a\\x"), "w = a . x ");
   EXPECT_EQ(Translate("ok = Not TRUE Or False"), "ok = ! true || false ");
   EXPECT_EQ(Translate("Break : CONTINUE"), "break \n continue ");

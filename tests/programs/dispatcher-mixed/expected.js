@@ -17,7 +17,7 @@ cDebugger.Debug(count + 1);
 items = Area(2 , 3);
 both = count > 0 && limit > 0;
 either = count > 0 || limit > 0;
-ok =(count > 0) && ! false;
+ok =(count > 0) & ! false;
 flags = 1 | 2;
 handler = Notify;
 pointer = count;
