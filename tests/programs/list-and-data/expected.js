@@ -1,0 +1,25 @@
+$(function () {	$(document).ready(function () { 
+var KVX_Label_Masks = 0;
+cCommon.KVX_Global_Label = KVX_Label_Masks;
+cCommon.KVX_DataArray =[10 , 6];
+cDebugger.EnableDebugger();
+// ; a list of numbers as text;
+parts = new cLinkedList();
+for(var i = 1 ;i<=3; i++) {
+parts.AddElement();
+parts.setData(cString.Str(i) + ",");
+};
+line = "";
+parts.ForEach_Init() ;
+while(parts.ForEach()) {
+line = line + parts.getData();
+};
+cData.Restore(KVX_Label_Masks);
+mask = cData.Read();
+other = cData.Read();
+x = mask & cString.Val("%1010");
+if(x & other) {
+cDebugger.Debug(line);
+};
+
+ }); });

@@ -1,0 +1,21 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+// ; count the words of a text;
+count = new cMap() ;
+text = "to be or not to be ";
+word = "";
+for(var i = 1 ;i<=cString.Len(text); i++) {
+c = cString.Asc(cString.Mid(text , i , 1));
+if(c >= 97 && c <= 122) {
+word += cString.Chr(c);
+} else if(word != "") {
+count.setData2(word , count.getData2(word) + 1);
+if(count.getData2(word) == 1) {
+cDebugger.Debug("new: " + word);
+};
+word = "";
+};
+};
+ok =(count.MapSize() == 3);
+
+ }); });
