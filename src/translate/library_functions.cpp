@@ -103,6 +103,16 @@ void RewriteRestore(TokenList& tokens, std::string call) {
   tokens.Current().Text = call + ")";
 }
 
+// End [code]  ->  cMisc.End(): the runtime's End takes no exit code, so the
+// rest of the statement goes (a trailing comment stays).
+void RewriteEnd(TokenList& tokens, const std::string& call) {
+  tokens.Current().Text = call;
+  while (!EndsHeader(tokens.PeekNext())) {
+    tokens.Next();
+    Blank(tokens.Current());
+  }
+}
+
 // A listed function: a call gets its runtime class; Read, Restore and End
 // also work without parentheses.
 void RewriteFunction(TokenList& tokens, const std::string& library) {
@@ -115,7 +125,7 @@ void RewriteFunction(TokenList& tokens, const std::string& library) {
   std::string lower = LowerAscii(t.Text);
   if (lower == "read") RewriteRead(tokens, member + "()");
   else if (lower == "restore") RewriteRestore(tokens, member + "(");
-  else if (lower == "end") t.Text = member + "()";
+  else if (lower == "end") RewriteEnd(tokens, member + "()");
 }
 
 void TranslateFunctions(RunState& run, const std::string& dbPath) {
