@@ -5,8 +5,15 @@
 // cConsole.Inkey(), cConsole.ConsoleTitle(title), cConsole.ClearConsole(),
 // cConsole.ConsoleColor(text, background), cConsole.EnableGraphicalConsole(on),
 // cConsole.ConsoleLocate(x, y), cConsole.ConsoleError(text).
-// Input() asks with the browser's prompt and echoes the answer, as the
-// console echoes what is typed.
+// Input() asks with the browser's prompt, titled with the text printed on
+// the current line, and echoes the answer as the console echoes what is
+// typed; an empty or cancelled answer gives "".
+// A page shows nothing and delivers no key until its script has run to the
+// end, so a program cannot wait for a key: Inkey() answers "" while the
+// program runs, and once it has been called kIdleKeyChecks times in a row
+// with nothing printed in between it answers Return (Chr(13)), so that a
+// "press a key" loop such as  Repeat : Delay(10) : Until Inkey() <> ""  or
+// While Inkey() = "" : Wend  ends and the page can show the output.
 var cConsole = (function () {
   // The 16 console colours, 0 black to 15 white.
   var kPalette = ['#000000', '#000080', '#008000', '#008080', '#800000', '#800080',
@@ -19,6 +26,8 @@ var cConsole = (function () {
   var row = 0, column = 0;
   var textColor = kDefaultText, backgroundColor = kDefaultBackground;
   var graphical = false;
+  var kIdleKeyChecks = 300;  // a few hundred calls: far less than a second of work
+  var idleKeyChecks = 0;     // Inkey() calls since the last output
 
   function area() {
     return typeof document !== 'undefined' ? document.getElementById('console') : null;
@@ -77,6 +86,7 @@ var cConsole = (function () {
   // can be on old text); "\n" starts a new line, "\r" goes to its start.
   function write(value) {
     var s = cString.text(value);
+    idleKeyChecks = 0;
     for (var i = 0; i < s.length; i++) {
       var c = s.charAt(i);
       if (c === '\n') { drawLine(row); newLine(); continue; }
@@ -105,15 +115,23 @@ var cConsole = (function () {
 
   function ConsoleError(value) { PrintN(value); }
 
+  function currentLineText() {
+    return lineAt(row).map(function (cell) { return cell.c; }).join('');
+  }
+
   function Input() {
-    var answer = typeof window !== 'undefined' && window.prompt ? window.prompt('', '') : null;
-    answer = answer === null ? '' : String(answer);
+    var ask = typeof window !== 'undefined' && window.prompt;
+    var answer = ask ? window.prompt(currentLineText(), '') : null;
+    answer = answer === null || answer === undefined ? '' : String(answer);
     PrintN(answer);
     return answer;
   }
 
-  // No key is ever waiting in the browser.
-  function Inkey() { return ''; }
+  function Inkey() {
+    if (++idleKeyChecks < kIdleKeyChecks) return '';
+    idleKeyChecks = 0;
+    return cString.Chr(13);
+  }
 
   function ConsoleTitle(title) {
     if (typeof document !== 'undefined') document.title = cString.text(title);

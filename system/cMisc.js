@@ -21,12 +21,9 @@ var cMisc = (function () {
     throw new ProgramEnd();
   }
 
-  // The browser runs the program in one go, so Delay waits by polling the
-  // clock; the page is not repainted meanwhile.
-  function Delay(milliseconds) {
-    var until = Date.now() + Math.max(0, Number(milliseconds) || 0);
-    while (Date.now() < until) { /* wait */ }
-  }
+  // A page cannot sleep: waiting would only hold back what the program
+  // shows, so Delay returns at once (ElapsedMilliseconds keeps real time).
+  function Delay(milliseconds) {}
 
   function now() {
     return typeof performance !== 'undefined' && performance.now ? performance.now() : Date.now();

@@ -2,10 +2,12 @@
 // Chromium: each folder of programs/ holds program.pb and expected.txt, the
 // output PureBasic gives (the console's lines, then the Debug window's
 // lines). answers.txt, when present, holds the answers to the program's
-// prompts, one a line. A folder with known-difference.txt is a program
-// whose converted form cannot give PureBasic's output; the file says why,
-// and the test checks that the difference is still there, so that it is
-// noticed when it goes away.
+// prompts, one a line; dialogs.txt the dialogs the page must open
+// ("prompt: " and the prompt's text, one a line). Every page must still
+// answer once its program is done. A folder with known-difference.txt is a
+// program whose converted form cannot give PureBasic's output; the file
+// says why, and the test checks that the difference is still there, so
+// that it is noticed when it goes away.
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('assert');
@@ -65,5 +67,8 @@ for (const name of fs.readdirSync(kPrograms).sort()) {
     }
     assert.deepStrictEqual(shown.errors, [], 'errors in the page');
     assert.deepStrictEqual(lines, expected);
+    assert.ok(shown.responsive, 'the page no longer answers');
+    const dialogs = readLines(path.join(folder, 'dialogs.txt'));
+    if (dialogs) assert.deepStrictEqual(shown.dialogs, dialogs);
   });
 }

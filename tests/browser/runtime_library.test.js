@@ -103,11 +103,12 @@ test('ConsoleColor colours the text printed after it', async function () {
 
 test('Input answers what the prompt was given and echoes it', async function () {
   await runtime.check([
-    ['cConsole.ClearConsole(); window.prompt = function () { return "Ann"; }; cConsole.Print("Name: ");' +
-     ' var got = cConsole.Input(); [got].concat(' + linesOf('#console .console-line') + ')',
-     ['Ann', 'Name: Ann', '']],
+    ['cConsole.ClearConsole(); window.prompt = function (t) { window.asked = t; return "Ann"; };' +
+     ' cConsole.Print("Name: "); var got = cConsole.Input(); [got, window.asked].concat(' +
+     linesOf('#console .console-line') + ')',
+     ['Ann', 'Name: ', 'Name: Ann', '']],
     ['window.prompt = function () { return null; }; cConsole.Input()', ''],
-    ['cConsole.Inkey()', ''],
+    ['window.prompt = function () { return ""; }; cConsole.Input()', ''],
     ['cConsole.ConsoleTitle("My tool"); document.title', 'My tool']
   ]);
 });
@@ -179,10 +180,25 @@ test('End stops the program without an error report', async function () {
   await runtime.check([['window.afterEnd', 'no'], ['cMisc.hasEnded()', true], ['true', errors.length === 0]]);
 });
 
-test('Delay waits, ElapsedMilliseconds counts whole milliseconds', async function () {
+// The count of calls is the runtime's: a few hundred, well under 1000.
+test('Inkey answers "" until it has been asked many times with nothing printed', async function () {
+  const calls = '(function () { var n = 0; while (cConsole.Inkey() === "") if (++n > 5000) return -1;' +
+    ' return n + 1; })()';
   await runtime.check([
-    ['(function () { var t = cMisc.ElapsedMilliseconds(); cMisc.Delay(50); var d = cMisc.ElapsedMilliseconds() - t;' +
-     ' return d >= 49 && d < 1000; })()', true],
+    ['cConsole.Print("x"); [cConsole.Inkey(), cConsole.Inkey()]', ['', '']],
+    ['(function () { for (var i = 0; i < 5000; i++) { cConsole.Print("."); if (cConsole.Inkey() !== "") return i; }' +
+     ' cConsole.ClearConsole(); return "never"; })()', 'never'],
+    ['cConsole.Print("y"); var first = ' + calls + '; [first > 100 && first < 1000, ' + calls + ' === first]',
+     [true, true]],
+    ['(function () { var k; while ((k = cConsole.Inkey()) === "") {} return k; })()', '\r']
+  ]);
+});
+
+test('Delay returns at once, ElapsedMilliseconds counts whole milliseconds', async function () {
+  await runtime.check([
+    ['(function () { var t = Date.now(); cMisc.Delay(5000); return Date.now() - t < 1000; })()', true],
+    ['(function () { var t = cMisc.ElapsedMilliseconds(), until = Date.now() + 30; while (Date.now() < until) {}' +
+     ' var d = cMisc.ElapsedMilliseconds() - t; return d >= 29 && d < 1000; })()', true],
     ['Number.isInteger(cMisc.ElapsedMilliseconds())', true]
   ]);
 });

@@ -26,9 +26,20 @@ function deployRuntime(folder, scriptName) {
   fs.writeFileSync(path.join(folder, 'index.html'), page, 'latin1');
 }
 
+async function answersWithin(page, milliseconds) {
+  let timer;
+  const late = new Promise(function (resolve) { timer = setTimeout(resolve, milliseconds, false); });
+  const answer = page.evaluate('1 + 1').then(function (n) { return n === 2; }, function () { return false; });
+  const result = await Promise.race([answer, late]);
+  clearTimeout(timer);
+  return result;
+}
+
 // Opens url; prompts and confirms take their answers from answers in turn
 // (a confirm takes "yes" or "no"; without answers a prompt is cancelled).
-// Resolves to { console, debug, dialogs, errors }.
+// Resolves to { console, debug, dialogs, errors, responsive }; responsive
+// tells whether the page still ran a script of the test within a second
+// once its program was done.
 async function openPage(context, url, answers) {
   const page = await context.newPage();
   const left = (answers || []).slice();
@@ -52,11 +63,12 @@ async function openPage(context, url, answers) {
     }
     return { console: texts('#console .console-line'), debug: texts('#debug .debug-line') };
   });
+  const responsive = await answersWithin(page, 1000);
   await page.close();
   // The console's last line is where the cursor waits: it counts only when
   // something was printed on it.
   if (shown.console.length && shown.console[shown.console.length - 1] === '') shown.console.pop();
-  return { console: shown.console, debug: shown.debug, dialogs, errors };
+  return { console: shown.console, debug: shown.debug, dialogs, errors, responsive };
 }
 
 module.exports = { deployRuntime, openPage, kJQueryTag, kNoTag };
