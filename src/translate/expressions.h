@@ -17,7 +17,8 @@ void SplitStatements(TokenList& tokens);
 /// A line that ends with ",", "+", "|", And, Or or XOr goes on in the next
 /// line: the line break after it is deleted.
 void JoinContinuedLines(TokenList& tokens);
-/// "Declare Foo(a, b)"  ->  nothing but blanks up to the line break.
+/// "Declare Foo(a, b)" and "Shared total, items()"  ->  nothing but blanks up
+/// to the line break.
 void BlankDeclares(TokenList& tokens);
 
 // constants.cpp

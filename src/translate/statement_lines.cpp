@@ -1,6 +1,6 @@
-// Statement boundaries: ":" separators, continued lines and Declare lines.
-// "a : b" is two statements; "x = a +" followed by "b" is one;
-// "Declare Foo(a, b)" leaves only blanks.
+// Statement boundaries: ":" separators, continued lines, Declare and Shared
+// lines. "a : b" is two statements; "x = a +" followed by "b" is one;
+// "Declare Foo(a, b)" and "Shared total" leave only blanks.
 // Run first in the dispatcher, so every later pass sees one statement per
 // line break.
 #include <string>
@@ -43,12 +43,26 @@ void JoinContinuedLines(TokenList& tokens) {
   }
 }
 
-// Declare Name(...)  ->  blanks up to (not including) the line break.
+namespace {
+
+// A statement that JavaScript needs nothing of: Declare (functions are
+// known before they are defined) and Shared (a function sees the main
+// code's variables anyway).
+bool IsDroppedStatement(const Token& t) {
+  if (t.Kind != KindWord) return false;
+  std::string lower = LowerAscii(t.Text);
+  return lower == "declare" || lower == "shared";
+}
+
+}  // namespace
+
+// Declare Name(...), Shared a, b()  ->  blanks up to (not including) the
+// line break.
 void BlankDeclares(TokenList& tokens) {
   bool blanking = false;
   for (Token& t : tokens) {
     if (t.Kind == KindLineBreak) blanking = false;
-    else if (t.Kind == KindWord && LowerAscii(t.Text) == "declare") blanking = true;
+    else if (IsDroppedStatement(t)) blanking = true;
     if (blanking) Blank(t);
   }
 }
