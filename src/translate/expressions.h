@@ -55,7 +55,8 @@ void RewriteStructureVariables(TokenList& tokens);
 void RewriteAddressOf(TokenList& tokens);
 /// "; note"  ->  "// ; note", except inside a raw block.
 void MarkComments(TokenList& tokens);
-/// And, Or, Not  ->  "&&", "||", "!"; "a\x"  ->  "a.x"; the bitwise "&" stays.
+/// And, Or, Not  ->  "&&", "||", "!"; XOr and "!"  ->  "^"; "a\x"  ->  "a.x";
+/// the bitwise "&" stays.
 void RewriteOperators(TokenList& tokens);
 
 }  // namespace korvex::translate

@@ -1,7 +1,7 @@
 // Late rewrites of single tokens: "@" address-of, comments, and the
 // PureBasic operators and keywords that JavaScript spells differently.
 // "@Handler()"  ->  "Handler";  "a And Not b"  ->  "a && ! b";  "a & b" stays;
-// "a\x"  ->  "a.x";  "; note"  ->  "// ; note".
+// "a XOr b" and "a ! b"  ->  "a ^ b";  "a\x"  ->  "a.x";  "; note"  ->  "// ; note".
 // They run after the procedure and Debug passes, before the loops and Ifs.
 #include <string>
 
@@ -19,12 +19,16 @@ void RewriteWord(Token& t) {
   else if (lower == "or") t.Text = "||";
   else if (lower == "and") t.Text = "&&";
   else if (lower == "not") t.Text = "!";
+  else if (lower == "xor") t.Text = "^";  // exclusive or: JavaScript has no XOr
 }
 
 // "&" is PureBasic's bitwise AND, the same operator in JavaScript, so it
 // stays; the logical one is the word And.
+// "!" is PureBasic's bitwise exclusive or, not a negation (that is the word
+// Not, already "!" here, but a word token).
 void RewriteOperator(Token& t) {
   if (t.Text == "\\") t.Text = ".";  // structure field: a\x  ->  a.x
+  else if (t.Text == "!") t.Text = "^";
 }
 
 }  // namespace
@@ -62,7 +66,7 @@ void MarkComments(TokenList& tokens) {
   }
 }
 
-// Numbers and strings are never operators; Xor passes unchanged.
+// Numbers and strings are never operators.
 void RewriteOperators(TokenList& tokens) {
   for (Token& t : tokens) {
     if (t.Kind == KindWord) RewriteWord(t);

@@ -40,7 +40,7 @@ TEST_F(Dispatcher, ContinuedLinesAreJoined) {
   EXPECT_EQ(Translate("x = a |\nb"), "x = a | b ");
   EXPECT_EQ(Translate("ok = a And\nb"), "ok = a && b ");
   EXPECT_EQ(Translate("ok = a OR\nb"), "ok = a || b ");
-  EXPECT_EQ(Translate("ok = a XOr\nb"), "ok = a XOr b ");
+  EXPECT_EQ(Translate("ok = a XOr\nb"), "ok = a ^ b ");
   // a ":" after such a token joins statements as well
   EXPECT_EQ(Translate("x = a + : b"), "x = a + b ");
 }
