@@ -29,14 +29,23 @@ struct DataTexts {
 
 bool IsOther(const Token& t, std::string_view text) { return t.Kind == KindOther && t.Text == text; }
 
-// name:  ->  var KVX_Label_name = <index>. Every ":" counts, also a
-// statement separator. A ":" with no name before it (first token, or first
-// on its line) defines nothing.
-void AddLabel(DataTexts& out, const Token* before) {
-  if (before == nullptr || before->Kind == KindLineBreak) return;
+// A PureBasic label is "Name:" on a line of its own (a trailing comment
+// may follow). Every other ":" separates statements and names nothing:
+// "If x : y = 1 : EndIf", "f(a) : g()", "Repeat : x + 1 : Until x > 5".
+bool IsLabelColon(Position colon, Position begin, Position end) {
+  if (colon == begin) return false;
+  Position name = std::prev(colon);
+  if (name->Kind != KindWord) return false;
+  if (name != begin && std::prev(name)->Kind != KindLineBreak) return false;
+  Position after = std::next(colon);
+  return after == end || after->Kind == KindLineBreak || after->Kind == KindComment;
+}
+
+// Name:  ->  var KVX_Label_Name = <index>
+void AddLabel(DataTexts& out, const std::string& name) {
   std::string number = std::to_string(out.index);
-  out.labels += "var KVX_Label_" + before->Text + " = " + number + "\r\n";
-  if (out.firstLabel.empty()) out.firstLabel = "cCommonKVX_Global_Label = KVX_Label_" + before->Text + "\r\n";
+  out.labels += "var KVX_Label_" + name + " = " + number + "\r\n";
+  if (out.firstLabel.empty()) out.firstLabel = "cCommonKVX_Global_Label = KVX_Label_" + name + "\r\n";
 }
 
 // Ends a Data statement: its last value is counted and separated.
@@ -119,16 +128,15 @@ std::string CollectData(RunState& run, const std::string& text) {
   TokenizeText(run.Tokens, text);
   DataTexts out;
   out.program.reserve(text.size() + text.size() / 4);
-  const Token* before = nullptr;
+  Position begin = run.Tokens.begin();
   Position end = run.Tokens.end();
-  for (Position it = run.Tokens.begin(); it != end; ++it) {
-    if (IsOther(*it, ":")) AddLabel(out, before);
+  for (Position it = begin; it != end; ++it) {
+    if (IsOther(*it, ":") && IsLabelColon(it, begin, end)) AddLabel(out, std::prev(it)->Text);
     if (it->Kind == KindWord && LowerAscii(it->Text) == "data") {
       it = CollectStatement(out, it, end);
       if (it == end) break;
     }
     AppendToProgram(out, *it);
-    before = &*it;
   }
   return Assemble(out);
 }

@@ -57,10 +57,21 @@ TEST_F(DataSections, KeywordCaseDoesNotMatterAndLabelCaseIsKept) {
             "cCommonKVX_DataArray=[9]\r\nMyTable : \n \n ");
 }
 
-TEST_F(DataSections, StatementSeparatorCountsAsALabel) {
+TEST_F(DataSections, StatementSeparatorNamesNoLabel) {
   EXPECT_EQ(Collect("a = 1 : b = 2\nData.i 7\n"),
-            "var KVX_Label_1 = 0\r\n\r\ncCommonKVX_Global_Label = KVX_Label_1\r\n\r\n"
-            "cCommonKVX_DataArray=[7]\r\na = 1 : b = 2 \n \n ");
+            "\r\n\r\ncCommonKVX_DataArray=[7]\r\na = 1 : b = 2 \n \n ");
+  // a word first on its line, but more on the line after the ":"
+  EXPECT_EQ(Collect("Repeat : x + 1\nData.i 7\n"),
+            "\r\n\r\ncCommonKVX_DataArray=[7]\r\nRepeat : x + 1 \n \n ");
+  // the last ":" of a line, but after a word that does not start the line
+  EXPECT_EQ(Collect("Debug x :\nData.i 7\n"),
+            "\r\n\r\ncCommonKVX_DataArray=[7]\r\nDebug x : \n \n ");
+}
+
+TEST_F(DataSections, LabelMayHaveATrailingComment) {
+  EXPECT_EQ(Collect("Data.i 7\nAfter: ; here"),
+            "var KVX_Label_After = 1\r\n\r\ncCommonKVX_Global_Label = KVX_Label_After\r\n\r\n"
+            "cCommonKVX_DataArray=[7]\r\n\n After : ; here ");
 }
 
 TEST_F(DataSections, ColonWithoutANameBeforeItDefinesNoLabel) {
