@@ -13,6 +13,7 @@
 #include "translate/comparisons.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
+#include "translate/lookahead.h"
 
 namespace korvex::translate {
 namespace {
@@ -94,6 +95,9 @@ void RewriteForHeader(TokenList& tokens) {
   forToken.Text = " for ( ";
   ForHeader h;
   TakeHeaderToken(tokens, h.variable);
+  // "For i.i = 1": the blanked type suffix stands before the "="
+  while (TokenAheadIs(tokens, 1, "") && StepInHeader(tokens)) {
+  }
   std::string equalsSign;
   TakeHeaderToken(tokens, equalsSign);
   CollectStart(tokens, h);
