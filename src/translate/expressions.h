@@ -29,7 +29,8 @@ void ReplaceBuiltinConstants(TokenList& tokens);
 
 // literals.cpp
 
-/// "*p"  ->  "p", "a$"  ->  "a", "Str$"  ->  "Str".
+/// "*p"  ->  "p", "a$"  ->  "a", "Str$"  ->  "Str"; a name that JavaScript
+/// reserves gets a prefix: "in"  ->  "KVX_in".
 void StripNameDecorations(TokenList& tokens);
 /// "Bool(a > b)"  ->  "(a > b)"; inside, "=" and "<>" compare: "Bool(a = b)"
 /// ->  "(a == b)".

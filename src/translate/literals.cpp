@@ -4,6 +4,7 @@
 // the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "scanner/text.h"
 #include "translate/comparisons.h"
@@ -11,12 +12,34 @@
 
 namespace korvex::translate {
 
-// "*p"  ->  "p", then "a$"  ->  "a" (a pointer to a string loses both).
+namespace {
+
+// Words JavaScript reserves (or gives a meaning of its own) that PureBasic
+// lets a program use as names. "var" and "null" are not here: the data
+// pass and the null constants have written them into the text already.
+constexpr std::string_view kReservedNames[] = {
+    "arguments", "await", "catch", "class", "const", "delete", "do", "enum", "eval", "export",
+    "finally", "function", "implements", "import", "in", "instanceof", "let", "new", "package",
+    "private", "public", "super", "switch", "this", "throw", "try", "typeof", "undefined",
+    "void", "yield",
+};
+
+bool IsReservedName(std::string_view text) {
+  for (std::string_view name : kReservedNames)
+    if (name == text) return true;
+  return false;
+}
+
+}  // namespace
+
+// "*p"  ->  "p", then "a$"  ->  "a" (a pointer to a string loses both);
+// a name that JavaScript reserves gets a prefix: "in"  ->  "KVX_in".
 void StripNameDecorations(TokenList& tokens) {
   for (Token& t : tokens) {
     if (t.Kind != KindWord) continue;
     if (!t.Text.empty() && t.Text.front() == '*') t.Text.erase(0, 1);
     if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
+    if (IsReservedName(t.Text)) t.Text.insert(0, "KVX_");  // exact case: "New" is free
   }
 }
 
