@@ -142,12 +142,12 @@ void RewriteWhileHeader(TokenList& tokens) {
   tokens.Current().Text = header;
 }
 
-// Until c  ->  " } while ( c );" in the line's last token. The condition is
-// kept as written, not negated: the loop goes on while it holds.
+// Until c  ->  " } while ( !(c) );" in the line's last token. PureBasic
+// stops the loop as soon as c holds, so the loop goes on while it does not.
 void RewriteUntil(TokenList& tokens) {
   Blank(tokens.Current());
   std::string condition = CollectCondition(tokens);
-  tokens.Current().Text = " } while ( " + condition + " );";
+  tokens.Current().Text = " } while ( !(" + condition + ") );";
 }
 
 }  // namespace
@@ -172,7 +172,7 @@ void TranslateWhile(RunState& run) {
   }
 }
 
-// Repeat ... Until c  ->  do { ... } while ( c );   ForEver  ->  } while ( true );
+// Repeat ... Until c  ->  do { ... } while ( !(c) );   ForEver  ->  } while ( true );
 void TranslateRepeat(RunState& run) {
   TokenList& tokens = run.Tokens;
   tokens.Reset();

@@ -61,7 +61,7 @@ TEST_F(Dispatcher, CompoundAssignmentOnlyForSecondTokenOperators) {
 TEST_F(Dispatcher, SignAfterAStatementKeywordStaysASign) {
   EXPECT_EQ(Translate("a = 1\nProcedureReturn -1\n"), "a = 1 \n return - 1 \n ");
   EXPECT_EQ(Translate("a = 1\nDebug -x\n"), "a = 1 \n cDebugger.Debug ( - x) \n ");
-  EXPECT_EQ(Translate("a = 1\nUntil +x\n"), "a = 1 \n    } while ( +x ); \n ");
+  EXPECT_EQ(Translate("a = 1\nUntil +x\n"), "a = 1 \n    } while ( !(+x) ); \n ");
 }
 
 TEST_F(Dispatcher, CompoundAssignmentNeedsAStatementBefore) {

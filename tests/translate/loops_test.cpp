@@ -103,21 +103,21 @@ TEST_F(Loops, RepeatAndForEver) {
   EXPECT_EQ(Repeat("ForEver"), " } while ( true );");
 }
 
-TEST_F(Loops, UntilConditionIsKeptAsWritten) {
-  EXPECT_EQ(Repeat("Until x => 5"), "|||| } while ( x>=5 );");
+TEST_F(Loops, UntilConditionIsNegated) {
+  EXPECT_EQ(Repeat("Until x => 5"), "|||| } while ( !(x>=5) );");
 }
 
 TEST_F(Loops, UntilComparisons) {
-  EXPECT_EQ(Repeat("Until a = b"), "||| } while ( a==b );");
-  EXPECT_EQ(Repeat("Until a <> b"), "||| } while ( a!=b );");
+  EXPECT_EQ(Repeat("Until a = b"), "||| } while ( !(a==b) );");
+  EXPECT_EQ(Repeat("Until a <> b"), "||| } while ( !(a!=b) );");
 }
 
 TEST_F(Loops, UntilAloneGetsTheTextItself) {
-  EXPECT_EQ(Repeat("Until\nx"), " } while (  );|NL|x");
+  EXPECT_EQ(Repeat("Until\nx"), " } while ( !() );|NL|x");
 }
 
 TEST_F(Loops, UntilWithTrailingComment) {
-  EXPECT_EQ(Repeat("Until done ; end\nx"), "| } while ( done );|; end|NL|x");
+  EXPECT_EQ(Repeat("Until done ; end\nx"), "| } while ( !(done) );|; end|NL|x");
 }
 
 TEST_F(Loops, LoopKeywordsInStringsAreText) {

@@ -2,7 +2,7 @@ $(function () {	$(document).ready(function () {
 cDebugger.EnableDebugger();
 do {
 x += 1;
-} while() ;
+} while(!()) ;
 while() {
 
  }); });

@@ -30,7 +30,7 @@ case MenuSave : // ; save twice;
 n = 0;
 do { // ; retry;
 n += 1;
-} while(n >= 2) ; // ; enough;
+} while(!(n >= 2)) ; // ; enough;
 break ;
 default :
 while(counts[menu]> 0) { // ; drain;

@@ -1,0 +1,9 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+x = 0;
+do {
+x += 1;
+} while(!(x >= 3)) ;
+cDebugger.Debug(x);
+
+ }); });
