@@ -54,14 +54,18 @@ void EndValue(DataTexts& out) {
   out.array += ',';
 }
 
+// A line break ends a Data statement, and so does a trailing comment (the
+// last token of its line), which then goes on to the program text.
+bool EndsStatement(const Token& t) { return t.Kind == KindLineBreak || t.Kind == KindComment; }
+
 // Data.<type> v1, v2, ...  The values' tokens are joined without spaces;
-// each "," and the line end count one value. Returns the line break that
-// ends the statement, or end when the list ends first.
+// each "," and the statement's end count one value. Returns the line break
+// or comment that ends the statement, or end when the list ends first.
 Position CollectStatement(DataTexts& out, Position it, Position end) {
   if (out.array.empty()) out.array = "cCommonKVX_DataArray=[";
   for (++it; it != end; ++it) {
     const Token& t = *it;
-    if (t.Kind == KindLineBreak) {
+    if (EndsStatement(t)) {
       EndValue(out);
       return it;
     }
@@ -71,13 +75,12 @@ Position CollectStatement(DataTexts& out, Position it, Position end) {
     }
     if (IsOther(t, ".")) {
       // the type suffix: "." and the type name are skipped, but never the
-      // line end, which must still end the statement
+      // statement's end
       auto typeName = std::next(it);
-      if (typeName != end && typeName->Kind != KindLineBreak) it = typeName;
+      if (typeName != end && !EndsStatement(*typeName)) it = typeName;
       continue;
     }
-    // a comment behind the values is not a value
-    if (t.Kind != KindComment) out.array += t.Text;
+    out.array += t.Text;
   }
   EndValue(out);
   return end;

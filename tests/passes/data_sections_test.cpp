@@ -83,10 +83,12 @@ TEST_F(DataSections, WordDataInAStringIsNoStatement) {
   EXPECT_EQ(Collect("s = \"Data\"\n"), "s = \"Data\" \n ");
 }
 
+// The comment ends the statement like a line break and stays in the program.
 TEST_F(DataSections, CommentBehindTheValuesIsNoValue) {
   EXPECT_EQ(Collect("Data.i 1, 2 ; sizes\nL:\n"),
             "var KVX_Label_L = 2\r\n\r\ncCommonKVX_Global_Label = KVX_Label_L\r\n\r\n"
-            "cCommonKVX_DataArray=[1,2]\r\n\n L : \n ");
+            "cCommonKVX_DataArray=[1,2]\r\n; sizes \n L : \n ");
+  EXPECT_EQ(Collect("Data.i ; none\n"), "\r\n\r\ncCommonKVX_DataArray=[]\r\n; none \n ");
 }
 
 TEST_F(DataSections, StatementAtTheEndWithoutALineBreak) {

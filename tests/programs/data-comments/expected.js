@@ -1,0 +1,8 @@
+$(function () {	$(document).ready(function () { 
+var KVX_Label_Sizes = 0;
+cCommon.KVX_Global_Label = KVX_Label_Sizes;
+cCommon.KVX_DataArray =[1 , 2 , 3];
+cDebugger.EnableDebugger();
+a = cData.Read();
+
+ }); });
