@@ -12,5 +12,6 @@ n = 1;
 };
 if(scores.getData() != 2 || scores.getData2(k + 1) == 3) {
 };
+ok =(items.getData() == 1);
 
  }); });
