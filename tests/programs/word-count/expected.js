@@ -16,6 +16,6 @@ cDebugger.Debug("new: " + word);
 word = "";
 };
 };
-ok =(count.MapSize() == 3);
+ok =(count.MapSize() == 4);
 
  }); });

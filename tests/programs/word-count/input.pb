@@ -14,4 +14,4 @@ For i = 1 To Len(text$)
     word$ = ""
   EndIf
 Next
-ok = Bool(MapSize(count()) = 3)
+ok = Bool(MapSize(count()) = 4)
