@@ -5,6 +5,8 @@
 //   settings.txt          "Field=value" lines for the active settings
 //                         (ServerPath, CgiAddress, ...) and "env.NAME=value"
 //                         for environment variables;
+//   cgitemplate.pb        the CGI template to use instead of the real one;
+//   expected_tempcgi.pb   the CGI source the run writes ("" for none);
 //   any other file        put beside input.pb (include files, binaries).
 // The expected texts are written by hand from the documented behaviour.
 #include <gtest/gtest.h>
@@ -37,6 +39,9 @@ TEST_P(GoldenProgram, ConvertsToExpectedScript) {
   EXPECT_EQ(result.script, testing::ReadBytes(dir / "expected.js"));
   if (fs::exists(dir / "expected_console.txt")) {
     EXPECT_EQ(result.consoleLines, testing::ReadBytes(dir / "expected_console.txt"));
+  }
+  if (fs::exists(dir / "expected_tempcgi.pb")) {
+    EXPECT_EQ(result.tempCgi, testing::ReadBytes(dir / "expected_tempcgi.pb"));
   }
 }
 

@@ -36,6 +36,12 @@ GoldenRun Run(FakePlatform& platform, const std::string& settings) {
   run.ProgramDir = std::string(KORVEX_DIST_DIR) + "/";
   run.SystemDir = run.ProgramDir + "system/";
   run.SourceFile = std::string(kSourceFolder) + "input.pb";
+  // The CGI template is read through the platform: the case's own
+  // cgitemplate.pb when it has one, else the real one.
+  std::string cgiTemplate = run.SystemDir + "CGI" + platform::kPathSeparator + "cgitemplate.pb";
+  auto ownTemplate = platform.files.find(std::string(kSourceFolder) + "cgitemplate.pb");
+  if (ownTemplate != platform.files.end()) platform.files[cgiTemplate] = ownTemplate->second;
+  else if (fs::exists(cgiTemplate)) platform.files[cgiTemplate] = ReadBytes(cgiTemplate);
   std::istringstream lines(settings);
   std::string line;
   while (std::getline(lines, line)) {
@@ -50,6 +56,8 @@ GoldenRun Run(FakePlatform& platform, const std::string& settings) {
   GoldenRun result;
   result.script = text.empty() ? "" : driver::WrapScript(text);
   for (const std::string& l : platform.ConsoleLines()) result.consoleLines += l + "\n";
+  auto tempCgi = platform.files.find(std::string(kSourceFolder) + "tempcgi.pb");
+  if (tempCgi != platform.files.end()) result.tempCgi = tempCgi->second;
   return result;
 }
 

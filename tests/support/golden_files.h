@@ -9,6 +9,7 @@ namespace korvex::testing {
 struct GoldenRun {
   std::string script;        // the wrapped JavaScript, "" when the run ended
   std::string consoleLines;  // what the passes printed, lines joined by "\n"
+  std::string tempCgi;       // the CGI source written beside input.pb, "" when none
 };
 
 std::string ReadBytes(const std::filesystem::path& path);

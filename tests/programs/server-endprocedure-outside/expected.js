@@ -1,0 +1,24 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+function Local(v) {
+return v * 2;
+};
+function Remote() {
+var ReturnValue;
+// KVX_Converter_Begin_Raw
+$('#wait').show() ;
+$.ajax({
+url : '/cgi-bin/shop.exe?request=Remote' ,
+type : 'GET' ,
+dataType : 'text' ,
+async : false ,
+success : function(result) { ReturnValue = result } ,
+error : function(a , b , c) { ReturnValue = b + '/' + c }
+}) ;
+$('#wait').hide() ;
+// KVX_Converter_End_Raw;
+return ReturnValue;
+};
+y = Local(2);
+
+ }); });

@@ -1,0 +1,7 @@
+ProcedureDLL.s Shout(text.s)
+  Protected loud.s
+	loud = UCase(text)
+    ProcedureReturn loud + "!"
+EndProcedure
+  reply.s = Shout("hi")
+	done = 1

@@ -1,0 +1,4 @@
+ProcedureDLL Ping()
+  ProcedureReturn 1
+EndProcedure
+answer = Ping()

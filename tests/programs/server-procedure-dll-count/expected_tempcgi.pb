@@ -1,0 +1,4 @@
+ProcedureDLLCount = 1
+y = 2
+
+

@@ -1,0 +1,3 @@
+x = 5
+ProcedureDLLCount = 1
+y = 2

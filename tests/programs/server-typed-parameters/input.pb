@@ -1,0 +1,3 @@
+ProcedureDLL.l Sum(a.s, b.l, c.d)
+  ProcedureReturn Val(a) + b + c
+EndProcedure

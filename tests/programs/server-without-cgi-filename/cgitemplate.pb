@@ -1,0 +1,2 @@
+; ### Korvex ServerCode ###
+; ### Korvex RequestSelect ###
