@@ -16,7 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSourceFolder = "/src/";
+// "/src/" on POSIX, "\\src\\" on Windows: the passes build paths with the
+// system's separator, and the files of a case are found under them.
+const std::string kSourceFolder = std::string(1, platform::kPathSeparator) + "src" +
+                                  platform::kPathSeparator;
+
+// A path below the case folder as the system spells it.
+std::string NativeRelative(const fs::path& path, const fs::path& dir) {
+  std::string rel = fs::relative(path, dir).generic_string();
+  return ReplaceAll(rel, "/", std::string(1, platform::kPathSeparator));
+}
 
 void ApplySetting(RunState& run, FakePlatform& platform, const std::string& key,
                   const std::string& value) {
@@ -33,13 +42,13 @@ void ApplySetting(RunState& run, FakePlatform& platform, const std::string& key,
 
 GoldenRun Run(FakePlatform& platform, const std::string& settings) {
   RunState run(platform);
-  run.ProgramDir = std::string(KORVEX_DIST_DIR) + "/";
-  run.SystemDir = run.ProgramDir + "system/";
-  run.SourceFile = std::string(kSourceFolder) + "input.pb";
+  run.ProgramDir = std::string(KORVEX_DIST_DIR) + platform::kPathSeparator;
+  run.SystemDir = run.ProgramDir + "system" + platform::kPathSeparator;
+  run.SourceFile = kSourceFolder + "input.pb";
   // The CGI template is read through the platform: the case's own
   // cgitemplate.pb when it has one, else the real one.
   std::string cgiTemplate = run.SystemDir + "CGI" + platform::kPathSeparator + "cgitemplate.pb";
-  auto ownTemplate = platform.files.find(std::string(kSourceFolder) + "cgitemplate.pb");
+  auto ownTemplate = platform.files.find(kSourceFolder + "cgitemplate.pb");
   if (ownTemplate != platform.files.end()) platform.files[cgiTemplate] = ownTemplate->second;
   else if (fs::exists(cgiTemplate)) platform.files[cgiTemplate] = ReadBytes(cgiTemplate);
   std::istringstream lines(settings);
@@ -56,7 +65,7 @@ GoldenRun Run(FakePlatform& platform, const std::string& settings) {
   GoldenRun result;
   result.script = text.empty() ? "" : driver::WrapScript(text);
   for (const std::string& l : platform.ConsoleLines()) result.consoleLines += l + "\n";
-  auto tempCgi = platform.files.find(std::string(kSourceFolder) + "tempcgi.pb");
+  auto tempCgi = platform.files.find(kSourceFolder + "tempcgi.pb");
   if (tempCgi != platform.files.end()) result.tempCgi = tempCgi->second;
   return result;
 }
@@ -74,18 +83,18 @@ GoldenRun ConvertGoldenCase(const fs::path& dir) {
   FakePlatform platform;
   platform.folders.insert(kSourceFolder);
   for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    std::string rel = fs::relative(entry.path(), dir).generic_string();
-    if (entry.is_directory()) platform.folders.insert(kSourceFolder + rel + "/");
+    std::string rel = NativeRelative(entry.path(), dir);
+    if (entry.is_directory()) platform.folders.insert(kSourceFolder + rel + platform::kPathSeparator);
     else platform.files[kSourceFolder + rel] = ReadBytes(entry.path());
   }
-  std::string settings = platform.files[std::string(kSourceFolder) + "settings.txt"];
+  std::string settings = platform.files[kSourceFolder + "settings.txt"];
   return Run(platform, settings);
 }
 
 GoldenRun ConvertText(const std::string& source) {
   FakePlatform platform;
   platform.folders.insert(kSourceFolder);
-  platform.files[std::string(kSourceFolder) + "input.pb"] = source;
+  platform.files[kSourceFolder + "input.pb"] = source;
   return Run(platform, "");
 }
 

@@ -12,9 +12,11 @@ struct ProcessResult {
   int ExitCode = -1;   // -1 when the command did not end normally
 };
 
-/// Runs the command with /bin/sh; returns its standard output and exit code.
+/// Runs the command with /bin/sh (on Windows: starts it as a command line);
+/// returns its standard output and exit code.
 ProcessResult RunShell(const std::string& command);
-/// The text in single quotes for /bin/sh.
+/// The text as one argument: in single quotes for /bin/sh, in double quotes
+/// by the C runtime's rules on Windows.
 std::string ShellQuote(const std::string& text);
 /// Writes the bytes, creating the folders on the way; executable sets the
 /// file's execute bits.

@@ -1,4 +1,4 @@
-// Process runner for tests; see process_runner.h.
+// Process runner for tests on POSIX systems; see process_runner.h.
 #include "support/process_runner.h"
 
 #include <stdio.h>

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 // Runs sql on a new database file at path.
 void MakeDatabase(const fs::path& path, const std::string& sql) {
   sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(path.string().c_str(), &db), SQLITE_OK);
   char* err = nullptr;
   int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err);
   std::string message = err ? err : "";

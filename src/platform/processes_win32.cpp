@@ -1,0 +1,140 @@
+// Win32Platform: child processes and the shell's "open". The command line
+// goes to CreateProcessA as it is, so the child splits it itself:
+// "\"C:\PB\Compilers\pbcompiler.exe\" /CHECK \"C:\src\shop.pb\"". A child
+// started with Read writes its standard output into a pipe that is read
+// while polling PeekNamedPipe; what is still in the pipe after the child
+// ended is read too.
+#include "platform/line_splitter.h"
+#include "platform/platform_win32.h"
+#include "platform/windows_win32.h"
+
+#include <shellapi.h>
+
+namespace korvex::platform {
+namespace {
+
+void CloseIfOpen(HANDLE& handle) {
+  if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  handle = nullptr;
+}
+
+class Win32Child : public ChildProcess {
+ public:
+  Win32Child(HANDLE process, HANDLE output) : process_(process), output_(output) {}
+  ~Win32Child() override {
+    CloseIfOpen(output_);
+    CloseIfOpen(process_);
+  }
+
+  bool Running() override { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+  bool OutputWaiting() override;
+  std::string ReadLine() override { return lines_.TakeLine(); }
+  int ExitCode() override;
+
+ private:
+  bool Pump();
+
+  HANDLE process_;
+  HANDLE output_;  // read end of the child's standard output, when captured
+  LineSplitter lines_;
+};
+
+// Takes what the pipe holds without blocking. When every writer has closed
+// it (the child ended) and it is empty, a last partial line is completed
+// and the pipe is closed. False when there was nothing to take.
+bool Win32Child::Pump() {
+  if (output_ == nullptr) return false;
+  DWORD available = 0;
+  if (!PeekNamedPipe(output_, nullptr, 0, nullptr, &available, nullptr)) {
+    lines_.Finish();  // ERROR_BROKEN_PIPE: the output has ended
+    CloseIfOpen(output_);
+    return true;
+  }
+  if (available == 0) return false;
+  char buffer[65536];
+  DWORD n = 0;
+  DWORD wanted = available < sizeof buffer ? available : static_cast<DWORD>(sizeof buffer);
+  if (!::ReadFile(output_, buffer, wanted, &n, nullptr) || n == 0) return false;
+  lines_.Feed(std::string_view(buffer, n));
+  return true;
+}
+
+// With nothing ready, looks again for up to about 10 ms so that a polling
+// caller does not spin; a child that ends meanwhile stops the wait.
+bool Win32Child::OutputWaiting() {
+  for (int attempt = 0; attempt < 10 && !lines_.HasLine(); ++attempt) {
+    while (!lines_.HasLine() && Pump()) {
+    }
+    if (lines_.HasLine()) break;
+    bool ended = WaitForSingleObject(process_, 1) != WAIT_TIMEOUT;
+    if (ended && output_ == nullptr) break;
+    if (ended) {
+      // The rest of the output is in the pipe already; take it, and end
+      // a last partial line when the pipe is closed.
+      while (!lines_.HasLine() && Pump()) {
+      }
+      break;
+    }
+  }
+  return lines_.HasLine();
+}
+
+// The pipe is kept drained while waiting, so a child with much output never
+// blocks on a full pipe.
+int Win32Child::ExitCode() {
+  while (WaitForSingleObject(process_, output_ != nullptr ? 10 : INFINITE) == WAIT_TIMEOUT) {
+    while (Pump()) {
+    }
+  }
+  DWORD code = 1;
+  if (!GetExitCodeProcess(process_, &code)) code = 1;
+  return static_cast<int>(code);
+}
+
+// The standard handle, inheritable so that the child shares it; null when
+// there is none.
+HANDLE InheritableStdHandle(DWORD which) {
+  HANDLE handle = GetStdHandle(which);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return nullptr;
+  SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  return handle;
+}
+
+}  // namespace
+
+std::unique_ptr<ChildProcess> Win32Platform::Start(const StartRequest& request) {
+  if (request.CommandLine.empty()) return nullptr;
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (request.Read) {
+    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return nullptr;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);  // only the child's end is passed on
+  }
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = InheritableStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = request.Read ? writeEnd : InheritableStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = InheritableStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION created{};
+  std::string commandLine = request.CommandLine;  // CreateProcessA may write into it
+  BOOL ok = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                           request.WorkingFolder.empty() ? nullptr : request.WorkingFolder.c_str(),
+                           &startup, &created);
+  CloseIfOpen(writeEnd);  // only the child writes; its end then ends our reads
+  if (!ok) {
+    CloseIfOpen(readEnd);
+    return nullptr;
+  }
+  CloseHandle(created.hThread);
+  auto child = std::make_unique<Win32Child>(created.hProcess, readEnd);
+  if (request.Wait) child->ExitCode();
+  return child;
+}
+
+bool Win32Platform::ShellOpen(const std::string& target) {
+  HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace korvex::platform

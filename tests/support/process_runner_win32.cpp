@@ -1,0 +1,95 @@
+// Process runner for tests on Windows; see process_runner.h. There is no
+// shell in between: the command is a command line, started as it is with
+// CreateProcessA, and ShellQuote quotes one argument so that the child's C
+// runtime reads it back unchanged.
+#include "support/process_runner.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+
+namespace korvex::testing {
+
+namespace fs = std::filesystem;
+
+ProcessResult RunShell(const std::string& command) {
+  ProcessResult result;
+  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION created{};
+  std::string line = command;
+  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                           &startup, &created);
+  CloseHandle(writeEnd);
+  if (ok) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0) result.Output.append(buffer, n);
+    WaitForSingleObject(created.hProcess, INFINITE);
+    DWORD code = 0;
+    if (GetExitCodeProcess(created.hProcess, &code)) result.ExitCode = static_cast<int>(code);
+    CloseHandle(created.hThread);
+    CloseHandle(created.hProcess);
+  }
+  CloseHandle(readEnd);
+  return result;
+}
+
+// "a b" -> "\"a b\""; backslashes are doubled only where a quote follows.
+std::string ShellQuote(const std::string& text) {
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  return quoted + "\"";
+}
+
+// Windows has no execute bit: what runs is decided by the file's name.
+void WriteBytes(const fs::path& path, const std::string& bytes, bool) {
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+ScratchFolder::ScratchFolder() {
+  static std::atomic<unsigned> counter{0};
+  fs::path base = fs::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "korvex-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount64()) + "-" + std::to_string(counter++);
+    std::error_code error;
+    if (fs::create_directory(base / name, error)) {
+      path_ = fs::canonical(base / name);
+      return;
+    }
+  }
+  throw std::runtime_error("no scratch folder could be created");
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+}  // namespace korvex::testing
