@@ -9,6 +9,7 @@
 
 #include "scanner/text.h"
 #include "translate/construct_passes.h"
+#include "translate/container_parameters.h"
 #include "translate/header_walk.h"
 
 namespace korvex::translate {
@@ -123,6 +124,13 @@ void TranslateDim(RunState& run) {
   while (tokens.Next()) {
     const Token& t = tokens.Current();
     if (t.Kind == KindWord && LowerAscii(t.Text) == "dim") RewriteDim(tokens, arrayNames);
+  }
+  // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): an array
+  // parameter is declared like a Dim for the whole program.
+  for (TokenList::Position keyword : FindContainerKeywords(tokens, "array")) {
+    std::string type;
+    std::string name = TakeContainerParameter(tokens, keyword, type);
+    if (!name.empty()) arrayNames.insert(name);
   }
   // Every declared name is known before the subscripts are rewritten, so a
   // use that stands before its Dim is found too.

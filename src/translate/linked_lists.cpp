@@ -18,6 +18,7 @@
 #include "scanner/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
+#include "translate/container_parameters.h"
 #include "translate/header_walk.h"
 #include "translate/lookahead.h"
 #include "translate/statement_end.h"
@@ -155,8 +156,13 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
 
 void TranslateLinkedLists(RunState& run) {
   CollectionRegistry lists = RegisterDeclarations(run.Tokens, "newlist");
+  RegisterContainerParameters(run.Tokens, "list", lists);
   TranslateElementAccesses(run.Tokens, lists);
   TranslateCommands(run.Tokens, lists);
+  // Show(names())  ->  Show(names) where Show takes a List: the element
+  // accesses are final here, and the map pass after this one never turns a
+  // bare name followed by "," or ")" into anything else.
+  PassContainersBare(run.Tokens, lists);
 }
 
 }  // namespace korvex::translate

@@ -16,6 +16,7 @@
 #include "scanner/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
+#include "translate/container_parameters.h"
 #include "translate/header_walk.h"
 #include "translate/lookahead.h"
 #include "translate/statement_end.h"
@@ -207,8 +208,13 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
 
 void TranslateMaps(RunState& run) {
   CollectionRegistry maps = RegisterDeclarations(run.Tokens, "newmap");
+  RegisterContainerParameters(run.Tokens, "map", maps);
   TranslateElementAccesses(run.Tokens, maps);
   TranslateCommands(run.Tokens, maps);
+  // Count(seen())  ->  Count(seen) where Count takes a Map; once the element
+  // accesses are final, as for lists (arrays: the Dim pass makes "values()"
+  // "values" itself).
+  PassContainersBare(run.Tokens, maps);
 }
 
 }  // namespace korvex::translate

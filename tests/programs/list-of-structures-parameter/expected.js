@@ -1,0 +1,17 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+var Point =(function() {
+function Point() {
+this.x = null ;
+} return Point ;})();
+function Move(pts , dx) {
+pts.ForEach_Init() ;
+while(pts.ForEach()) {
+pts.getData().x = pts.getData().x + dx;
+};
+};
+p = new cLinkedList();
+p.AddElement(new Point);
+Move(p , 2);
+
+ }); });

@@ -1,0 +1,19 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+function Show(names , title) {
+cDebugger.Debug(title);
+names.ForEach_Init() ;
+while(names.ForEach()) {
+cDebugger.Debug(names.getData());
+};
+};
+function PutR(v) {
+cDebugger.Debug(v);
+};
+ne = new cLinkedList();
+ne.AddElement();
+ne.setData("Ann");
+Show(ne , "all");
+PutR(ne.getData());
+
+ }); });
