@@ -8,9 +8,12 @@
 #include <limits>
 
 #include "support/fake_platform.h"
+#include "support/native_path.h"
 
 namespace korvex::driver {
 namespace {
+
+using korvex::testing::operator""_p;
 
 using Lines = std::vector<std::string>;
 using korvex::testing::FakePlatform;
@@ -28,34 +31,34 @@ class StartProgramTest : public ::testing::Test {
 };
 
 TEST_F(StartProgramTest, QuotesAProgramStringThatHasNoQuote) {
-  EXPECT_EQ(CommandLine("/opt/korvex/SetupEditor.exe", ""), "\"/opt/korvex/SetupEditor.exe\"");
-  EXPECT_EQ(CommandLine("/opt/korvex/SetupEditor.exe", "Shop"),
-            "\"/opt/korvex/SetupEditor.exe\" Shop");
+  EXPECT_EQ(CommandLine("/opt/korvex/SetupEditor.exe"_p, ""), "\"" + "/opt/korvex/SetupEditor.exe"_p + "\"");
+  EXPECT_EQ(CommandLine("/opt/korvex/SetupEditor.exe"_p, "Shop"),
+            "\"" + "/opt/korvex/SetupEditor.exe"_p + "\" Shop");
 }
 
 TEST_F(StartProgramTest, KeepsAProgramStringThatBeginsWithAQuote) {
-  std::string cgiBuild = "\"/pb/my compiler\" \"/tmp/tempcgi.pb\" /EXE \"/www/cgi-bin/shop.cgi\"";
+  std::string cgiBuild = "\"/pb/my compiler\" \"" + "/tmp/tempcgi.pb"_p + "\" /EXE \"" + "/www/cgi-bin/shop.cgi"_p + "\"";
   EXPECT_EQ(CommandLine(cgiBuild, ""), cgiBuild);
-  EXPECT_EQ(CommandLine("\"/pb/pbcompiler\"", "/CHECK \"/src/a b.pb\""),
-            "\"/pb/pbcompiler\" /CHECK \"/src/a b.pb\"");
+  EXPECT_EQ(CommandLine("\"" + "/pb/pbcompiler"_p + "\"", "/CHECK \"/src/a b.pb\""),
+            "\"" + "/pb/pbcompiler"_p + "\" /CHECK \"/src/a b.pb\"");
 }
 
 TEST_F(StartProgramTest, PassesFolderAndFlagsToThePlatform) {
-  StartProgram(run, "\"/opt/korvex/SetupPicker.exe\"", "", "/opt/korvex/",
+  StartProgram(run, "\"" + "/opt/korvex/SetupPicker.exe"_p + "\"", "", "/opt/korvex/"_p,
                StartFlags{.Wait = true});
   ASSERT_EQ(fake.started.size(), 1u);
-  EXPECT_EQ(fake.started[0].CommandLine, "\"/opt/korvex/SetupPicker.exe\"");
-  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/");
+  EXPECT_EQ(fake.started[0].CommandLine, "\"" + "/opt/korvex/SetupPicker.exe"_p + "\"");
+  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/"_p);
   EXPECT_TRUE(fake.started[0].Wait);
   EXPECT_FALSE(fake.started[0].Read);
 }
 
 TEST_F(StartProgramTest, GivesTheChildOnlyWhenAskedToOpenOrRead) {
   bool started = false;
-  EXPECT_EQ(StartProgram(run, "/bin/tool", "", "", StartFlags{}, &started), nullptr);
+  EXPECT_EQ(StartProgram(run, "/bin/tool"_p, "", "", StartFlags{}, &started), nullptr);
   EXPECT_TRUE(started);
-  EXPECT_NE(StartProgram(run, "/bin/tool", "", "", StartFlags{.Open = true}), nullptr);
-  EXPECT_NE(StartProgram(run, "/bin/tool", "", "", StartFlags{.Read = true}), nullptr);
+  EXPECT_NE(StartProgram(run, "/bin/tool"_p, "", "", StartFlags{.Open = true}), nullptr);
+  EXPECT_NE(StartProgram(run, "/bin/tool"_p, "", "", StartFlags{.Read = true}), nullptr);
   EXPECT_TRUE(fake.opened.empty());
 }
 
@@ -70,7 +73,7 @@ TEST_F(StartProgramTest, HandsWhatCannotBeStartedToTheShell) {
 
 TEST_F(StartProgramTest, NeverHandsAProgramWhoseOutputIsReadToTheShell) {
   startable = false;
-  EXPECT_EQ(StartProgram(run, "\"/pb/pbcompiler\"", "", "", StartFlags{.Open = true, .Read = true}),
+  EXPECT_EQ(StartProgram(run, "\"" + "/pb/pbcompiler"_p + "\"", "", "", StartFlags{.Open = true, .Read = true}),
             nullptr);
   EXPECT_TRUE(fake.opened.empty());
 }
@@ -78,15 +81,15 @@ TEST_F(StartProgramTest, NeverHandsAProgramWhoseOutputIsReadToTheShell) {
 class SyntaxCheckTest : public StartProgramTest {
  protected:
   SyntaxCheckTest() {
-    run.CompilerPath = "/pb/pbcompiler";
-    run.SourceFile = "/src/my shop.pb";
+    run.CompilerPath = "/pb/pbcompiler"_p;
+    run.SourceFile = "/src/my shop.pb"_p;
   }
 };
 
 TEST_F(SyntaxCheckTest, RunsTheCompilerWithCheckAndTheQuotedSource) {
   EXPECT_EQ(SyntaxCheck(run), 1);
   ASSERT_EQ(fake.started.size(), 1u);
-  EXPECT_EQ(fake.started[0].CommandLine, "\"/pb/pbcompiler\" /CHECK \"/src/my shop.pb\"");
+  EXPECT_EQ(fake.started[0].CommandLine, "\"" + "/pb/pbcompiler"_p + "\" /CHECK \"" + "/src/my shop.pb"_p + "\"");
   EXPECT_EQ(fake.started[0].WorkingFolder, "");
   EXPECT_TRUE(fake.started[0].Read);
   EXPECT_FALSE(fake.started[0].Wait);
@@ -153,7 +156,7 @@ TEST(ParseDecimalTest, TooManyDigitsSaturate) {
 class EditorTextTest : public ::testing::Test {
  protected:
   EditorTextTest() : run(fake) {
-    fake.folders.insert("/tmp/");
+    fake.folders.insert("/tmp/"_p);
     fake.env["PB_TOOL_Scintilla"] = "4242";
     fake.onEditorMessage = [this](int64_t handle, int message, int64_t position, int64_t) {
       if (handle != 4242) return int64_t{0};
@@ -180,9 +183,9 @@ class EditorTextTest : public ::testing::Test {
 
 TEST_F(EditorTextTest, SavesTheTextWithALineEndUnderTheSeconds) {
   Hold("a = 1");
-  EXPECT_EQ(EditorTextToTempFile(run), "/tmp/korvex_temp_1389523200.pb");
-  EXPECT_EQ(run.TempSourceFile, "/tmp/korvex_temp_1389523200.pb");
-  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"], "a = 1\r\n");
+  EXPECT_EQ(EditorTextToTempFile(run), "/tmp/korvex_temp_1389523200.pb"_p);
+  EXPECT_EQ(run.TempSourceFile, "/tmp/korvex_temp_1389523200.pb"_p);
+  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"_p], "a = 1\r\n");
 }
 
 TEST_F(EditorTextTest, AsksForEveryPositionUpToTwoPastTheEnd) {
@@ -197,7 +200,7 @@ TEST_F(EditorTextTest, AsksForEveryPositionUpToTwoPastTheEnd) {
 TEST_F(EditorTextTest, KeepsTheLowByteAndTheTextsOwnLineEnds) {
   Hold("If a\r\n  x = \"\xE4\"\r\nEndIf\r\n");
   EditorTextToTempFile(run);
-  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"],
+  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"_p],
             "If a\r\n  x = \"\xE4\"\r\nEndIf\r\n\r\n");
 }
 
@@ -208,7 +211,7 @@ TEST_F(EditorTextTest, AnswersWithALowZeroByteAddNothing) {
   };
   EditorTextToTempFile(run);
   // positions 0, 2, 3 and 4 answer 'x'
-  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"], "xxxx\r\n");
+  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"_p], "xxxx\r\n");
 }
 
 TEST_F(EditorTextTest, EmptyEditorSavesNothing) {
@@ -258,12 +261,12 @@ TEST_F(EditorTextTest, AbsurdLengthsNeitherHangNorSave) {
 }
 
 TEST_F(EditorTextTest, TempFolderGetsItsSeparator) {
-  fake.tempFolder = "/var/tmp";
-  fake.folders.insert("/var/tmp/");
+  fake.tempFolder = "/var/tmp"_p;
+  fake.folders.insert("/var/tmp/"_p);
   fake.localTime = 1700000000;
   Hold("x");
-  EXPECT_EQ(EditorTextToTempFile(run), "/var/tmp/korvex_temp_1700000000.pb");
-  EXPECT_EQ(fake.files["/var/tmp/korvex_temp_1700000000.pb"], "x\r\n");
+  EXPECT_EQ(EditorTextToTempFile(run), "/var/tmp/korvex_temp_1700000000.pb"_p);
+  EXPECT_EQ(fake.files["/var/tmp/korvex_temp_1700000000.pb"_p], "x\r\n");
 }
 
 }  // namespace

@@ -10,26 +10,29 @@
 #include "driver/profiles.h"
 #include "driver/run_state.h"
 #include "support/fake_platform.h"
+#include "support/native_path.h"
 
 namespace korvex::driver {
 namespace {
 
+using korvex::testing::operator""_p;
+
 using Lines = std::vector<std::string>;
 
-constexpr const char* kSettings = "/home/user/.config/vantorotools/Korvex/";
-constexpr const char* kProfiles = "/home/user/.config/vantorotools/Korvex/Korvex.ini";
-constexpr const char* kPicker = "/home/user/.config/vantorotools/Korvex/SetupPicker.ini";
-constexpr const char* kPickerCommand = "\"/opt/korvex/SetupPicker.exe\"";
+const std::string kSettings = "/home/user/.config/vantorotools/Korvex/"_p;
+const std::string kProfiles = "/home/user/.config/vantorotools/Korvex/Korvex.ini"_p;
+const std::string kPicker = "/home/user/.config/vantorotools/Korvex/SetupPicker.ini"_p;
+const std::string kPickerCommand = "\"" + "/opt/korvex/SetupPicker.exe"_p + "\"";
 constexpr const char* kQuestion = "Korvex: Profile 'Shop' doesn't exists. Create a new one?";
 
-const Lines kWebSettings = {"Setting ServerPath to: '/srv/web/'", "Setting ServerAddress to: ''"};
+const Lines kWebSettings = {"Setting ServerPath to: '" + "/srv/web/"_p + "'", "Setting ServerAddress to: ''"};
 
 class ProfilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fake.folders = {"/home/", "/home/user/", "/home/user/.config/", "/opt/", "/opt/korvex/",
-                    "/srv/", "/srv/web/"};
-    run.ProgramDir = "/opt/korvex/";
+    fake.folders = {"/home/"_p, "/home/user/"_p, "/home/user/.config/"_p, "/opt/"_p, "/opt/korvex/"_p,
+                    "/srv/"_p, "/srv/web/"_p};
+    run.ProgramDir = "/opt/korvex/"_p;
     PrepareSettingsFolder(run);
     fake.onStart = [this](const StartRequest& request) {
       if (tools.count(request.CommandLine)) tools[request.CommandLine]();
@@ -68,45 +71,45 @@ TEST_F(ProfilesTest, SettingsFolderIsMadeInTheConfigFolder) {
 
 TEST_F(ProfilesTest, MissingConfigFolderIsCreatedToo) {
   testing::FakePlatform fresh;
-  fresh.folders = {"/home/", "/home/user/"};
+  fresh.folders = {"/home/"_p, "/home/user/"_p};
   RunState freshRun(fresh);
   EXPECT_EQ(AppDataFolder(freshRun, "vantorotools", "Korvex"), kSettings);
   EXPECT_EQ(fresh.FileSize(kSettings), -2);
 }
 
 TEST_F(ProfilesTest, OldProfileFileBesideTheProgramMoves) {
-  fake.files["/opt/korvex/Korvex.ini"] = "[profile:Old]\n";
+  fake.files["/opt/korvex/Korvex.ini"_p] = "[profile:Old]\n";
   PrepareSettingsFolder(run);
   EXPECT_EQ(fake.files[kProfiles], "[profile:Old]\n");
-  EXPECT_EQ(fake.FileSize("/opt/korvex/Korvex.ini"), -1);
+  EXPECT_EQ(fake.FileSize("/opt/korvex/Korvex.ini"_p), -1);
 }
 
 TEST_F(ProfilesTest, OldProfileFileNeverReplacesTheUsersOne) {
-  fake.files["/opt/korvex/Korvex.ini"] = "[profile:Old]\n";
+  fake.files["/opt/korvex/Korvex.ini"_p] = "[profile:Old]\n";
   fake.files[kProfiles] = "[profile:Mine]\n";
   PrepareSettingsFolder(run);
   EXPECT_EQ(fake.files[kProfiles], "[profile:Mine]\n");
-  EXPECT_EQ(fake.files["/opt/korvex/Korvex.ini"], "[profile:Old]\n");
+  EXPECT_EQ(fake.files["/opt/korvex/Korvex.ini"_p], "[profile:Old]\n");
 }
 
 TEST_F(ProfilesTest, EmptyOldProfileFileStays) {
-  fake.files["/opt/korvex/Korvex.ini"] = "";
+  fake.files["/opt/korvex/Korvex.ini"_p] = "";
   PrepareSettingsFolder(run);
-  EXPECT_EQ(fake.FileSize("/opt/korvex/Korvex.ini"), 0);
+  EXPECT_EQ(fake.FileSize("/opt/korvex/Korvex.ini"_p), 0);
   EXPECT_EQ(fake.FileSize(kProfiles), -1);
 }
 
 TEST_F(ProfilesTest, LoadProfilesReadsOnlyProfileGroupsAndKnownKeys) {
   fake.files[kProfiles] =
-      "serverpath=/top/\n"
-      "[profile:Shop]\nserverpath = /srv/shop/\nServerAddress=http://x/\nftphost=ftp.x\nother=1\n"
-      "[Profile:Big]\nserverpath=/big/\n"
-      "[settings]\nserverpath=/s/\n"
+      "serverpath=" + "/top/"_p + "\n"
+      "[profile:Shop]\nserverpath = " + "/srv/shop/"_p + "\nServerAddress=http://x/\nftphost=ftp.x\nother=1\n"
+      "[Profile:Big]\nserverpath=" + "/big/"_p + "\n"
+      "[settings]\nserverpath=" + "/s/"_p + "\n"
       "[profile:Intranet]\njqueryjs=<script></script>\napplicationname=intra\n";
   LoadProfiles(run, kProfiles);
   ASSERT_EQ(run.Profiles.size(), 2u);
   EXPECT_EQ(run.Profiles[0].name, "Shop");
-  EXPECT_EQ(run.Profiles[0].serverpath, "/srv/shop/");
+  EXPECT_EQ(run.Profiles[0].serverpath, "/srv/shop/"_p);
   EXPECT_EQ(run.Profiles[0].serveraddress, "");  // keys are matched case-sensitively
   EXPECT_EQ(run.Profiles[0].ftphost, "ftp.x");
   EXPECT_EQ(run.Profiles[1].name, "Intranet");
@@ -129,18 +132,18 @@ TEST_F(ProfilesTest, LoadProfilesOfAMissingFileIsEmpty) {
 
 TEST_F(ProfilesTest, NamedProfileFillsTheSettings) {
   fake.files[kProfiles] =
-      "[profile:Shop]\nserverpath=/srv/web/\nserveraddress=http://localhost/shop/\n"
-      "applicationname=shop\ncgifilename=/srv/cgi/shop.cgi\ncgiaddress=http://localhost/cgi/shop.cgi\n"
+      "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\nserveraddress=http://localhost/shop/\n"
+      "applicationname=shop\ncgifilename=" + "/srv/cgi/shop.cgi"_p + "\ncgiaddress=http://localhost/cgi/shop.cgi\n"
       "jqueryuicss=<link a>\njqueryjs=<script b></script>\njqueryuijs=<script c></script>\n";
   EXPECT_TRUE(Select("Shop"));
-  EXPECT_EQ(Console(), (Lines{"ProfileName: 'Shop'", "Setting ServerPath to: '/srv/web/'",
+  EXPECT_EQ(Console(), (Lines{"ProfileName: 'Shop'", "Setting ServerPath to: '" + "/srv/web/"_p + "'",
                               "Setting ServerAddress to: 'http://localhost/shop/'",
                               "Setting ApplicationName to: 'shop'",
-                              "Setting CgiFilename to: '/srv/cgi/shop.cgi'",
+                              "Setting CgiFilename to: '" + "/srv/cgi/shop.cgi"_p + "'",
                               "Setting CgiAddress to: 'http://localhost/cgi/shop.cgi'"}));
   const Settings& s = run.ActiveSettings;
   EXPECT_EQ(s.ServerAddress, "http://localhost/shop/");
-  EXPECT_EQ(s.CgiFilename, "/srv/cgi/shop.cgi");
+  EXPECT_EQ(s.CgiFilename, "/srv/cgi/shop.cgi"_p);
   EXPECT_EQ(s.CgiAddress, "http://localhost/cgi/shop.cgi");
   EXPECT_EQ(s.JQueryUiCss, "<link a>");
   EXPECT_EQ(s.JQueryJs, "<script b></script>");
@@ -150,7 +153,7 @@ TEST_F(ProfilesTest, NamedProfileFillsTheSettings) {
 }
 
 TEST_F(ProfilesTest, NoProfileTheChooserDecides) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   fake.files[kPicker] = "SelectedProject=Old\n[window]\nx=1\n";
   std::string pickerFileWhenStarted;
   OnTool(kPickerCommand, [&] {
@@ -161,9 +164,9 @@ TEST_F(ProfilesTest, NoProfileTheChooserDecides) {
   EXPECT_EQ(pickerFileWhenStarted, "SelectedProject=\n[window]\nx=1\n");
   ASSERT_EQ(fake.started.size(), 1u);
   EXPECT_EQ(fake.started[0].CommandLine, kPickerCommand);
-  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/");
+  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/"_p);
   EXPECT_TRUE(fake.started[0].Wait);
-  EXPECT_EQ(Console(), Join({"No profile set", "Starting /opt/korvex/SetupPicker.exe...",
+  EXPECT_EQ(Console(), Join({"No profile set", "Starting " + "/opt/korvex/SetupPicker.exe"_p + "...",
                              "ProfileName: 'Shop'"},
                             kWebSettings));
 }
@@ -178,13 +181,13 @@ TEST_F(ProfilesTest, MissingChooserFileIsNotCreated) {
 TEST_F(ProfilesTest, ChooserLeftNoChoice) {
   fake.files[kPicker] = "SelectedProject=Shop\n";
   EXPECT_FALSE(Select(""));
-  EXPECT_EQ(Console(), (Lines{"No profile set", "Starting /opt/korvex/SetupPicker.exe...",
+  EXPECT_EQ(Console(), (Lines{"No profile set", "Starting " + "/opt/korvex/SetupPicker.exe"_p + "...",
                               "No profile found"}));
   EXPECT_EQ(run.PauseAtExit, 1);
 }
 
 TEST_F(ProfilesTest, CreateQuestionAnsweredNoEndsQuietly) {
-  fake.files[kProfiles] = "[profile:Other]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Other]\nserverpath=" + "/srv/web/"_p + "\n";
   fake.yesAnswer = false;
   EXPECT_FALSE(Select("Shop"));
   EXPECT_EQ(fake.questions, (Lines{kQuestion}));
@@ -195,13 +198,13 @@ TEST_F(ProfilesTest, CreateQuestionAnsweredNoEndsQuietly) {
 
 TEST_F(ProfilesTest, CreateQuestionAnsweredYesRunsEditorThenChooser) {
   fake.yesAnswer = true;
-  OnTool("\"/opt/korvex/SetupEditor.exe\" Shop",
-         [this] { fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n"; });
+  OnTool("\"" + "/opt/korvex/SetupEditor.exe"_p + "\" Shop",
+         [this] { fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n"; });
   ChooserPicks("Shop");
   EXPECT_TRUE(Select("Shop"));
   ASSERT_EQ(fake.started.size(), 2u);
-  EXPECT_EQ(fake.started[0].CommandLine, "\"/opt/korvex/SetupEditor.exe\" Shop");
-  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/");
+  EXPECT_EQ(fake.started[0].CommandLine, "\"" + "/opt/korvex/SetupEditor.exe"_p + "\" Shop");
+  EXPECT_EQ(fake.started[0].WorkingFolder, "/opt/korvex/"_p);
   EXPECT_TRUE(fake.started[0].Wait);
   EXPECT_EQ(fake.started[1].CommandLine, kPickerCommand);
   EXPECT_TRUE(fake.started[1].Wait);
@@ -210,7 +213,7 @@ TEST_F(ProfilesTest, CreateQuestionAnsweredYesRunsEditorThenChooser) {
 
 TEST_F(ProfilesTest, AfterCreatingTheChoiceIsNotClearedFirst) {
   fake.yesAnswer = true;
-  fake.files[kProfiles] = "[profile:Other]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Other]\nserverpath=" + "/srv/web/"_p + "\n";
   fake.files[kPicker] = "SelectedProject=Other\n";
   EXPECT_TRUE(Select("Shop"));
   EXPECT_EQ(run.ActiveSettings.ProfileName, "Other");
@@ -226,59 +229,59 @@ TEST_F(ProfilesTest, AfterCreatingStillNoChoice) {
 }
 
 TEST_F(ProfilesTest, CapitalProfilePrefixIsNoProfile) {
-  fake.files[kProfiles] = "[Profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[Profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_FALSE(Select("Shop"));
   EXPECT_EQ(fake.questions, (Lines{kQuestion}));
 }
 
 TEST_F(ProfilesTest, ProfileNamesAreCaseSensitive) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_FALSE(Select("shop"));
   EXPECT_EQ(fake.questions, (Lines{"Korvex: Profile 'shop' doesn't exists. Create a new one?"}));
 }
 
 TEST_F(ProfilesTest, TwoGroupsOfOneNameTheLastWins) {
-  fake.folders.insert("/srv/second/");
+  fake.folders.insert("/srv/second/"_p);
   fake.files[kProfiles] =
-      "[profile:Shop]\nserverpath=/srv/web/\napplicationname=first\ncgifilename=/c1\n"
-      "[profile:Other]\nserverpath=/srv/other/\n"
-      "[profile:Shop]\nserverpath=/srv/second/\nserveraddress=http://second/\n";
+      "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\napplicationname=first\ncgifilename=" + "/c1"_p + "\n"
+      "[profile:Other]\nserverpath=" + "/srv/other/"_p + "\n"
+      "[profile:Shop]\nserverpath=" + "/srv/second/"_p + "\nserveraddress=http://second/\n";
   EXPECT_TRUE(Select("Shop"));
-  EXPECT_EQ(Console(), (Lines{"ProfileName: 'Shop'", "Setting ServerPath to: '/srv/web/'",
+  EXPECT_EQ(Console(), (Lines{"ProfileName: 'Shop'", "Setting ServerPath to: '" + "/srv/web/"_p + "'",
                               "Setting ServerAddress to: ''", "Setting ApplicationName to: 'first'",
-                              "Setting CgiFilename to: '/c1'", "Setting ServerPath to: '/srv/second/'",
+                              "Setting CgiFilename to: '" + "/c1"_p + "'", "Setting ServerPath to: '" + "/srv/second/"_p + "'",
                               "Setting ServerAddress to: 'http://second/'"}));
-  EXPECT_EQ(run.ActiveSettings.ServerPath, "/srv/second/");
+  EXPECT_EQ(run.ActiveSettings.ServerPath, "/srv/second/"_p);
   EXPECT_EQ(run.ActiveSettings.ApplicationName, "application");
   EXPECT_EQ(run.ActiveSettings.CgiFilename, "");
 }
 
 TEST_F(ProfilesTest, NoApplicationNameMeansApplication) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_TRUE(Select("Shop"));
   EXPECT_EQ(run.ActiveSettings.ApplicationName, "application");
   EXPECT_EQ(Console(), Join({"ProfileName: 'Shop'"}, kWebSettings));
 }
 
 TEST_F(ProfilesTest, ServerPathGetsItsSeparatorAfterItIsPrinted) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web"_p + "\n";
   EXPECT_TRUE(Select("Shop"));
-  EXPECT_EQ(Console()[1], "Setting ServerPath to: '/srv/web'");
-  EXPECT_EQ(run.ActiveSettings.ServerPath, "/srv/web/");
+  EXPECT_EQ(Console()[1], "Setting ServerPath to: '" + "/srv/web"_p + "'");
+  EXPECT_EQ(run.ActiveSettings.ServerPath, "/srv/web/"_p);
 }
 
 TEST_F(ProfilesTest, MissingServerFolder) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/missing\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/missing"_p + "\n";
   EXPECT_FALSE(Select("Shop"));
-  EXPECT_EQ(Console().back(), "ServerPath doesn't exists: '/srv/missing/'");
+  EXPECT_EQ(Console().back(), "ServerPath doesn't exists: '" + "/srv/missing/"_p + "'");
   EXPECT_EQ(run.PauseAtExit, 1);
 }
 
 TEST_F(ProfilesTest, ServerPathThatIsAFile) {
-  fake.files["/srv/page"] = "x";
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/page/\n";
+  fake.files["/srv/page"_p] = "x";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/page/"_p + "\n";
   EXPECT_FALSE(Select("Shop"));
-  EXPECT_EQ(Console().back(), "ServerPath doesn't exists: '/srv/page/'");
+  EXPECT_EQ(Console().back(), "ServerPath doesn't exists: '" + "/srv/page/"_p + "'");
 }
 
 TEST_F(ProfilesTest, ProfileWithoutServerPath) {
@@ -290,22 +293,22 @@ TEST_F(ProfilesTest, ProfileWithoutServerPath) {
 }
 
 TEST_F(ProfilesTest, NoServerAddressOpensThePageAsAFile) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_TRUE(Select("Shop"));
-  EXPECT_EQ(run.ActiveSettings.ServerAddress, "file:///srv/web/index.html");
+  EXPECT_EQ(run.ActiveSettings.ServerAddress, testing::FileAddressOf("/srv/web/"_p));
 }
 
 TEST_F(ProfilesTest, RelativeServerPathGivesAnAddressFromTheWorkingFolder) {
-  fake.currentFolder = "/srv/";
-  fake.folders.insert("site/");
+  fake.currentFolder = "/srv/"_p;
+  fake.folders.insert("site/"_p);
   fake.files[kProfiles] = "[profile:Shop]\nserverpath=site\n";
   EXPECT_TRUE(Select("Shop"));
-  EXPECT_EQ(run.ActiveSettings.ServerPath, "site/");
-  EXPECT_EQ(run.ActiveSettings.ServerAddress, "file:///srv/site/index.html");
+  EXPECT_EQ(run.ActiveSettings.ServerPath, "site/"_p);
+  EXPECT_EQ(run.ActiveSettings.ServerAddress, testing::FileAddressOf("/srv/site/"_p));
 }
 
 TEST_F(ProfilesTest, DefaultPageTags) {
-  fake.files[kProfiles] = "[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_TRUE(Select("Shop"));
   EXPECT_EQ(run.ActiveSettings.JQueryUiCss,
             "<link rel=\"stylesheet\" type=\"text/css\" "
@@ -318,7 +321,7 @@ TEST_F(ProfilesTest, DefaultPageTags) {
 }
 
 TEST_F(ProfilesTest, Utf8ProfileFile) {
-  fake.files[kProfiles] = "\xEF\xBB\xBF[profile:Shop]\nserverpath=/srv/web/\n";
+  fake.files[kProfiles] = "\xEF\xBB\xBF[profile:Shop]\nserverpath=" + "/srv/web/"_p + "\n";
   EXPECT_TRUE(Select("Shop"));
 }
 

@@ -7,9 +7,12 @@
 
 #include "driver/pipeline.h"
 #include "support/fake_platform.h"
+#include "support/native_path.h"
 
 namespace korvex::driver {
 namespace {
+
+using korvex::testing::operator""_p;
 
 using Lines = std::vector<std::string>;
 using korvex::testing::FakePlatform;
@@ -27,23 +30,23 @@ Lines Join(std::initializer_list<Lines> parts) {
 class StartupTest : public ::testing::Test {
  protected:
   StartupTest() {
-    fake.programPath = "/opt/korvex/Korvex";
-    fake.folders = {"/opt/korvex/", "/home/user/", "/home/user/.config/", "/tmp/", "/src/",
-                    "/pb/", "/www/"};
-    fake.files["/opt/korvex/SetupPicker.exe"] = "picker";
-    fake.files["/opt/korvex/SetupEditor.exe"] = "editor";
-    fake.files["/opt/korvex/framework.db"] = "db";
-    fake.files["/pb/pbcompiler"] = "compiler";
-    fake.files["/src/shop.pb"] = "KVX_Converter_SetProfile \"Test\"\r\na = 1\r\n";
-    fake.files["/home/user/.config/vantorotools/Korvex/Korvex.ini"] =
-        "[profile:Test]\r\nserverpath=/www/\r\nserveraddress=http://localhost/shop/\r\n";
-    fake.env["PB_TOOL_Compiler"] = "/pb/pbcompiler";
-    fake.firstParameter = "/src/shop.pb";
+    fake.programPath = "/opt/korvex/Korvex"_p;
+    fake.folders = {"/opt/korvex/"_p, "/home/user/"_p, "/home/user/.config/"_p, "/tmp/"_p, "/src/"_p,
+                    "/pb/"_p, "/www/"_p};
+    fake.files["/opt/korvex/SetupPicker.exe"_p] = "picker";
+    fake.files["/opt/korvex/SetupEditor.exe"_p] = "editor";
+    fake.files["/opt/korvex/framework.db"_p] = "db";
+    fake.files["/pb/pbcompiler"_p] = "compiler";
+    fake.files["/src/shop.pb"_p] = "KVX_Converter_SetProfile \"Test\"\r\na = 1\r\n";
+    fake.files["/home/user/.config/vantorotools/Korvex/Korvex.ini"_p] =
+        "[profile:Test]\r\nserverpath=" + "/www/"_p + "\r\nserveraddress=http://localhost/shop/\r\n";
+    fake.env["PB_TOOL_Compiler"] = "/pb/pbcompiler"_p;
+    fake.firstParameter = "/src/shop.pb"_p;
     fake.consoleInput = {"typed"};
     // The compiler runs; anything else (the page's address) is no program.
     fake.onStart = [this](const StartRequest& request) -> const ScriptedChild* {
-      if (request.CommandLine.rfind("\"/pb/pbcompiler\"", 0) == 0) return compilerStarts ? &compiler : nullptr;
-      if (request.CommandLine.rfind("\"/opt/korvex/", 0) == 0) return &tool;
+      if (request.CommandLine.rfind("\"" + "/pb/pbcompiler"_p + "\"", 0) == 0) return compilerStarts ? &compiler : nullptr;
+      if (request.CommandLine.rfind("\"" + "/opt/korvex/"_p, 0) == 0) return &tool;
       return nullptr;
     };
   }
@@ -59,14 +62,14 @@ class StartupTest : public ::testing::Test {
   bool compilerStarts = true;
 };
 
-const Lines kCheckStart = {"SourceFile: '/src/shop.pb'", "", "Syntaxcheck..."};
+const Lines kCheckStart = {"SourceFile: '" + "/src/shop.pb"_p + "'", "", "Syntaxcheck..."};
 const Lines kSuccessfulEnd = {"",
                               "PreProcessing...",
                               "",
                               "Analyzing CompilerInfos...",
                               "",
                               "ProfileName: 'Test'",
-                              "Setting ServerPath to: '/www/'",
+                              "Setting ServerPath to: '" + "/www/"_p + "'",
                               "Setting ServerAddress to: 'http://localhost/shop/'",
                               "",
                               "Copying...",
@@ -83,17 +86,17 @@ TEST_F(StartupTest, UnsetCompilerVariableFailsTheFirstCheck) {
 }
 
 TEST_F(StartupTest, MissingCompilerIsNamed) {
-  fake.env["PB_TOOL_Compiler"] = "/pb/missing";
-  EXPECT_EQ(Run(), Join({kBanner, {"PBCompiler not found: '/pb/missing'"}, kPause}));
+  fake.env["PB_TOOL_Compiler"] = "/pb/missing"_p;
+  EXPECT_EQ(Run(), Join({kBanner, {"PBCompiler not found: '" + "/pb/missing"_p + "'"}, kPause}));
 }
 
 TEST_F(StartupTest, MissingChooser) {
-  fake.files.erase("/opt/korvex/SetupPicker.exe");
+  fake.files.erase("/opt/korvex/SetupPicker.exe"_p);
   EXPECT_EQ(Run(), Join({kBanner, {"SetupPicker.exe not found"}, kPause}));
 }
 
 TEST_F(StartupTest, MissingEditor) {
-  fake.files.erase("/opt/korvex/SetupEditor.exe");
+  fake.files.erase("/opt/korvex/SetupEditor.exe"_p);
   EXPECT_EQ(Run(), Join({kBanner, {"SetupEditor.exe not found"}, kPause}));
 }
 
@@ -103,21 +106,21 @@ TEST_F(StartupTest, SettingsFolderThatCannotBeCreated) {
 }
 
 TEST_F(StartupTest, MissingFrameworkDatabase) {
-  fake.files.erase("/opt/korvex/framework.db");
+  fake.files.erase("/opt/korvex/framework.db"_p);
   EXPECT_EQ(Run(), Join({kBanner, {"framework.db not found"}, kPause}));
 }
 
 TEST_F(StartupTest, OnlyTheFirstFailingCheckSpeaks) {
-  fake.files.erase("/opt/korvex/SetupEditor.exe");
-  fake.files.erase("/opt/korvex/framework.db");
-  fake.files.erase("/pb/pbcompiler");
-  EXPECT_EQ(Run(), Join({kBanner, {"PBCompiler not found: '/pb/pbcompiler'"}, kPause}));
+  fake.files.erase("/opt/korvex/SetupEditor.exe"_p);
+  fake.files.erase("/opt/korvex/framework.db"_p);
+  fake.files.erase("/pb/pbcompiler"_p);
+  EXPECT_EQ(Run(), Join({kBanner, {"PBCompiler not found: '" + "/pb/pbcompiler"_p + "'"}, kPause}));
   EXPECT_TRUE(fake.started.empty());
 }
 
 TEST_F(StartupTest, EmptyFilesPassTheChecks) {
-  fake.files["/opt/korvex/SetupPicker.exe"] = "";
-  fake.files["/opt/korvex/framework.db"] = "";
+  fake.files["/opt/korvex/SetupPicker.exe"_p] = "";
+  fake.files["/opt/korvex/framework.db"_p] = "";
   fake.firstParameter = "";
   EXPECT_EQ(Run(), Join({kBanner, {"Aufruf: Korvex sourcefile.pb"}, kPause}));
 }
@@ -137,20 +140,20 @@ TEST_F(StartupTest, EmptyEditorGivesTheUsageLine) {
 }
 
 TEST_F(StartupTest, MissingSourceFile) {
-  fake.firstParameter = "/src/gone.pb";
-  EXPECT_EQ(Run(), Join({kBanner, {"File not found: '/src/gone.pb'"}, kPause}));
+  fake.firstParameter = "/src/gone.pb"_p;
+  EXPECT_EQ(Run(), Join({kBanner, {"File not found: '" + "/src/gone.pb"_p + "'"}, kPause}));
   EXPECT_TRUE(fake.started.empty());
 }
 
 TEST_F(StartupTest, FolderAsSourcePassesTheExistenceTest) {
-  fake.firstParameter = "/src/";
-  compiler.Output = "Error: can't read the source file '/src/'\n";
+  fake.firstParameter = "/src/"_p;
+  compiler.Output = "Error: can't read the source file '" + "/src/"_p + "'\n";
   compiler.ExitCode = 1;
   EXPECT_EQ(Run(), Join({kBanner,
-                         {"SourceFile: '/src/'", "", "Syntaxcheck...",
-                          "Error: can't read the source file '/src/'", "SyntaxCheck not OK"},
+                         {"SourceFile: '" + "/src/"_p + "'", "", "Syntaxcheck...",
+                          "Error: can't read the source file '" + "/src/"_p + "'", "SyntaxCheck not OK"},
                          kPause}));
-  EXPECT_EQ(fake.started[0].CommandLine, "\"/pb/pbcompiler\" /CHECK \"/src/\"");
+  EXPECT_EQ(fake.started[0].CommandLine, "\"" + "/pb/pbcompiler"_p + "\" /CHECK \"" + "/src/"_p + "\"");
 }
 
 TEST_F(StartupTest, CompilerLinesAreEchoedBeforeTheVerdict) {
@@ -180,7 +183,7 @@ TEST_F(StartupTest, EditorShortcutStartsTheEditorAndNothingElse) {
   EXPECT_FALSE(fake.consoleClosed);
   EXPECT_FALSE(WaitedForReturn());
   ASSERT_EQ(fake.started.size(), 1u);
-  EXPECT_EQ(fake.started[0].CommandLine, "\"/opt/korvex/SetupEditor.exe\"");
+  EXPECT_EQ(fake.started[0].CommandLine, "\"" + "/opt/korvex/SetupEditor.exe"_p + "\"");
   EXPECT_EQ(fake.started[0].WorkingFolder, "");
   EXPECT_FALSE(fake.started[0].Wait);
   EXPECT_FALSE(fake.started[0].Read);
@@ -201,7 +204,7 @@ TEST_F(StartupTest, EditorShortcutNeedsTheWholeWordAndANonEmptyEditor) {
 
   fake.console.clear();
   fake.env["PB_TOOL_Word"] = "kvx_converter_setprofile";
-  fake.files["/opt/korvex/SetupEditor.exe"] = "";  // empty: a normal run
+  fake.files["/opt/korvex/SetupEditor.exe"_p] = "";  // empty: a normal run
   fake.consoleInput = {"typed"};
   EXPECT_EQ(Run(), Join({kBanner, {"Aufruf: Korvex sourcefile.pb"}, kPause}));
   EXPECT_TRUE(fake.started.empty());
@@ -214,7 +217,7 @@ TEST_F(StartupTest, SuccessfulRunOpensThePageAndDoesNotPause) {
   ASSERT_EQ(fake.started.size(), 2u);
   EXPECT_EQ(fake.started[1].CommandLine, "\"http://localhost/shop/\"");
   EXPECT_EQ(fake.opened, Lines{"http://localhost/shop/"});
-  EXPECT_EQ(fake.files.count("/www/application.js"), 1u);
+  EXPECT_EQ(fake.files.count("/www/application.js"_p), 1u);
 }
 
 TEST_F(StartupTest, EditorTextIsConvertedAndItsCopyDeletedAfterSuccess) {
@@ -227,11 +230,11 @@ TEST_F(StartupTest, EditorTextIsConvertedAndItsCopyDeletedAfterSuccess) {
   };
   Lines lines = Run();
   EXPECT_EQ(lines, Join({kBanner,
-                         {"SourceFile: '/tmp/korvex_temp_1389523200.pb'", "", "Syntaxcheck..."},
+                         {"SourceFile: '" + "/tmp/korvex_temp_1389523200.pb"_p + "'", "", "Syntaxcheck..."},
                          kSuccessfulEnd}));
   EXPECT_EQ(fake.started[0].CommandLine,
-            "\"/pb/pbcompiler\" /CHECK \"/tmp/korvex_temp_1389523200.pb\"");
-  EXPECT_EQ(fake.files.count("/tmp/korvex_temp_1389523200.pb"), 0u);
+            "\"" + "/pb/pbcompiler"_p + "\" /CHECK \"" + "/tmp/korvex_temp_1389523200.pb"_p + "\"");
+  EXPECT_EQ(fake.files.count("/tmp/korvex_temp_1389523200.pb"_p), 0u);
 }
 
 TEST_F(StartupTest, EditorTextCopyStaysAfterAFailure) {
@@ -243,11 +246,11 @@ TEST_F(StartupTest, EditorTextCopyStaysAfterAFailure) {
   };
   compiler.ExitCode = 1;
   Run();
-  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"], "x\r\n");
+  EXPECT_EQ(fake.files["/tmp/korvex_temp_1389523200.pb"_p], "x\r\n");
 }
 
 TEST_F(StartupTest, AnErrorLineMidwayMakesTheEndPause) {
-  fake.files["/home/user/.config/vantorotools/Korvex/Korvex.ini"] = "[profile:Test]\r\n";
+  fake.files["/home/user/.config/vantorotools/Korvex/Korvex.ini"_p] = "[profile:Test]\r\n";
   Lines lines = Run();
   Lines expected = Join({kBanner, kCheckStart,
                          {"", "PreProcessing...", "", "Analyzing CompilerInfos...", "",

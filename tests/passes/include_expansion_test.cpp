@@ -3,16 +3,19 @@
 #include "passes/include_expansion.h"
 
 #include "support/pass_fixture.h"
+#include "support/native_path.h"
 
 namespace korvex::passes {
 namespace {
 
+using korvex::testing::operator""_p;
+
 class IncludeExpansion : public testing::PassFixture {
  protected:
   void SetUp() override {
-    platform.folders.insert("/src/");
-    run.SourceFile = "/src/main.pb";
-    platform.files["/src/inc.pbi"] = "x = 5\r\ny = 6\r\n";
+    platform.folders.insert("/src/"_p);
+    run.SourceFile = "/src/main.pb"_p;
+    platform.files["/src/inc.pbi"_p] = "x = 5\r\ny = 6\r\n";
   }
   std::string Expand(const std::string& text) { return ExpandIncludes(run, text); }
 };
@@ -36,7 +39,7 @@ TEST_F(IncludeExpansion, MissingFileRemovesItsLineSilently) {
 }
 
 TEST_F(IncludeExpansion, EmptyFileRemovesItsLine) {
-  platform.files["/src/empty.pbi"] = "";
+  platform.files["/src/empty.pbi"_p] = "";
   EXPECT_EQ(Expand("a\nIncludeFile \"empty.pbi\"\nb\n"), "a\nb\n");
 }
 
@@ -50,7 +53,7 @@ TEST_F(IncludeExpansion, WholeLineIsReplacedAlsoAfterASeparator) {
 }
 
 TEST_F(IncludeExpansion, LaterOfTwoStatementsOnOneLineWins) {
-  platform.files["/src/two.pbi"] = "two\n";
+  platform.files["/src/two.pbi"_p] = "two\n";
   EXPECT_EQ(Expand("IncludeFile \"inc.pbi\" : IncludeFile \"two.pbi\"\nz\n"), "two\n\nz\n");
   EXPECT_EQ(Expand("IncludeFile \"two.pbi\" : IncludeFile \"gone.pbi\"\nz\n"), "z\n");
 }
@@ -64,28 +67,28 @@ TEST_F(IncludeExpansion, StatementInCommentOrStringIsNotRecognised) {
 }
 
 TEST_F(IncludeExpansion, ExpansionIsOneLevelDeep) {
-  platform.files["/src/outer.pbi"] = "IncludeFile \"inc.pbi\"\nq = 1\n";
+  platform.files["/src/outer.pbi"_p] = "IncludeFile \"inc.pbi\"\nq = 1\n";
   EXPECT_EQ(Expand("IncludeFile \"outer.pbi\"\n"), "IncludeFile \"inc.pbi\"\nq = 1\n\n");
 }
 
 TEST_F(IncludeExpansion, IncludePathIsNotInterpreted) {
-  platform.files["/src/lib/inc.pbi"] = "lib\n";
+  platform.files["/src/lib/inc.pbi"_p] = "lib\n";
   EXPECT_EQ(Expand("IncludePath \"lib\"\nIncludeFile \"inc.pbi\"\n"), "IncludePath \"lib\"\nx = 5\ny = 6\n\n");
 }
 
 TEST_F(IncludeExpansion, NamesAreRelativeToTheSourceFolder) {
-  platform.folders.insert("/src/lib/");
-  platform.files["/src/lib/util.pbi"] = "util\n";
-  platform.files["/elsewhere/util.pbi"] = "wrong\n";
-  run.SourceFile = "/src/main.pb";
-  EXPECT_EQ(Expand("IncludeFile \"lib/util.pbi\"\n"), "util\n\n");
-  run.SourceFile = "/elsewhere/main.pb";
+  platform.folders.insert("/src/lib/"_p);
+  platform.files["/src/lib/util.pbi"_p] = "util\n";
+  platform.files["/elsewhere/util.pbi"_p] = "wrong\n";
+  run.SourceFile = "/src/main.pb"_p;
+  EXPECT_EQ(Expand("IncludeFile \"" + "lib/util.pbi"_p + "\"\n"), "util\n\n");
+  run.SourceFile = "/elsewhere/main.pb"_p;
   EXPECT_EQ(Expand("IncludeFile \"util.pbi\"\n"), "wrong\n\n");
 }
 
 TEST_F(IncludeExpansion, BackslashInTheNameIsAFolderSeparator) {
-  platform.folders.insert("/src/lib/");
-  platform.files["/src/lib/util.pbi"] = "util\n";
+  platform.folders.insert("/src/lib/"_p);
+  platform.files["/src/lib/util.pbi"_p] = "util\n";
   EXPECT_EQ(Expand("IncludeFile \"lib\\util.pbi\"\n"), "util\n\n");
 }
 

@@ -5,29 +5,32 @@
 #include <gtest/gtest.h>
 
 #include "support/pass_fixture.h"
+#include "support/native_path.h"
 
 namespace korvex::server {
 namespace {
 
+using korvex::testing::operator""_p;
+
 using testing::ScriptedChild;
 
-constexpr const char* kTemplatePath = "/opt/korvex/system/CGI/cgitemplate.pb";
-constexpr const char* kTempCgi = "/home/ann/tempcgi.pb";
-constexpr const char* kExecutable = "/srv/cgi-bin/shop.exe";
+const std::string kTemplatePath = "/opt/korvex/system/CGI/cgitemplate.pb"_p;
+const std::string kTempCgi = "/home/ann/tempcgi.pb"_p;
+const std::string kExecutable = "/srv/cgi-bin/shop.exe"_p;
 constexpr const char* kServerCode = "ProcedureDLL Ping()\nProcedureReturn 1\nEndProcedure\n";
-constexpr const char* kCommandLine =
-    "\"/opt/pb/pbcompiler\" \"/home/ann/tempcgi.pb\" /EXE \"/srv/cgi-bin/shop.exe\"";
+const std::string kCommandLine =
+    "\"" + "/opt/pb/pbcompiler"_p + "\" \"" + "/home/ann/tempcgi.pb"_p + "\" /EXE \"" + "/srv/cgi-bin/shop.exe"_p + "\"";
 
 class CgiBuildTest : public testing::PassFixture {
  protected:
   CgiBuildTest() {
-    run.ProgramDir = "/opt/korvex/";
-    run.SourceFile = "/home/ann/shop.pb";
-    run.CompilerPath = "/opt/pb/pbcompiler";
+    run.ProgramDir = "/opt/korvex/"_p;
+    run.SourceFile = "/home/ann/shop.pb"_p;
+    run.CompilerPath = "/opt/pb/pbcompiler"_p;
     run.ActiveSettings.CgiFilename = kExecutable;
     run.ActiveSettings.CgiAddress = "/cgi-bin/shop.exe";
-    platform.folders.insert("/home/ann/");
-    platform.folders.insert("/srv/cgi-bin/");
+    platform.folders.insert("/home/ann/"_p);
+    platform.folders.insert("/srv/cgi-bin/"_p);
     platform.files[kTemplatePath] = "; head\n; ### Korvex ServerCode ###\n; ### Korvex RequestSelect ###\nEnd\n";
   }
   // Every start is answered by this child.
@@ -41,7 +44,7 @@ class CgiBuildTest : public testing::PassFixture {
   static std::vector<std::string> DeleteLines(int n) {
     std::vector<std::string> lines;
     for (int i = 1; i <= n; ++i)
-      lines.push_back("Trying to delete '/srv/cgi-bin/shop.exe'. " + std::to_string(i) + " try...");
+      lines.push_back("Trying to delete '" + "/srv/cgi-bin/shop.exe"_p + "'. " + std::to_string(i) + " try...");
     return lines;
   }
 
@@ -110,7 +113,7 @@ TEST_F(CgiBuildTest, MissingOrEmptyTemplateGoesOnWithoutProgram) {
     if (empty) platform.files[kTemplatePath] = "";
     else platform.files.erase(kTemplatePath);
     EXPECT_EQ(Build(), CgiBuild::Continue);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"File not found: /opt/korvex/system/CGI/cgitemplate.pb"}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"File not found: " + "/opt/korvex/system/CGI/cgitemplate.pb"_p}));
     EXPECT_EQ(run.PauseAtExit, 1);
     EXPECT_EQ(platform.files.count(kTempCgi), 0u);
     EXPECT_TRUE(platform.started.empty());

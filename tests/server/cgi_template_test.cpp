@@ -8,9 +8,12 @@
 #include "support/golden_files.h"
 #include "support/pass_fixture.h"
 #include "support/process_runner.h"
+#include "support/native_path.h"
 
 namespace korvex::server {
 namespace {
+
+using korvex::testing::operator""_p;
 
 std::string RealTemplate() {
   return testing::ReadBytes(std::filesystem::path(KORVEX_SOURCE_DIR) / "system/CGI/cgitemplate.pb");
@@ -31,14 +34,14 @@ class FilledTemplateTest : public testing::PassFixture {
  protected:
   // The template filled with this server code, as BuildCgiProgram writes it.
   std::string Fill(const std::string& serverCode) {
-    run.ProgramDir = "/opt/korvex/";
-    run.SourceFile = "/src/shop.pb";
-    run.ActiveSettings.CgiFilename = "/srv/shop.exe";
+    run.ProgramDir = "/opt/korvex/"_p;
+    run.SourceFile = "/src/shop.pb"_p;
+    run.ActiveSettings.CgiFilename = "/srv/shop.exe"_p;
     run.ActiveSettings.CgiAddress = "/cgi-bin/shop.exe";
-    platform.folders.insert("/src/");
-    platform.files["/opt/korvex/system/CGI/cgitemplate.pb"] = RealTemplate();
+    platform.folders.insert("/src/"_p);
+    platform.files["/opt/korvex/system/CGI/cgitemplate.pb"_p] = RealTemplate();
     BuildCgiProgram(run, serverCode);
-    return platform.files["/src/tempcgi.pb"];
+    return platform.files["/src/tempcgi.pb"_p];
   }
 };
 

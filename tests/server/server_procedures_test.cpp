@@ -5,24 +5,27 @@
 #include <gtest/gtest.h>
 
 #include "support/pass_fixture.h"
+#include "support/native_path.h"
 
 namespace korvex::server {
 namespace {
 
+using korvex::testing::operator""_p;
+
 // The filled template shows the server code and the dispatcher that the
 // pass handed to the CGI build.
-constexpr const char* kTemplatePath = "/opt/korvex/system/CGI/cgitemplate.pb";
-constexpr const char* kTempCgi = "/home/ann/tempcgi.pb";
+const std::string kTemplatePath = "/opt/korvex/system/CGI/cgitemplate.pb"_p;
+const std::string kTempCgi = "/home/ann/tempcgi.pb"_p;
 
 class ServerProceduresTest : public testing::PassFixture {
  protected:
   ServerProceduresTest() {
-    run.ProgramDir = "/opt/korvex/";
-    run.SourceFile = "/home/ann/shop.pb";
-    run.CompilerPath = "/opt/pb/pbcompiler";
-    run.ActiveSettings.CgiFilename = "/srv/cgi-bin/shop.exe";
+    run.ProgramDir = "/opt/korvex/"_p;
+    run.SourceFile = "/home/ann/shop.pb"_p;
+    run.CompilerPath = "/opt/pb/pbcompiler"_p;
+    run.ActiveSettings.CgiFilename = "/srv/cgi-bin/shop.exe"_p;
     run.ActiveSettings.CgiAddress = "/cgi-bin/shop.exe";
-    platform.folders.insert("/home/ann/");
+    platform.folders.insert("/home/ann/"_p);
     platform.files[kTemplatePath] = "<; ### Korvex ServerCode ###|; ### Korvex RequestSelect ###>";
   }
   ProcedureHeader Header(const std::string& line) { return ParseProcedureHeader(run, line); }

@@ -114,7 +114,8 @@ bool FakePlatform::CreateFolder(const std::string& path) {
   if (!foldersCanBeCreated) return false;
   std::string dir = WithSeparator(path);
   std::string parent = FolderPart(dir.substr(0, dir.size() - 1));
-  if (!parent.empty() && !folders.count(parent) && parent != "/") return false;
+  bool root = parent == "/" || (parent.size() == 3 && parent[1] == ':');  // "/" or "C:\"
+  if (!parent.empty() && !folders.count(parent) && !root) return false;
   folders.insert(dir);
   return true;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/native_path.h"
 
 namespace korvex::testing {
 
@@ -28,10 +29,10 @@ class FakePlatform : public Platform {
   std::set<std::string> folders;  // with the trailing separator
   std::map<std::string, std::string> env;
   std::string firstParameter;
-  std::string programPath = "/opt/korvex/Korvex";
-  std::string currentFolder = "/work/";
-  std::string tempFolder = "/tmp/";
-  std::string appDataFolder = "/home/user/.config";
+  std::string programPath = NativePath("/opt/korvex/Korvex");
+  std::string currentFolder = NativePath("/work/");
+  std::string tempFolder = NativePath("/tmp/");
+  std::string appDataFolder = NativePath("/home/user/.config");
   int64_t localTime = 1389523200;
   std::vector<std::string> consoleInput;
   bool yesAnswer = false;

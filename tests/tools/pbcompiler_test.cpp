@@ -8,6 +8,13 @@
 namespace korvex::testing {
 namespace {
 
+// The stand-in writes its messages as text: on Windows a line ends "\r\n".
+#ifdef _WIN32
+constexpr const char* kLineEnd = "\r\n";
+#else
+constexpr const char* kLineEnd = "\n";
+#endif
+
 class StandInCompilerTest : public ::testing::Test {
  protected:
   // "/CHECK" on a source with the given text: the output and the exit code.
@@ -24,7 +31,7 @@ class StandInCompilerTest : public ::testing::Test {
   void ExpectFault(const std::string& source, const std::string& line) {
     ProcessResult r = Check(source);
     EXPECT_EQ(r.ExitCode, 1) << source;
-    EXPECT_EQ(r.Output, line + "\n") << source;
+    EXPECT_EQ(r.Output, line + kLineEnd) << source;
   }
   ScratchFolder folder;
 };
