@@ -1,0 +1,406 @@
+// The built Korvex.exe as the IDE or a user starts it on Windows: a copy in
+// a fresh folder with a space in its name, the files each case needs, its
+// own temporary folder (TMP and TEMP), stand-in children for the compiler,
+// the sibling tools and the page, and the stand-in editor control for the
+// IDE's editor. The settings folder is the user's real one below the roaming
+// application data: each test puts an existing one aside and brings it back,
+// one test at a time across processes. The console transcript is compared
+// line by line; the exit code is always 0.
+#include <gtest/gtest.h>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <chrono>
+#include <map>
+#include <thread>
+
+#include "platform/platform.h"
+#include "support/golden_files.h"
+#include "support/process_runner.h"
+
+namespace korvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+const Lines kBanner = {"Korvex V2014-01-12", "------------------------"};
+const Lines kPause = {"", "Press return to exit"};
+
+Lines Join(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+Lines ConsoleLines(const std::string& output) {
+  Lines lines;
+  size_t start = 0;
+  for (size_t end; (end = output.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(output.substr(start, end - start));
+  if (start < output.size()) lines.push_back(output.substr(start));
+  return lines;
+}
+
+// Waits up to five seconds for a file that a child started without waiting
+// writes; its content, or "" when it never came.
+std::string AwaitFile(const fs::path& path) {
+  for (int i = 0; i < 500; ++i) {
+    if (fs::exists(path)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));  // let the writer finish
+      return ReadBytes(path);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return "";
+}
+
+std::string RoamingFolder() {
+  char buffer[MAX_PATH + 1] = {};
+  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer);
+  return buffer;
+}
+
+// The environment block of the run: ours without the IDE's variables and
+// the temporary folder, then the given ones.
+std::string EnvironmentBlock(const std::map<std::string, std::string>& set) {
+  std::map<std::string, std::string> all;
+  char* current = GetEnvironmentStringsA();
+  for (const char* entry = current; *entry != '\0'; entry += strlen(entry) + 1) {
+    std::string text = entry;
+    size_t eq = text.find('=', 1);
+    if (eq == std::string::npos) continue;
+    std::string name = text.substr(0, eq);
+    std::string upper = name;
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    if (upper.rfind("PB_TOOL_", 0) == 0 || upper == "TMP" || upper == "TEMP") continue;
+    all[name] = text.substr(eq + 1);
+  }
+  FreeEnvironmentStringsA(current);
+  for (const auto& [name, value] : set) all[name] = value;
+  std::string block;
+  for (const auto& [name, value] : all) block += name + "=" + value + '\0';
+  return block + '\0';
+}
+
+// Starts the command line in folder with that environment and no input;
+// its standard output and exit code.
+ProcessResult RunWithEnvironment(const std::string& commandLine, const std::string& folder,
+                                 const std::string& environment) {
+  ProcessResult result;
+  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  HANDLE input = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                             OPEN_EXISTING, 0, nullptr);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = input;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION created{};
+  std::string line = commandLine;
+  std::string block = environment;
+  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, block.data(),
+                           folder.c_str(), &startup, &created);
+  CloseHandle(writeEnd);
+  CloseHandle(input);
+  if (ok) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0) result.Output.append(buffer, n);
+    WaitForSingleObject(created.hProcess, INFINITE);
+    DWORD code = 0;
+    if (GetExitCodeProcess(created.hProcess, &code)) result.ExitCode = static_cast<int>(code);
+    CloseHandle(created.hThread);
+    CloseHandle(created.hProcess);
+  }
+  CloseHandle(readEnd);
+  return result;
+}
+
+// Only one test at a time may use the user's settings folder.
+class SettingsFolderLock {
+ public:
+  SettingsFolderLock() : mutex_(CreateMutexA(nullptr, FALSE, "korvex-tests-settings-folder")) {
+    WaitForSingleObject(mutex_, INFINITE);
+  }
+  ~SettingsFolderLock() {
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+  }
+
+ private:
+  HANDLE mutex_;
+};
+
+class KorvexWin32ProcessTest : public ::testing::Test {
+ protected:
+  KorvexWin32ProcessTest()
+      : root(scratch.Path().string() + "\\my work"), app(root + "\\Korvex tool\\"),
+        temp(root + "\\tmp\\"), vantorotools(RoamingFolder() + "\\vantorotools"),
+        putAside(vantorotools + ".korvex-test-" + std::to_string(GetCurrentProcessId())) {
+    fs::create_directories(app);
+    fs::create_directories(temp);
+    for (const char* name : {"Korvex.exe", "SetupPicker.exe", "SetupEditor.exe", "framework.db"})
+      fs::copy_file(fs::path(KORVEX_DIST_DIR) / name, app + name);
+    if (fs::exists(vantorotools)) fs::rename(vantorotools, putAside);
+    env["PB_TOOL_Compiler"] = KORVEX_PBCOMPILER;
+  }
+  ~KorvexWin32ProcessTest() override {
+    std::error_code ignored;
+    fs::remove_all(vantorotools, ignored);
+    if (fs::exists(putAside)) fs::rename(putAside, vantorotools, ignored);
+  }
+
+  Lines Run(const std::vector<std::string>& arguments = {}) {
+    std::string command = ShellQuote(app + "Korvex.exe");
+    for (const std::string& a : arguments) command += " " + ShellQuote(a);
+    std::map<std::string, std::string> all = env;
+    all["TMP"] = temp;
+    all["TEMP"] = temp;
+    ProcessResult result = RunWithEnvironment(command, root, EnvironmentBlock(all));
+    EXPECT_EQ(result.ExitCode, 0);
+    return ConsoleLines(result.Output);
+  }
+
+  // A stand-in child at path (see child_helper_win32.cpp).
+  static void PlaceChild(const std::string& path, const std::string& output = "", int exitCode = 0) {
+    fs::create_directories(fs::path(path).parent_path());
+    fs::copy_file(KORVEX_CHILD_HELPER, path, fs::copy_options::overwrite_existing);
+    if (!output.empty()) WriteBytes(path + ".out", output);
+    if (exitCode != 0) WriteBytes(path + ".exit", std::to_string(exitCode));
+  }
+
+  std::string SettingsFolder() const { return vantorotools + "\\Korvex\\"; }
+
+  SettingsFolderLock lock;
+  ScratchFolder scratch;
+  std::string root, app, temp, vantorotools, putAside;
+  std::map<std::string, std::string> env;
+};
+
+TEST_F(KorvexWin32ProcessTest, UnsetCompilerVariable) {
+  env.erase("PB_TOOL_Compiler");
+  EXPECT_EQ(Run({"x.pb"}), Join({kBanner, {"PBCompiler not found: ''"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, MissingChooser) {
+  fs::remove(app + "SetupPicker.exe");
+  EXPECT_EQ(Run({"x.pb"}), Join({kBanner, {"SetupPicker.exe not found"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, MissingEditor) {
+  fs::remove(app + "SetupEditor.exe");
+  EXPECT_EQ(Run({"x.pb"}), Join({kBanner, {"SetupEditor.exe not found"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, SettingsFolderThatCannotBeCreated) {
+  WriteBytes(vantorotools, "a file where the settings folder should be");
+  EXPECT_EQ(Run({"x.pb"}), Join({kBanner, {"Couldn't create AppDataPath"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, MissingFrameworkDatabase) {
+  fs::remove(app + "framework.db");
+  EXPECT_EQ(Run({"x.pb"}), Join({kBanner, {"framework.db not found"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, FirstRunCreatesTheSettingsFolder) {
+  ASSERT_FALSE(fs::exists(vantorotools));
+  Run();
+  EXPECT_TRUE(fs::is_directory(SettingsFolder()));
+}
+
+TEST_F(KorvexWin32ProcessTest, OldProfileFileBesideTheProgramMovesToTheSettingsFolder) {
+  WriteBytes(app + "Korvex.ini", "[profile:Old]\r\n");
+  Run();
+  EXPECT_FALSE(fs::exists(app + "Korvex.ini"));
+  EXPECT_EQ(ReadBytes(SettingsFolder() + "Korvex.ini"), "[profile:Old]\r\n");
+}
+
+TEST_F(KorvexWin32ProcessTest, NoSourceGivesTheUsageLine) {
+  EXPECT_EQ(Run(), Join({kBanner, {"Aufruf: Korvex sourcefile.pb"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, MissingSourceFile) {
+  std::string source = root + "\\gone.pb";
+  EXPECT_EQ(Run({source}), Join({kBanner, {"File not found: '" + source + "'"}, kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, EditorShortcutPrintsNothingAndStartsTheEditor) {
+  PlaceChild(app + "SetupEditor.exe");
+  env["PB_TOOL_Word"] = "kvx_converter_SETPROFILE";
+  env.erase("PB_TOOL_Compiler");
+  EXPECT_EQ(Run(), Lines{});
+  EXPECT_EQ(AwaitFile(app + "SetupEditor.exe.calls"), root + "\n");  // no arguments, our folder
+}
+
+TEST_F(KorvexWin32ProcessTest, SyntaxErrorFromTheStandInCompiler) {
+  std::string source = root + "\\src\\broken.pb";
+  WriteBytes(source, "a = 1\r\nIf a\r\n  b$ = \"x\"\r\n");
+  EXPECT_EQ(Run({source}), Join({kBanner,
+                                 {"SourceFile: '" + source + "'", "", "Syntaxcheck...",
+                                  "Line 2: 'If' without 'EndIf'", "SyntaxCheck not OK"},
+                                 kPause}));
+}
+
+TEST_F(KorvexWin32ProcessTest, CompilerOutputIsEchoedLineByLine) {
+  std::string compiler = root + "\\Pure Basic\\pbcompiler.exe";
+  PlaceChild(compiler, "first\r\nsecond\nlast");
+  env["PB_TOOL_Compiler"] = compiler;
+  env["PB_TOOL_Debugger"] = "0";
+  PlaceChild(app + "SetupPicker.exe");  // chooses nothing
+  std::string source = root + "\\my shop.pb";
+  WriteBytes(source, "a = 1\r\n");
+  Lines expected = Join({kBanner,
+                         {"SourceFile: '" + source + "'", "", "Syntaxcheck...", "first", "second",
+                          "last", "", "PreProcessing...", "", "Analyzing CompilerInfos...", "",
+                          "No profile set", "Starting " + app + "SetupPicker.exe...",
+                          "No profile found"},
+                         kPause});
+  EXPECT_EQ(Run({source}), expected);
+  EXPECT_EQ(ReadBytes(compiler + ".calls"), root + "|/CHECK|" + source + "\n");
+  EXPECT_EQ(ReadBytes(app + "SetupPicker.exe.calls"), app.substr(0, app.size() - 1) + "\n");
+}
+
+TEST_F(KorvexWin32ProcessTest, CompilerThatCannotBeStarted) {
+  std::string compiler = root + "\\not-a-program.exe";
+  WriteBytes(compiler, "text");
+  env["PB_TOOL_Compiler"] = compiler;
+  std::string source = root + "\\a.pb";
+  WriteBytes(source, "a = 1\r\n");
+  EXPECT_EQ(Run({source}), Join({kBanner,
+                                 {"SourceFile: '" + source + "'", "", "Syntaxcheck...", "",
+                                  "Something went wrong :-(", "", "SyntaxCheck not OK"},
+                                 kPause}));
+}
+
+// A whole conversion into a server folder; the page "opened" at the end is
+// a stand-in child, which records that it ran.
+class KorvexWin32FullRunTest : public KorvexWin32ProcessTest {
+ protected:
+  KorvexWin32FullRunTest() : www(root + "\\www root"), opener(root + "\\opener.exe") {
+    fs::create_directories(www);
+    fs::copy(fs::path(KORVEX_DIST_DIR) / "system", app + "system", fs::copy_options::recursive);
+    PlaceChild(opener);
+    WriteBytes(SettingsFolder() + "Korvex.ini", "[profile:Test]\r\nserverpath=" + www +
+                                                    "\r\nserveraddress=" + opener +
+                                                    "\r\napplicationname=shop\r\n");
+  }
+  Lines SuccessfulEnd() const {
+    return {"",
+            "PreProcessing...",
+            "",
+            "Analyzing CompilerInfos...",
+            "",
+            "ProfileName: 'Test'",
+            "Setting ServerPath to: '" + www + "'",
+            "Setting ServerAddress to: '" + opener + "'",
+            "Setting ApplicationName to: 'shop'",
+            "",
+            "Copying...",
+            "",
+            "Ready :-)",
+            ""};
+  }
+  static constexpr const char* kSource =
+      "KVX_Converter_SetProfile \"Test\"\r\nIf 1 = 1\r\n  a = 2\r\nEndIf\r\n";
+  std::string www, opener;
+};
+
+TEST_F(KorvexWin32FullRunTest, ConvertsDeploysAndOpensThePage) {
+  std::string source = root + "\\src\\shop.pb";
+  WriteBytes(source, kSource);
+  EXPECT_EQ(Run({source}), Join({kBanner, {"SourceFile: '" + source + "'", "", "Syntaxcheck..."},
+                                 SuccessfulEnd()}));
+  std::string script = ReadBytes(www + "\\shop.js");
+  EXPECT_EQ(script.rfind("$(function () {\t$(document).ready(function () { \n", 0), 0u) << script;
+  EXPECT_TRUE(fs::exists(www + "\\index.html"));
+  EXPECT_TRUE(fs::exists(www + "\\CGI\\cgitemplate.pb"));
+  EXPECT_NE(AwaitFile(opener + ".calls"), "");
+}
+
+TEST_F(KorvexWin32FullRunTest, ProfileThatIsMissingAndNotCreated) {
+  std::string source = root + "\\src\\shop.pb";
+  WriteBytes(source, "KVX_Converter_SetProfile \"Nope\"\r\na = 1\r\n");
+  // The question is a message box of the child; it is answered "No".
+  bool answered = false;
+  std::thread answer([&answered] {
+    for (int i = 0; i < 2000 && !answered; ++i) {
+      if (HWND box = FindWindowA("#32770", "Korvex"))
+        answered = PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0) != 0;
+      else
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  });
+  Lines lines = Run({source});
+  answer.join();
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(lines, Join({kBanner,
+                         {"SourceFile: '" + source + "'", "", "Syntaxcheck...", "",
+                          "PreProcessing...", "", "Analyzing CompilerInfos...", "",
+                          "ProfileName: 'Nope'"}}));
+  EXPECT_FALSE(fs::exists(www + "\\shop.js"));
+}
+
+// The IDE's editor: the stand-in control holds the text; its window handle
+// is in PB_TOOL_Scintilla.
+class KorvexWin32EditorRunTest : public KorvexWin32FullRunTest {
+ protected:
+  void OpenEditor(const std::string& text) {
+    WriteBytes(root + "\\editor.txt", text);
+    editor = system->Start({ShellQuote(KORVEX_EDITOR_WINDOW) + " " + ShellQuote(root + "\\editor.txt"), "", false, true});
+    ASSERT_NE(editor, nullptr);
+    for (int i = 0; i < 1000 && !editor->OutputWaiting(); ++i) {
+    }
+    ASSERT_TRUE(editor->OutputWaiting());
+    handle = editor->ReadLine();
+    env["PB_TOOL_Scintilla"] = handle;
+  }
+  ~KorvexWin32EditorRunTest() override {
+    if (editor == nullptr) return;
+    PostMessageA(reinterpret_cast<HWND>(static_cast<intptr_t>(std::stoll(handle))), WM_CLOSE, 0, 0);
+    editor->ExitCode();
+  }
+  std::vector<fs::path> TempCopies() const {
+    std::vector<fs::path> copies;
+    for (const auto& entry : fs::directory_iterator(temp))
+      if (entry.path().filename().string().rfind("korvex_temp_", 0) == 0) copies.push_back(entry.path());
+    return copies;
+  }
+  std::unique_ptr<Platform> system = CreateSystemPlatform(0, nullptr);
+  std::unique_ptr<ChildProcess> editor;
+  std::string handle = "0";
+};
+
+TEST_F(KorvexWin32EditorRunTest, ConvertsTheEditorTextAndDeletesItsCopy) {
+  OpenEditor(kSource);
+  Lines lines = Run();
+  ASSERT_GE(lines.size(), 3u);
+  const std::string prefix = "SourceFile: '" + temp + "korvex_temp_";
+  EXPECT_EQ(lines[2].rfind(prefix, 0), 0u) << lines[2];
+  EXPECT_EQ(lines[2].substr(lines[2].size() - 4), ".pb'") << lines[2];
+  lines.erase(lines.begin() + 2);
+  EXPECT_EQ(lines, Join({kBanner, {"", "Syntaxcheck..."}, SuccessfulEnd()}));
+  EXPECT_TRUE(TempCopies().empty());
+  EXPECT_NE(ReadBytes(www + "\\shop.js").find("if("), std::string::npos);  // the editor's text
+}
+
+TEST_F(KorvexWin32EditorRunTest, EditorCopyStaysWhenTheRunFails) {
+  OpenEditor("If 1\r\n");
+  Lines lines = Run();
+  EXPECT_EQ(lines.back(), "Press return to exit");
+  std::vector<fs::path> copies = TempCopies();
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(ReadBytes(copies[0]), "If 1\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace korvex::testing
