@@ -22,3 +22,4 @@ echo "== sanitizer build =="
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 run_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON
+"$root/scripts/test-windows.sh"

@@ -66,6 +66,22 @@ std::string AnsiFromUtf8(std::string_view utf8) {
   return AnsiFromWide(wide.data(), wide.size());
 }
 
+// SQLite takes UTF-8 file names: "C:\Users\J\xFCrgen\" (ANSI) is
+// "C:\Users\J\xC3\xBCrgen\" for it.
+std::string Utf8PathFromAnsi(std::string_view path) {
+  if (path.empty() || path.size() > 32768) return std::string(path);  // no Windows path is longer
+  int count = static_cast<int>(path.size());
+  int wideLength = MultiByteToWideChar(CP_ACP, 0, path.data(), count, nullptr, 0);
+  if (wideLength <= 0) return std::string(path);
+  std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), count, wide.data(), wideLength);
+  int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string(path);
+  std::string utf8(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
 std::string AnsiFromUtf16Le(std::string_view bytes) {
   std::wstring wide(bytes.size() / 2, L'\0');
   for (size_t i = 0; i + 1 < bytes.size(); i += 2)

@@ -26,6 +26,9 @@ inline constexpr char kPathSeparator = '/';
 std::string AnsiFromUtf8(std::string_view utf8);
 /// Text from UTF-16 little-endian bytes (mark removed) in the ANSI code page.
 std::string AnsiFromUtf16Le(std::string_view bytes);
+/// A path as SQLite opens it (UTF-8): converted from the ANSI code page on
+/// Windows; elsewhere file names are bytes and stay as they are.
+std::string Utf8PathFromAnsi(std::string_view path);
 
 }  // namespace platform
 

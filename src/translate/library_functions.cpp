@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/platform.h"
 #include "scanner/text.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
@@ -37,7 +38,8 @@ std::string ColumnText(sqlite3_stmt* stmt, int column) {
 bool ReadRows(const std::string& path, const char* query,
               const std::function<void(sqlite3_stmt*)>& onRow) {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+  std::string fileName = platform::Utf8PathFromAnsi(path);  // SQLite takes UTF-8 names
+  if (sqlite3_open_v2(fileName.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     sqlite3_close(db);
     return false;
   }

@@ -126,7 +126,8 @@ ProcessResult RunWithEnvironment(const std::string& commandLine, const std::stri
   return result;
 }
 
-// Only one test at a time may use the user's settings folder.
+// Only one test at a time may use the user's settings folder (or show a
+// question titled "Korvex": the platform tests take the same lock).
 class SettingsFolderLock {
  public:
   SettingsFolderLock() : mutex_(CreateMutexA(nullptr, FALSE, "korvex-tests-settings-folder")) {

@@ -140,6 +140,13 @@ TEST_F(Win32PlatformTest, Utf8AndUtf16InTheWesternPage) {
   EXPECT_EQ(platform::AnsiFromUtf16Le(std::string("\xFC\x00\xAC\x20x", 5)), "\xFC\x80?");
 }
 
+TEST_F(Win32PlatformTest, DatabasePathInUtf8) {
+  if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
+  EXPECT_EQ(platform::Utf8PathFromAnsi("C:\\Users\\J\xFCrgen\\framework.db"),
+            "C:\\Users\\J\xC3\xBCrgen\\framework.db");
+  EXPECT_EQ(platform::Utf8PathFromAnsi(""), "");
+}
+
 // A copy of the stand-in child under a name with spaces in a folder with
 // spaces; what it does is set by the files beside it.
 class Win32ChildTest : public Win32PlatformTest {
@@ -230,10 +237,20 @@ TEST_F(Win32ChildTest, ShellOpensAProgramFile) {
 }
 
 // The message box of the Yes/No question, answered by a click posted from
-// another thread; the box is the dialog class "#32770" with the title.
+// another thread; the box is the dialog class "#32770" with the title, and
+// of this process.
+HWND OwnDialog(const char* title) {
+  for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", title)) != nullptr;) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(box, &process);
+    if (process == GetCurrentProcessId()) return box;
+  }
+  return nullptr;
+}
+
 void AnswerQuestion(const char* title, int button, bool& found) {
   for (int i = 0; i < 1000 && !found; ++i) {
-    if (HWND box = FindWindowA("#32770", title)) {
+    if (HWND box = OwnDialog(title)) {
       found = PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0) != 0;
     } else {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -241,7 +258,24 @@ void AnswerQuestion(const char* title, int button, bool& found) {
   }
 }
 
+// Korvex.exe, run by other tests at the same time, asks its question in a
+// box of the same title: those tests and these take turns.
+class DialogLock {
+ public:
+  DialogLock() : mutex_(CreateMutexA(nullptr, FALSE, "korvex-tests-settings-folder")) {
+    WaitForSingleObject(mutex_, INFINITE);
+  }
+  ~DialogLock() {
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+  }
+
+ private:
+  HANDLE mutex_;
+};
+
 TEST_F(Win32PlatformTest, YesNoQuestionAnsweredYes) {
+  DialogLock lock;
   bool found = false;
   std::thread answer(AnswerQuestion, "Korvex", IDYES, std::ref(found));
   bool yes = system->AskYesNo("Korvex", "Profile 'Shop' doesn't exists. Create a new one?");
@@ -251,6 +285,7 @@ TEST_F(Win32PlatformTest, YesNoQuestionAnsweredYes) {
 }
 
 TEST_F(Win32PlatformTest, YesNoQuestionAnsweredNo) {
+  DialogLock lock;
   bool found = false;
   std::thread answer(AnswerQuestion, "Korvex", IDNO, std::ref(found));
   bool yes = system->AskYesNo("Korvex", "Profile 'Shop' doesn't exists. Create a new one?");
