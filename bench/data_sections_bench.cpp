@@ -12,55 +12,13 @@
 #include <vector>
 
 #include "driver/run_state.h"
+#include "memory_platform.h"
 #include "passes/comment_blocks.h"
 #include "passes/data_sections.h"
 #include "passes/include_expansion.h"
 
 namespace korvex {
 namespace {
-
-// Files in memory; everything else answers "nothing there".
-class MemoryPlatform : public Platform {
- public:
-  std::map<std::string, std::string> files;
-
-  void ConsoleOpen(const std::string&) override {}
-  void ConsoleWrite(const std::string&) override {}
-  std::string ConsoleReadLine() override { return ""; }
-  void ConsoleClose() override {}
-  std::string GetEnv(const std::string&) override { return ""; }
-  std::string FirstParameter() override { return ""; }
-  std::string ProgramPath() override { return "/bench/Korvex"; }
-  std::string CurrentFolder() override { return "/bench/"; }
-  std::string TempFolder() override { return "/tmp/"; }
-  std::string AppDataFolder() override { return "/bench/.config"; }
-  int64_t LocalTimeSeconds() override { return 0; }
-  void SleepMilliseconds(int) override {}
-  int64_t FileSize(const std::string& path) override {
-    auto it = files.find(path);
-    return it == files.end() ? -1 : static_cast<int64_t>(it->second.size());
-  }
-  bool ReadFile(const std::string& path, std::string& bytes) override {
-    auto it = files.find(path);
-    if (it == files.end()) return false;
-    bytes = it->second;
-    return true;
-  }
-  bool WriteFile(const std::string& path, std::string_view bytes) override {
-    files[path] = std::string(bytes);
-    return true;
-  }
-  bool MoveFile(const std::string&, const std::string&) override { return false; }
-  bool DeleteFile(const std::string&) override { return false; }
-  bool CopyFile(const std::string&, const std::string&) override { return false; }
-  bool CreateFolder(const std::string&) override { return false; }
-  bool CreatePath(const std::string&) override { return false; }
-  bool ListFolder(const std::string&, std::vector<DirEntry>&) override { return false; }
-  std::unique_ptr<ChildProcess> Start(const StartRequest&) override { return nullptr; }
-  bool ShellOpen(const std::string&) override { return false; }
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  int64_t EditorMessage(int64_t, int, int64_t, int64_t) override { return 0; }
-};
 
 // One block of 100 lines: a data section with one label and ten Data
 // lines, an include, a macro, a comment block and ordinary statements.
@@ -114,7 +72,7 @@ std::vector<double> RunPassesOnce(MemoryPlatform& platform, const std::string& s
 // The best of a few runs for each pass, to keep other work on the machine
 // out of it. Returns the sum of those bests.
 double Measure(int blocks) {
-  MemoryPlatform platform;
+  MemoryPlatform platform("/bench/");
   platform.files["/bench/common.pbi"] = "shared = 1\r\n";
   std::string source = GenerateProgram(blocks);
   std::vector<double> best(kPassCount, 1e9);

@@ -8,41 +8,11 @@
 #include <string>
 
 #include "driver/pipeline.h"
-#include "platform/platform.h"
+#include "memory_platform.h"
 
 namespace {
 
 using namespace korvex;
-
-// A platform that answers from memory and prints nothing.
-class QuietPlatform : public Platform {
- public:
-  void ConsoleOpen(const std::string&) override {}
-  void ConsoleWrite(const std::string&) override {}
-  std::string ConsoleReadLine() override { return ""; }
-  void ConsoleClose() override {}
-  std::string GetEnv(const std::string&) override { return ""; }
-  std::string FirstParameter() override { return ""; }
-  std::string ProgramPath() override { return std::string(KORVEX_DIST_DIR) + "/Korvex"; }
-  std::string CurrentFolder() override { return "/"; }
-  std::string TempFolder() override { return "/tmp/"; }
-  std::string AppDataFolder() override { return "/tmp"; }
-  int64_t LocalTimeSeconds() override { return 0; }
-  void SleepMilliseconds(int) override {}
-  int64_t FileSize(const std::string&) override { return -1; }
-  bool ReadFile(const std::string&, std::string&) override { return false; }
-  bool WriteFile(const std::string&, std::string_view) override { return false; }
-  bool MoveFile(const std::string&, const std::string&) override { return false; }
-  bool DeleteFile(const std::string&) override { return false; }
-  bool CopyFile(const std::string&, const std::string&) override { return false; }
-  bool CreateFolder(const std::string&) override { return false; }
-  bool CreatePath(const std::string&) override { return false; }
-  bool ListFolder(const std::string&, std::vector<DirEntry>&) override { return false; }
-  std::unique_ptr<ChildProcess> Start(const StartRequest&) override { return nullptr; }
-  bool ShellOpen(const std::string&) override { return false; }
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  int64_t EditorMessage(int64_t, int, int64_t, int64_t) override { return 0; }
-};
 
 // About 200 bytes of typical PureBasic per 8 lines: declarations,
 // procedures, loops, conditions, strings, constants and comments.
@@ -64,7 +34,7 @@ std::string GenerateProgram(int lines) {
 
 // Each step is timed on its own, so that a slow pass shows by name.
 double Convert(const std::string& source, size_t* outBytes, bool perStep) {
-  QuietPlatform platform;
+  MemoryPlatform platform(std::string(KORVEX_DIST_DIR) + "/");
   RunState run(platform);
   run.ProgramDir = std::string(KORVEX_DIST_DIR) + "/";
   std::vector<driver::PassStep> steps = driver::StandardPasses();

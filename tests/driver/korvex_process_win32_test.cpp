@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "support/console_transcript.h"
 #include "support/golden_files.h"
 #include "support/process_runner.h"
 
@@ -27,38 +28,6 @@ namespace korvex::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
-
-const Lines kBanner = {"Korvex V2014-01-12", "------------------------"};
-const Lines kPause = {"", "Press return to exit"};
-
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-Lines ConsoleLines(const std::string& output) {
-  Lines lines;
-  size_t start = 0;
-  for (size_t end; (end = output.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(output.substr(start, end - start));
-  if (start < output.size()) lines.push_back(output.substr(start));
-  return lines;
-}
-
-// Waits up to five seconds for a file that a child started without waiting
-// writes; its content, or "" when it never came.
-std::string AwaitFile(const fs::path& path) {
-  for (int i = 0; i < 500; ++i) {
-    if (fs::exists(path)) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));  // let the writer finish
-      return ReadBytes(path);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return "";
-}
 
 std::string RoamingFolder() {
   char buffer[MAX_PATH + 1] = {};

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/pipeline.h"
+#include "support/console_transcript.h"
 #include "support/fake_platform.h"
 #include "support/native_path.h"
 
@@ -14,18 +15,12 @@ namespace {
 
 using korvex::testing::operator""_p;
 
-using Lines = std::vector<std::string>;
 using korvex::testing::FakePlatform;
+using korvex::testing::Join;
+using korvex::testing::kBanner;
+using korvex::testing::kPause;
+using korvex::testing::Lines;
 using korvex::testing::ScriptedChild;
-
-const Lines kBanner = {"Korvex V2014-01-12", "------------------------"};
-const Lines kPause = {"", "Press return to exit"};
-
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 class StartupTest : public ::testing::Test {
  protected:
