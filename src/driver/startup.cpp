@@ -25,7 +25,7 @@ std::string ProgramDirectory(Platform& platform) {
   std::string path = platform.ProgramPath();
   if (!path.empty() && path[0] == '"') path.erase(0, 1);
   std::string dir = FolderPart(path);
-  if (LowerAscii(dir) == LowerAscii(platform.TempFolder())) dir = platform.CurrentFolder();
+  if (EqualsNoCase(dir, platform.TempFolder())) dir = platform.CurrentFolder();
   if (dir.empty() || dir.back() != platform::kPathSeparator) dir += platform::kPathSeparator;
   return dir;
 }
@@ -35,7 +35,7 @@ std::string ProgramDirectory(Platform& platform) {
 bool StartsEditorShortcut(RunState& run) {
   std::string word = run.platform.GetEnv("PB_TOOL_Word");
   std::string editor = run.ProgramDir + "SetupEditor.exe";
-  if (LowerAscii(word) != "kvx_converter_setprofile" || run.platform.FileSize(editor) <= 0)
+  if (!EqualsNoCase(word, "kvx_converter_setprofile") || run.platform.FileSize(editor) <= 0)
     return false;
   StartProgram(run, editor, "", "", StartFlags{});
   return true;

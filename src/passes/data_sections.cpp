@@ -119,7 +119,7 @@ SectionLine ClassifySectionLine(std::string_view trimmed) {
 void CollectBinaries(RunState& run) {
   TokenList& tokens = run.Tokens;
   for (auto it = tokens.begin(); it != tokens.end(); ++it) {
-    if (it->Kind != KindWord || LowerAscii(it->Text) != "includebinary") continue;
+    if (it->Kind != KindWord || !EqualsNoCase(it->Text, "includebinary")) continue;
     auto name = std::next(it);
     if (name != tokens.end() && name->Kind == KindString) run.IncludedBinaries.push_back(RemoveChar(name->Text, '"'));
   }
@@ -135,7 +135,7 @@ std::string CollectData(RunState& run, const std::string& text) {
   Position end = run.Tokens.end();
   for (Position it = begin; it != end; ++it) {
     if (IsOther(*it, ":") && IsLabelColon(it, begin, end)) AddLabel(out, std::prev(it)->Text);
-    if (it->Kind == KindWord && LowerAscii(it->Text) == "data") {
+    if (it->Kind == KindWord && EqualsNoCase(it->Text, "data")) {
       it = CollectStatement(out, it, end);
       if (it == end) break;
     }

@@ -20,7 +20,7 @@ constexpr std::string_view kSetProfile = "kvx_converter_setprofile";
 constexpr std::string_view kDoNotCopy = "kvx_converter_donotcopy";
 
 bool IsDirective(const Token& t, std::string_view lowerName) {
-  return t.Kind == KindWord && t.Text.size() == lowerName.size() && LowerAscii(t.Text) == lowerName;
+  return t.Kind == KindWord && EqualsNoCase(t.Text, lowerName);
 }
 
 // The text a directive word becomes: a comment, or "" for the one that

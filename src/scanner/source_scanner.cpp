@@ -4,7 +4,6 @@
 // before, so the scanner records the kind and text of each token it hands out.
 #include "scanner/source_scanner.h"
 
-#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -24,10 +23,10 @@ bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanksView(std::string_view s) {
-  size_t first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  size_t last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
+  size_t first = 0, end = s.size();
+  while (first < end && IsBlank(s[first])) ++first;
+  while (end > first && IsBlank(s[end - 1])) --end;
+  return s.substr(first, end - first);
 }
 
 // Tokens after which "#" starts a constant name.
@@ -47,28 +46,24 @@ constexpr std::array<std::string_view, 45> kBeforePointer = {
 
 template <size_t N>
 bool InList(const std::array<std::string_view, N>& list, std::string_view word) {
-  return std::find(list.begin(), list.end(), word) != list.end();
+  for (std::string_view entry : list)
+    if (EqualsNoCase(entry, word)) return true;
+  return false;
 }
 
 }  // namespace
 
 void SourceScanner::RecordKind(int v) {
   if (v == -1) {
-    kind_ = prevKindForRules_ = kind2_ = kind3_ = 0;
+    kind_ = prevKindForRules_ = 0;
     return;
   }
-  kind3_ = kind2_;
-  kind2_ = kind_;
   prevKindForRules_ = v;
   kind_ = v;
 }
 
-void SourceScanner::RecordText(std::string_view t) {
-  if (lastText2_.empty()) lastText2_ = "\n";
-  lastText3_ = std::move(lastText2_);
-  lastText2_ = std::move(lastText_);
-  lastText_.assign(t);
-}
+// t lies in text_ or is a literal: it stays valid until the next text.
+void SourceScanner::RecordText(std::string_view t) { lastText_ = t; }
 
 void SourceScanner::IndexLines() {
   lineStarts_.clear();
@@ -205,8 +200,7 @@ size_t SourceScanner::ClassifyWord(std::string_view s) {
   } else {
     if (s[0] == '#' || s[0] == '*') {
       bool afterOperator = prevKindForRules_ == KindOther || prevKindForRules_ == KindWord;
-      std::string prev = LowerAscii(lastText_);
-      bool listed = s[0] == '#' ? InList(kBeforeConstant, prev) : InList(kBeforePointer, prev);
+      bool listed = s[0] == '#' ? InList(kBeforeConstant, lastText_) : InList(kBeforePointer, lastText_);
       bool afterStar = prevKindForRules_ == KindOther && lastText_ == "*";
       if (!(prevKindForRules_ == KindLineBreak || (afterOperator && (listed || afterStar))))
         return 0;

@@ -44,12 +44,8 @@ class SourceScanner {
   std::string_view rest_;  // undelivered part of the current line, trimmed
   int firstLine_ = 0;
   int kind_ = 0;
-  std::string lastText_;
+  std::string_view lastText_;  // in text_, or a literal
   int prevKindForRules_ = 0;
-  std::string lastText2_;
-  int kind2_ = 0;
-  std::string lastText3_;
-  int kind3_ = 0;
   std::vector<size_t> lineStarts_;  // offset of each line of text_
 };
 

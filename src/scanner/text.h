@@ -11,6 +11,8 @@ namespace korvex {
 
 /// ASCII lower-casing; other bytes are kept.
 std::string LowerAscii(std::string_view s);
+/// a and b are equal when ASCII letters are lower-cased (no copy is made).
+bool EqualsNoCase(std::string_view a, std::string_view b);
 /// s with every space and every tab removed.
 std::string RemoveBlanks(std::string_view s);
 bool StartsWith(std::string_view a, std::string_view b);

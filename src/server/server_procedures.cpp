@@ -140,7 +140,7 @@ std::string BuildRequestSelect(RunState& run, const std::string& serverCode) {
   tokens.Reset();
   while (tokens.Next()) {
     const Token& t = tokens.Current();
-    if (t.Kind != KindWord || LowerAscii(t.Text) != "proceduredll") continue;
+    if (t.Kind != KindWord || !EqualsNoCase(t.Text, "proceduredll")) continue;
     if (!MoveOn(tokens, 1)) break;
     AppendCase(tokens, result);
   }

@@ -123,7 +123,7 @@ void TranslateDim(RunState& run) {
   tokens.Reset();
   while (tokens.Next()) {
     const Token& t = tokens.Current();
-    if (t.Kind == KindWord && LowerAscii(t.Text) == "dim") RewriteDim(tokens, arrayNames);
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "dim")) RewriteDim(tokens, arrayNames);
   }
   // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): an array
   // parameter is declared like a Dim for the whole program.

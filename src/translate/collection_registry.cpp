@@ -41,7 +41,7 @@ CollectionRegistry RegisterDeclarations(TokenList& tokens, std::string_view keyw
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || LowerAscii(t.Text) != keyword) continue;
+    if (t.Kind != KindWord || !EqualsNoCase(t.Text, keyword)) continue;
     if (!tokens.Next()) break;
     std::string name = tokens.Current().Text;
     registry.names.insert(name);

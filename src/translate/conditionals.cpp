@@ -16,7 +16,7 @@ namespace korvex::translate {
 namespace {
 
 bool IsWord(const Token& t, const char* lowerText) {
-  return t.Kind == KindWord && LowerAscii(t.Text) == lowerText;
+  return t.Kind == KindWord && EqualsNoCase(t.Text, lowerText);
 }
 
 // Appends text to the token before the current one, which is the last token

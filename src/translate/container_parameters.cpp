@@ -167,7 +167,7 @@ std::vector<Position> FindContainerKeywords(TokenList& tokens, std::string_view 
   std::vector<Position> keywords;
   WalkHeaders(tokens, [&keywords, kind](const ProcedureHeader& header) {
     for (Position p : header.parameters)
-      if (p->Kind == KindWord && LowerAscii(p->Text) == kind) keywords.push_back(p);
+      if (p->Kind == KindWord && EqualsNoCase(p->Text, kind)) keywords.push_back(p);
   });
   return keywords;
 }

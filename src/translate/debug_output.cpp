@@ -15,7 +15,7 @@ namespace {
 // CallDebugger  ->  debugger, the statement that stops in the browser.
 void TranslateCallDebugger(TokenList& tokens) {
   for (Token& t : tokens)
-    if (t.Kind == KindWord && LowerAscii(t.Text) == "calldebugger") t.Text = "debugger";
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "calldebugger")) t.Text = "debugger";
 }
 
 // EnableDebugger  ->  cDebugger.EnableDebugger(), spelled as in the source.
@@ -42,7 +42,7 @@ void TranslateDebugStatements(RunState& run) {
   bool inDebug = false;
   Token* before = nullptr;
   for (Token& t : run.Tokens) {
-    if (t.Kind == KindWord && LowerAscii(t.Text) == "debug") {
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "debug")) {
       inDebug = true;
       t.Text = "cDebugger." + t.Text + " (";
     } else if (inDebug && before != nullptr && t.Kind == KindComment) {

@@ -49,7 +49,7 @@ void RewriteStatic(TokenList& tokens) {
   const std::string property = "arguments.callee." + name;
   tokens.Current().Text = property;
   TokenList::Position declaration = tokens.Mark();
-  while (LowerAscii(tokens.Current().Text) != "endprocedure" && tokens.Next()) {
+  while (!EqualsNoCase(tokens.Current().Text, "endprocedure") && tokens.Next()) {
     if (tokens.Current().Text == name) tokens.Current().Text = property;
   }
   tokens.ReturnTo(declaration);
@@ -81,7 +81,7 @@ void TranslateStatic(RunState& run) {
   tokens.Reset();
   while (tokens.Next()) {
     const Token& t = tokens.Current();
-    if (t.Kind == KindWord && LowerAscii(t.Text) == "static") RewriteStatic(tokens);
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "static")) RewriteStatic(tokens);
   }
 }
 

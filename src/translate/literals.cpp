@@ -65,7 +65,7 @@ void RewriteBoolComparisons(TokenList& tokens, TokenList::Position it) {
 // Bool(a = b)  ->  (a == b): the "=" compares instead of assigning.
 void BlankBool(TokenList& tokens) {
   for (auto it = tokens.begin(); it != tokens.end(); ++it) {
-    if (it->Kind != KindWord || LowerAscii(it->Text) != "bool") continue;
+    if (it->Kind != KindWord || !EqualsNoCase(it->Text, "bool")) continue;
     RewriteBoolComparisons(tokens, std::next(it));
     Blank(*it);
   }

@@ -22,7 +22,7 @@ namespace {
 constexpr std::string_view kComparisonPlaceholder = "#groesserkleinergleich#";
 
 bool IsWord(const Token& t, const char* lowerText) {
-  return t.Kind == KindWord && LowerAscii(t.Text) == lowerText;
+  return t.Kind == KindWord && EqualsNoCase(t.Text, lowerText);
 }
 
 // Steps onto the next header token, appends its text to into and blanks it.
@@ -45,7 +45,7 @@ void CollectStart(TokenList& tokens, ForHeader& h) {
   if (!TakeHeaderToken(tokens, h.start)) return;
   while (StepInHeader(tokens)) {
     Token& t = tokens.Current();
-    if (LowerAscii(t.Text) == "to") {
+    if (EqualsNoCase(t.Text, "to")) {
       Blank(t);
       return;
     }
@@ -59,11 +59,11 @@ void CollectEndAndStep(TokenList& tokens, ForHeader& h) {
   h.endCondition = h.variable + std::string(kComparisonPlaceholder);
   while (StepInHeader(tokens)) {
     Token& t = tokens.Current();
-    if (LowerAscii(t.Text) == "step") break;
+    if (EqualsNoCase(t.Text, "step")) break;
     h.endCondition += t.Text;
     Blank(t);
   }
-  if (LowerAscii(tokens.Current().Text) != "step") return;
+  if (!EqualsNoCase(tokens.Current().Text, "step")) return;
   Blank(tokens.Current());
   while (TakeHeaderToken(tokens, h.step)) {
   }

@@ -63,7 +63,7 @@ class StructureWalk {
   bool AddField() {
     Token& name = tokens_.Current();
     std::string fieldName = name.Text;
-    if (LowerAscii(fieldName) == "list") {
+    if (EqualsNoCase(fieldName, "list")) {
       ReportListField(name.Line);
       return false;
     }
