@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -56,9 +57,41 @@ std::string RandomProgram(std::mt19937& rng) {
   return text;
 }
 
+// KORVEX_FUZZ_ROUNDS and KORVEX_FUZZ_SEED make a longer search than CI's:
+//   KORVEX_FUZZ_ROUNDS=200000 KORVEX_FUZZ_SEED=5 korvex_tests --gtest_filter='Robustness.*'
+int FuzzRounds(int usual) {
+  const char* rounds = std::getenv("KORVEX_FUZZ_ROUNDS");
+  return rounds != nullptr ? std::atoi(rounds) : usual;
+}
+unsigned FuzzSeed(unsigned usual) {
+  const char* seed = std::getenv("KORVEX_FUZZ_SEED");
+  return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : usual;
+}
+
 TEST(Robustness, RandomPrograms) {
-  std::mt19937 rng(20261208);
-  for (int i = 0; i < 1500; ++i) testing::ConvertText(RandomProgram(rng));
+  std::mt19937 rng(FuzzSeed(20261208));
+  for (int i = 0, n = FuzzRounds(1500); i < n; ++i) testing::ConvertText(RandomProgram(rng));
+}
+
+// Real programs with a piece cut out, a piece repeated elsewhere, or a
+// line from another program put in: blocks lose their ends and gain
+// strangers.
+TEST(Robustness, GoldenInputsMixedUp) {
+  std::vector<std::string> inputs = GoldenInputs();
+  std::mt19937 rng(FuzzSeed(42));
+  for (int i = 0, n = FuzzRounds(1500); i < n; ++i) {
+    std::string text = inputs[rng() % inputs.size()];
+    const std::string& other = inputs[rng() % inputs.size()];
+    for (int edit = 0, edits = 1 + static_cast<int>(rng() % 3); edit < edits && !text.empty(); ++edit) {
+      size_t from = rng() % text.size(), length = rng() % 80;
+      switch (rng() % 3) {
+        case 0: text.erase(from, length); break;
+        case 1: text.insert(rng() % text.size(), text.substr(from, length)); break;
+        default: text.insert(from, other.substr(rng() % (other.size() + 1), length)); break;
+      }
+    }
+    testing::ConvertText(text);
+  }
 }
 
 TEST(Robustness, BinaryAndHugeLines) {
