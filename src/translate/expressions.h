@@ -32,6 +32,9 @@ void ReplaceBuiltinConstants(TokenList& tokens);
 /// "*p"  ->  "p", "a$"  ->  "a", "Str$"  ->  "Str"; a name that JavaScript
 /// reserves gets a prefix: "in"  ->  "KVX_in".
 void StripNameDecorations(TokenList& tokens);
+/// The name as the program wrote it: "KVX_in"  ->  "in" (labels keep their
+/// written names).
+std::string_view WithoutReservedPrefix(std::string_view name);
 /// "Bool(a > b)"  ->  "(a > b)"; inside, "=" and "<>" compare: "Bool(a = b)"
 /// ->  "(a == b)".
 void BlankBool(TokenList& tokens);

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "scanner/text.h"
 #include "translate/construct_passes.h"
+#include "translate/expressions.h"
 #include "translate/header_walk.h"
 
 namespace korvex::translate {
@@ -98,7 +99,8 @@ void RewriteRestore(TokenList& tokens, std::string call) {
     tokens.Next();
     Token& t = tokens.Current();
     if (t.Text.empty()) continue;
-    call += kLabelPrefix + t.Text;
+    // the data pass named the label as written, before "in" became "KVX_in"
+    call += std::string(kLabelPrefix) + std::string(WithoutReservedPrefix(t.Text));
     ClearText(t);
     break;
   }

@@ -2,6 +2,7 @@
 // Bool() reduced to its parentheses, "x + 1" statements made compound
 // assignments, backslashes in strings doubled, hexadecimal numbers handed to
 // the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -41,6 +42,11 @@ void StripNameDecorations(TokenList& tokens) {
     if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
     if (IsReservedName(t.Text)) t.Text.insert(0, "KVX_");  // exact case: "New" is free
   }
+}
+
+std::string_view WithoutReservedPrefix(std::string_view name) {
+  std::string_view rest = name.substr(std::min<size_t>(name.size(), 4));
+  return StartsWith(name, "KVX_") && IsReservedName(rest) ? rest : name;
 }
 
 namespace {
