@@ -3,6 +3,7 @@
 // "@Handler()"  ->  "Handler";  "a And Not b"  ->  "a && ! b";  "a & b" stays;
 // "a XOr b" and "a ! b"  ->  "a ^ b";  "a\x"  ->  "a.x";  "; note"  ->  "// ; note".
 // They run after the procedure and Debug passes, before the loops and Ifs.
+#include <iterator>
 #include <string>
 
 #include "scanner/text.h"
@@ -66,9 +67,64 @@ void MarkComments(TokenList& tokens) {
   }
 }
 
+namespace {
+
+bool IsComparisonSign(const std::string& text) {
+  return text == "=" || text == "<>" || text == "<" || text == ">" || text == "<=" ||
+         text == ">=";
+}
+
+bool IsLogicalWord(const Token& t) {
+  return t.Kind == KindWord &&
+         (EqualsNoCase(t.Text, "and") || EqualsNoCase(t.Text, "or") || EqualsNoCase(t.Text, "xor"));
+}
+
+// The cursor is on a Not. PureBasic reads "Not a > b" as "Not (a > b)": a
+// comparison binds more tightly than Not, and less tightly than
+// JavaScript's "!". So an operand that compares gets the parentheses, and
+// the result is the same as when the program had written them. The operand
+// ends at And, Or, XOr, a "," or ")" of the enclosing level, or the line's
+// end. An operand with a Not of its own is left as it is; so no token is
+// looked at from two Nots, and the walk stays linear.
+void ParenthesizeComparedOperand(TokenList& tokens) {
+  TokenList::Position notToken = tokens.Mark();
+  TokenList::Position last = notToken;
+  int depth = 0;
+  bool compares = false;
+  for (auto it = std::next(notToken); it != tokens.end(); ++it) {
+    const Token& t = *it;
+    if (t.Kind == KindLineBreak || t.Kind == KindComment || (depth == 0 && IsLogicalWord(t))) break;
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "not")) return;
+    if (t.Kind == KindOther) {
+      if (t.Text == "(" || t.Text == "[") {
+        ++depth;
+      } else if (t.Text == ")" || t.Text == "]") {
+        if (depth == 0) break;
+        --depth;
+      } else if (depth == 0 && (t.Text == "," || t.Text == ":")) {
+        break;
+      } else if (depth == 0 && IsComparisonSign(t.Text)) {
+        compares = true;
+      }
+    }
+    if (!t.Text.empty()) last = it;
+  }
+  if (!compares || depth != 0) return;
+  tokens.ReturnTo(last);
+  tokens.Add(Token{")", KindOther, 0, last->Line});
+  tokens.ReturnTo(notToken);
+  tokens.Add(Token{"(", KindOther, 0, notToken->Line});
+  tokens.ReturnTo(notToken);
+}
+
+}  // namespace
+
 // Numbers and strings are never operators.
 void RewriteOperators(TokenList& tokens) {
-  for (Token& t : tokens) {
+  tokens.Reset();
+  while (tokens.Next()) {
+    Token& t = tokens.Current();
+    if (t.Kind == KindWord && EqualsNoCase(t.Text, "not")) ParenthesizeComparedOperand(tokens);
     if (t.Kind == KindWord) RewriteWord(t);
     else if (t.Kind == KindOther) RewriteOperator(t);
   }

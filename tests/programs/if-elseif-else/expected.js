@@ -11,7 +11,7 @@ grade = "none";
 } else {
 grade = "C";
 };
-if(score != 50 && ! score > 100) {
+if(score != 50 && !(score > 100)) {
 cDebugger.Debug("ok");
 };
 

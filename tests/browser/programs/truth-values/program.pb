@@ -10,6 +10,9 @@ EndIf
 If Not (a > b)
   Debug "not greater"
 EndIf
+If a <> 50 And Not a > 100
+  Debug "not above 100"
+EndIf
 Debug Bool(a < b)
 Debug Bool(a > b)
 flag = #True
