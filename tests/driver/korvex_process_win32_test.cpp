@@ -57,44 +57,6 @@ std::string EnvironmentBlock(const std::map<std::string, std::string>& set) {
   return block + '\0';
 }
 
-// Starts the command line in folder with that environment and no input;
-// its standard output and exit code.
-ProcessResult RunWithEnvironment(const std::string& commandLine, const std::string& folder,
-                                 const std::string& environment) {
-  ProcessResult result;
-  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  HANDLE input = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                             OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = input;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION created{};
-  std::string line = commandLine;
-  std::string block = environment;
-  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, block.data(),
-                           folder.c_str(), &startup, &created);
-  CloseHandle(writeEnd);
-  CloseHandle(input);
-  if (ok) {
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0) result.Output.append(buffer, n);
-    WaitForSingleObject(created.hProcess, INFINITE);
-    DWORD code = 0;
-    if (GetExitCodeProcess(created.hProcess, &code)) result.ExitCode = static_cast<int>(code);
-    CloseHandle(created.hThread);
-    CloseHandle(created.hProcess);
-  }
-  CloseHandle(readEnd);
-  return result;
-}
-
 // Only one test at a time may use the user's settings folder (or show a
 // question titled "Korvex": the platform tests take the same lock).
 class SettingsFolderLock {
@@ -136,7 +98,7 @@ class KorvexWin32ProcessTest : public ::testing::Test {
     std::map<std::string, std::string> all = env;
     all["TMP"] = temp;
     all["TEMP"] = temp;
-    ProcessResult result = RunWithEnvironment(command, root, EnvironmentBlock(all));
+    ProcessResult result = RunCommandLine(command, root, EnvironmentBlock(all));
     EXPECT_EQ(result.ExitCode, 0);
     return ConsoleLines(result.Output);
   }

@@ -15,6 +15,12 @@ struct ProcessResult {
 /// Runs the command with /bin/sh (on Windows: starts it as a command line);
 /// returns its standard output and exit code.
 ProcessResult RunShell(const std::string& command);
+#ifdef _WIN32
+/// Starts the command line in folder ("" = ours) with an environment block
+/// ("" = ours) and no input; standard error goes with standard output.
+ProcessResult RunCommandLine(const std::string& commandLine, const std::string& folder,
+                             const std::string& environment);
+#endif
 /// The text as one argument: in single quotes for /bin/sh, in double quotes
 /// by the C runtime's rules on Windows.
 std::string ShellQuote(const std::string& text);

@@ -17,7 +17,12 @@ namespace korvex::testing {
 
 namespace fs = std::filesystem;
 
-ProcessResult RunShell(const std::string& command) {
+namespace {
+
+// Starts the line with the given standard handles (the output one is the
+// pipe); its output and exit code.
+ProcessResult RunWithHandles(const std::string& commandLine, const std::string& folder,
+                             const std::string& environment, HANDLE input, bool mergeErrors) {
   ProcessResult result;
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
@@ -26,13 +31,15 @@ ProcessResult RunShell(const std::string& command) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdInput = input;
   startup.hStdOutput = writeEnd;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdError = mergeErrors ? writeEnd : GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION created{};
-  std::string line = command;
-  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                           &startup, &created);
+  std::string line = commandLine;
+  std::string block = environment;
+  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0,
+                           block.empty() ? nullptr : block.data(),
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &created);
   CloseHandle(writeEnd);
   if (ok) {
     char buffer[4096];
@@ -45,6 +52,22 @@ ProcessResult RunShell(const std::string& command) {
     CloseHandle(created.hProcess);
   }
   CloseHandle(readEnd);
+  return result;
+}
+
+}  // namespace
+
+ProcessResult RunShell(const std::string& command) {
+  return RunWithHandles(command, "", "", GetStdHandle(STD_INPUT_HANDLE), false);
+}
+
+ProcessResult RunCommandLine(const std::string& commandLine, const std::string& folder,
+                             const std::string& environment) {
+  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE input = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                             OPEN_EXISTING, 0, nullptr);
+  ProcessResult result = RunWithHandles(commandLine, folder, environment, input, true);
+  CloseHandle(input);
   return result;
 }
 
