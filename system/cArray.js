@@ -13,5 +13,5 @@ var cArray = (function () {
     return Array.isArray(inner) ? inner.length : -1;
   }
 
-  return { ArraySize: ArraySize };
+  return { ArraySize: ArraySize, returns: { ArraySize: 'i' } };
 })();

@@ -182,6 +182,12 @@ var cConsole = (function () {
     Input: Input, Inkey: Inkey, ConsoleTitle: ConsoleTitle, ClearConsole: ClearConsole,
     ConsoleColor: ConsoleColor, EnableGraphicalConsole: EnableGraphicalConsole,
     ConsoleLocate: ConsoleLocate, ConsoleError: ConsoleError,
-    lineTexts: lineTexts
+    lineTexts: lineTexts,
+    // the PureBasic type of each function's result, for the converter
+    returns: {
+      OpenConsole: 'i', CloseConsole: '', Print: '', PrintN: '', Input: 's', Inkey: 's',
+      ConsoleTitle: '', ClearConsole: '', ConsoleColor: '', EnableGraphicalConsole: '',
+      ConsoleLocate: '', ConsoleError: ''
+    }
   };
 })();

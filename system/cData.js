@@ -18,5 +18,6 @@ var cData = (function () {
     cCommon.KVX_Global_Label = Number(position) || 0;
   }
 
-  return { Read: Read, Restore: Restore };
+  // Read gives whatever the data section holds: its type is the target's.
+  return { Read: Read, Restore: Restore, returns: { Read: 'i', Restore: '' } };
 })();

@@ -116,6 +116,11 @@ var cDate = (function () {
   return {
     Date: Date_, Year: Year, Month: Month, Day: Day, Hour: Hour, Minute: Minute,
     Second: Second, DayOfWeek: DayOfWeek, DayOfYear: DayOfYear, AddDate: AddDate,
-    FormatDate: FormatDate, ParseDate: ParseDate
+    FormatDate: FormatDate, ParseDate: ParseDate,
+    // the PureBasic type of each function's result, for the converter
+    returns: {
+      Date: 'i', Year: 'i', Month: 'i', Day: 'i', Hour: 'i', Minute: 'i', Second: 'i',
+      DayOfWeek: 'i', DayOfYear: 'i', AddDate: 'i', FormatDate: 's', ParseDate: 'i'
+    }
   };
 })();

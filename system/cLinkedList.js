@@ -209,5 +209,7 @@ var cLinkedList = (function () {
     return list ? list.InsertElement() : 0;
   };
 
+  // the PureBasic type of each command's result, for the converter
+  cLinkedList.returns = { ResetList: '', InsertElement: 'i' };
   return cLinkedList;
 })();

@@ -185,6 +185,11 @@ var cMap = (function () {
     return map ? map.NextMapElement() : 0;
   };
 
+  // the PureBasic type of each command's result, for the converter
+  cMap.returns = {
+    AddMapElement: 'i', FindMapElement: 'i', DeleteMapElement: 'i', MapKey: 's', MapSize: 'i',
+    ClearMap: '', ResetMap: '', NextMapElement: 'i'
+  };
   return cMap;
 })();
 

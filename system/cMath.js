@@ -84,6 +84,13 @@ var cMath = (function () {
     Int: Int, IntQ: IntQ, Round: Round, Mod: Mod, Radian: Radian, Degree: Degree,
     IsNAN: IsNAN, IsInfinity: IsInfinity, NaN: NaN_, Infinity: Infinity_,
     Random: Random, RandomSeed: RandomSeed,
-    fraction: fraction  // for cSort's shuffles
+    fraction: fraction,  // for cSort's shuffles
+    // the PureBasic type of each function's result, for the converter
+    returns: {
+      Abs: 'd', Sign: 'i', Sqr: 'd', Pow: 'd', Exp: 'd', Log: 'd', Log10: 'd', Sin: 'd',
+      Cos: 'd', Tan: 'd', ASin: 'd', ACos: 'd', ATan: 'd', ATan2: 'd', Int: 'i', IntQ: 'i',
+      Round: 'd', Mod: 'd', Radian: 'd', Degree: 'd', IsNAN: 'i', IsInfinity: 'i', NaN: 'd',
+      Infinity: 'd', Random: 'i', RandomSeed: ''
+    }
   };
 })();

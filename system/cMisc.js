@@ -50,6 +50,11 @@ var cMisc = (function () {
   return {
     End: End, Delay: Delay, ElapsedMilliseconds: ElapsedMilliseconds,
     RGB: RGB, RGBA: RGBA, Red: Red, Green: Green, Blue: Blue, Alpha: Alpha,
-    hasEnded: function () { return ended; }
+    hasEnded: function () { return ended; },
+    // the PureBasic type of each function's result, for the converter
+    returns: {
+      End: '', Delay: '', ElapsedMilliseconds: 'i', RGB: 'i', RGBA: 'i', Red: 'i', Green: 'i',
+      Blue: 'i', Alpha: 'i'
+    }
   };
 })();

@@ -36,5 +36,8 @@ var cRequester = (function () {
     return answer === null ? '' : String(answer);
   }
 
-  return { MessageRequester: MessageRequester, InputRequester: InputRequester };
+  return {
+    MessageRequester: MessageRequester, InputRequester: InputRequester,
+    returns: { MessageRequester: 'i', InputRequester: 's' }
+  };
 })();

@@ -77,6 +77,8 @@ var cSort = (function () {
 
   return {
     SortArray: SortArray, RandomizeArray: RandomizeArray,
-    SortList: SortList, RandomizeList: RandomizeList
+    SortList: SortList, RandomizeList: RandomizeList,
+    // the PureBasic type of each function's result, for the converter
+    returns: { SortArray: '', RandomizeArray: '', SortList: '', RandomizeList: '' }
   };
 })();

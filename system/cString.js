@@ -289,6 +289,14 @@ var cString = (function () {
     Trim: Trim, LTrim: LTrim, RTrim: RTrim, LSet: LSet, RSet: RSet, Space: Space,
     FindString: FindString, ReverseString: ReverseString, ReplaceString: ReplaceString,
     RemoveString: RemoveString, InsertString: InsertString, CountString: CountString,
-    StringField: StringField, FormatNumber: FormatNumber
+    StringField: StringField, FormatNumber: FormatNumber,
+    // the PureBasic type of each function's result, for the converter
+    returns: {
+      Asc: 'i', Chr: 's', Str: 's', StrF: 's', StrD: 's', StrU: 's', Val: 'i', ValF: 'f',
+      ValD: 'd', Hex: 's', Bin: 's', Len: 'i', Left: 's', Right: 's', Mid: 's', LCase: 's',
+      UCase: 's', Trim: 's', LTrim: 's', RTrim: 's', LSet: 's', RSet: 's', Space: 's',
+      FindString: 'i', ReverseString: 's', ReplaceString: 's', RemoveString: 's',
+      InsertString: 's', CountString: 'i', StringField: 's', FormatNumber: 's'
+    }
   };
 })();

@@ -2,10 +2,14 @@
 // framework.db, so that no function or constant is listed without existing.
 //   node list_runtime.js <system folder> <framework.tsv>
 // Loads the runtime files in the order the page template loads them, then
-// writes one "Library<TAB>Function" row for every function member of every
-// library object (cString.Mid gives "String<TAB>Mid") and one "#Name" row
-// for every member of cConstants. Members whose name does not start with a
-// capital letter are the runtime's own helpers and are not listed.
+// writes one "Library<TAB>Function<TAB>Type" row for every function member
+// of every library object (cString.Mid gives "String<TAB>Mid<TAB>s") and one
+// "#Name" row for every member of cConstants. Members whose name does not
+// start with a capital letter are the runtime's own helpers and are not
+// listed. Each library object declares the PureBasic type of every listed
+// function's result in its member "returns" ('i', 'q', 'd', 'f', 's', the
+// small integer letters, or '' for no value); the converter types
+// expressions with it, so a function without an entry fails the listing.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -48,6 +52,16 @@ function loadRuntime(systemDir) {
   return context;
 }
 
+const kResultTypes = new Set(['', 'b', 'a', 'c', 'w', 'u', 'l', 'i', 'q', 'f', 'd', 's']);
+
+function resultType(library, object, member) {
+  const returns = library.returns;
+  if (!returns || !Object.prototype.hasOwnProperty.call(returns, member))
+    fail(object + '.' + member + ' has no result type in ' + object + '.returns');
+  if (!kResultTypes.has(returns[member])) fail(object + '.returns.' + member + ' is no type letter');
+  return returns[member];
+}
+
 function libraryRows(runtime) {
   const rows = [];
   const seen = new Map();
@@ -59,7 +73,7 @@ function libraryRows(runtime) {
       if (kListCommands.has(member)) fail(object + '.' + member + ' would hide the list command');
       if (seen.has(member)) fail(member + ' is in both c' + seen.get(member) + ' and ' + object);
       seen.set(member, library);
-      rows.push(library + '\t' + member);
+      rows.push(library + '\t' + member + '\t' + resultType(runtime[object], object, member));
     }
   }
   return rows;

@@ -1,6 +1,7 @@
 // make_framework_db: builds framework.db from its readable source.
 //   make_framework_db framework.tsv framework.db
-// Each line of the source is "Library<TAB>Function" (a row of Libraries) or
+// Each line of the source is "Library<TAB>Function<TAB>ReturnType" (a row of
+// Libraries; the type letter of the function's result, "" for none) or
 // "#Constant" (a row of Constants); empty lines and lines starting with "//"
 // are skipped. Rows keep the order of the file.
 #include <sqlite3.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,11 +22,11 @@ bool Exec(sqlite3* db, const char* sql) {
   return false;
 }
 
-bool Insert(sqlite3* db, const char* sql, const std::string& a, const std::string* b) {
+bool Insert(sqlite3* db, const char* sql, const std::vector<std::string>& values) {
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) return false;
-  sqlite3_bind_text(stmt, 1, a.c_str(), -1, SQLITE_TRANSIENT);
-  if (b) sqlite3_bind_text(stmt, 2, b->c_str(), -1, SQLITE_TRANSIENT);
+  for (size_t i = 0; i < values.size(); ++i)
+    sqlite3_bind_text(stmt, static_cast<int>(i + 1), values[i].c_str(), -1, SQLITE_TRANSIENT);
   bool ok = sqlite3_step(stmt) == SQLITE_DONE;
   sqlite3_finalize(stmt);
   return ok;
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
   std::remove(tmp.c_str());
   sqlite3* db = nullptr;
   if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) return 1;
-  bool ok = Exec(db, "CREATE TABLE Libraries (LibraryName TEXT, FunctionName TEXT);"
+  bool ok = Exec(db, "CREATE TABLE Libraries (LibraryName TEXT, FunctionName TEXT, ReturnType TEXT);"
                      "CREATE TABLE Constants (Constant TEXT);BEGIN;");
   std::string line;
   int lineNo = 0;
@@ -55,17 +57,18 @@ int main(int argc, char** argv) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line.rfind("//", 0) == 0) continue;
     if (line[0] == '#') {
-      ok = Insert(db, "INSERT INTO Constants VALUES (?)", line.substr(1), nullptr);
+      ok = Insert(db, "INSERT INTO Constants VALUES (?)", {line.substr(1)});
       continue;
     }
     size_t tab = line.find('\t');
-    if (tab == std::string::npos) {
-      std::cerr << argv[1] << ":" << lineNo << ": expected Library<TAB>Function\n";
+    size_t second = tab == std::string::npos ? tab : line.find('\t', tab + 1);
+    if (second == std::string::npos) {
+      std::cerr << argv[1] << ":" << lineNo << ": expected Library<TAB>Function<TAB>ReturnType\n";
       ok = false;
       break;
     }
-    std::string function = line.substr(tab + 1);
-    ok = Insert(db, "INSERT INTO Libraries VALUES (?, ?)", line.substr(0, tab), &function);
+    ok = Insert(db, "INSERT INTO Libraries VALUES (?, ?, ?)",
+                {line.substr(0, tab), line.substr(tab + 1, second - tab - 1), line.substr(second + 1)});
   }
   ok = ok && Exec(db, "COMMIT;");
   sqlite3_close(db);
