@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 #include "memory_platform.h"
 #include "passes/comment_blocks.h"
 #include "passes/data_sections.h"

@@ -6,7 +6,7 @@
 #include "driver/deployment.h"
 
 #include "driver/text_files.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::driver {
 namespace {

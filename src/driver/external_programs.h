@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex::driver {
 

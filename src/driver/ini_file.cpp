@@ -2,7 +2,7 @@
 #include "driver/ini_file.h"
 
 #include "platform/platform.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::driver {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex::driver {
 

@@ -5,7 +5,7 @@
 
 #include "driver/external_programs.h"
 #include "driver/ini_file.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::driver {
 namespace {

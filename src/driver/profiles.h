@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/ini_file.h"
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex::driver {
 

@@ -10,9 +10,9 @@
 #include "driver/external_programs.h"
 #include "driver/pipeline.h"
 #include "driver/profiles.h"
-#include "driver/run_state.h"
+#include "common/run_state.h"
 #include "driver/text_files.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::driver {
 namespace {

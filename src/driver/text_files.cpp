@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex {
 

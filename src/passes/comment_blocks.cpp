@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

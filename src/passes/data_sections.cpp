@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "scanner/source_scanner.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

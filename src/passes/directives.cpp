@@ -11,7 +11,7 @@
 
 #include "passes/raw_markers.h"
 #include "scanner/source_scanner.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "passes/output_cleanup.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "driver/text_files.h"
 #include "scanner/source_scanner.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "passes/raw_markers.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::passes {
 namespace {

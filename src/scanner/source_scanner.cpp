@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "platform/platform.h"
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex {
 namespace {

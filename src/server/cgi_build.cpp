@@ -11,7 +11,7 @@
 
 #include "driver/external_programs.h"
 #include "driver/text_files.h"
-#include "scanner/text.h"
+#include "common/text.h"
 #include "server/server_procedures.h"
 
 namespace korvex::server {

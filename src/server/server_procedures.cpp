@@ -15,7 +15,7 @@
 #include "server/server_procedures.h"
 
 #include "scanner/source_scanner.h"
-#include "scanner/text.h"
+#include "common/text.h"
 #include "server/cgi_build.h"
 
 namespace korvex::server {

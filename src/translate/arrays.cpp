@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
 #include "translate/header_walk.h"

@@ -1,7 +1,7 @@
 // Registry of declared lists and maps; see collection_registry.h.
 #include "translate/collection_registry.h"
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/lookahead.h"
 
 namespace korvex::translate {

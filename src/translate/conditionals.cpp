@@ -7,7 +7,7 @@
 // keyword.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/comparisons.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"

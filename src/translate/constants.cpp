@@ -5,7 +5,7 @@
 // Every other "#" name is left for the library and Enumeration passes.
 #include <string_view>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {

@@ -4,7 +4,7 @@
 // return 1 to go on and 0 to refuse (after printing why).
 #pragma once
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex::translate {
 

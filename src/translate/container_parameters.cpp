@@ -4,7 +4,7 @@
 #include <iterator>
 #include <unordered_map>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/header_walk.h"
 
 namespace korvex::translate {

@@ -6,7 +6,7 @@
 // the procedure pass.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 
 namespace korvex::translate {

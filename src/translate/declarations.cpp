@@ -6,7 +6,7 @@
 // Both run in the first group of the dispatcher, after the library pass.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
 

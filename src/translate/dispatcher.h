@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex::translate {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 
 namespace korvex::translate {

@@ -13,7 +13,7 @@
 #include <unordered_set>
 
 #include "platform/platform.h"
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/expressions.h"
 #include "translate/header_walk.h"

@@ -15,7 +15,7 @@
 // has a form of its own for it.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/comparisons.h"
 #include "translate/expressions.h"
 

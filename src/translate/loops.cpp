@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/comparisons.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"

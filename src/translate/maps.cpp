@@ -13,7 +13,7 @@
 #include <iterator>
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"

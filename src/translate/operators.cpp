@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 
 namespace korvex::translate {

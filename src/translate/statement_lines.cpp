@@ -5,7 +5,7 @@
 // line break.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {

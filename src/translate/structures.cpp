@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/lookahead.h"
 

@@ -5,7 +5,7 @@
 // built its classes.
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/profiles.h"
-#include "driver/run_state.h"
+#include "common/run_state.h"
 #include "support/fake_platform.h"
 #include "support/native_path.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <random>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 #include "passes/include_expansion.h"
 
 namespace korvex::passes {

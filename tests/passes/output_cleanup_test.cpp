@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "support/pass_fixture.h"
 
 namespace korvex {

@@ -1,7 +1,7 @@
 // FakePlatform; see fake_platform.h.
 #include "support/fake_platform.h"
 
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex::testing {
 namespace {

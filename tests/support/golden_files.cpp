@@ -8,7 +8,7 @@
 
 #include "driver/pipeline.h"
 #include "driver/text_files.h"
-#include "scanner/text.h"
+#include "common/text.h"
 #include "support/fake_platform.h"
 
 namespace korvex::testing {

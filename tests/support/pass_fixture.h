@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "driver/run_state.h"
+#include "common/run_state.h"
 #include "scanner/source_scanner.h"
 #include "support/fake_platform.h"
 

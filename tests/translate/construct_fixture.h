@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "scanner/text.h"
+#include "common/text.h"
 #include "support/pass_fixture.h"
 
 namespace korvex::testing {

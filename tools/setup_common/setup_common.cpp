@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "driver/profiles.h"
-#include "driver/run_state.h"
-#include "scanner/text.h"
+#include "common/run_state.h"
+#include "common/text.h"
 
 namespace korvex::tools {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/profiles.h"
-#include "scanner/text.h"
+#include "common/text.h"
 #include "setup_common.h"
 
 namespace korvex::tools {

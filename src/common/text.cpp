@@ -1,5 +1,5 @@
 // Text helpers; see text.h.
-#include "scanner/text.h"
+#include "common/text.h"
 
 namespace korvex {
 

@@ -1,5 +1,5 @@
 // RunState::PrintLine, the program's one console output.
-#include "driver/run_state.h"
+#include "common/run_state.h"
 
 namespace korvex {
 
