@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/program_model.h"
 #include "platform/platform.h"
 #include "scanner/token_list.h"
 
@@ -54,6 +55,9 @@ struct RunState {
   std::vector<ProfileRecord> Profiles;
   std::vector<std::string> IncludedBinaries;
   TokenList Tokens;
+  /// The program's procedures, variables and types, built at the start of
+  /// statement translation.
+  model::ProgramModel Model;
 };
 
 }  // namespace korvex

@@ -21,7 +21,12 @@ struct Token {
   int Kind = KindOther;
   int Spare = 0;  // free for passes; the scanner never sets it
   int Line = 0;   // line number within the scanned text, from 1
+  int Ref = -1;   // the program model's symbol this token names, or -1
 };
+
+/// Token::Spare of a line break that stands for a ":" of the source, which
+/// also ends a label ("Start:").
+inline constexpr int kColonBreak = 2;
 
 /// Blanking empties a token and makes it KindOther; it stays in the list.
 inline void Blank(Token& t) {

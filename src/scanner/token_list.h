@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <list>
 #include <string>
 
@@ -58,6 +59,16 @@ class TokenList {
   Token& Add(Token token);
   /// Inserts before the current token (at the front from before-first).
   Token& Insert(Token token);
+
+  /// Inserts before the token at before (end() appends); the cursor stays.
+  Position InsertAt(Position before, Token token) {
+    return tokens_.insert(before, std::move(token));
+  }
+  /// Moves the tokens first..last (inclusive) in front of before; every
+  /// position stays valid. before must not lie inside the range.
+  void Splice(Position before, Position first, Position last) {
+    tokens_.splice(before, tokens_, first, std::next(last));
+  }
 
   /// A remembered position; valid until that token is deleted.
   Position Mark() const { return cur_; }

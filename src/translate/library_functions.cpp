@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "platform/platform.h"
 #include "common/text.h"
@@ -22,6 +21,7 @@ namespace korvex::translate {
 namespace {
 
 constexpr const char* kFunctionQuery = "Select LibraryName, FunctionName From Libraries";
+constexpr const char* kResultTypeQuery = "Select FunctionName, ReturnType From Libraries";
 constexpr const char* kConstantQuery = "Select Constant From Constants";
 constexpr const char* kLabelPrefix = "KVX_Label_";
 
@@ -54,21 +54,37 @@ bool ReadRows(const std::string& path, const char* query,
   return ok;
 }
 
-// FunctionName -> LibraryName; a later row with the same function wins.
-std::unordered_map<std::string, std::string> LoadFunctions(const std::string& path) {
-  std::unordered_map<std::string, std::string> functions;
+// Each function by its lower-cased name, as the runtime spells it, with its
+// library; a later row with the same function wins. The result types come
+// from a query of their own, so that a file without them still lists the
+// functions.
+void LoadFunctions(const std::string& path, model::ProgramModel& m) {
+  std::unordered_map<std::string, model::LibraryFunction> functions;
   bool ok = ReadRows(path, kFunctionQuery, [&](sqlite3_stmt* stmt) {
-    functions[ColumnText(stmt, 1)] = ColumnText(stmt, 0);
+    model::LibraryFunction f;
+    f.library = ColumnText(stmt, 0);
+    f.name = ColumnText(stmt, 1);
+    functions[LowerAscii(f.name)] = std::move(f);
   });
   if (!ok) functions.clear();
-  return functions;
+  ReadRows(path, kResultTypeQuery, [&](sqlite3_stmt* stmt) {
+    auto found = functions.find(LowerAscii(ColumnText(stmt, 0)));
+    if (found == functions.end()) return;
+    std::string letter = ColumnText(stmt, 1);
+    model::Basic basic;
+    found->second.returnsValue = model::BasicFromLetter(letter, basic);
+    if (found->second.returnsValue) found->second.result.basic = basic;
+  });
+  m.library = std::move(functions);
 }
 
-// "#" + Constant for every row.
-std::unordered_set<std::string> LoadConstants(const std::string& path) {
-  std::unordered_set<std::string> constants;
-  bool ok = ReadRows(path, kConstantQuery,
-                     [&](sqlite3_stmt* stmt) { constants.insert("#" + ColumnText(stmt, 0)); });
+// "#" + Constant for every row, by its lower-cased name.
+std::unordered_map<std::string, std::string> LoadConstants(const std::string& path) {
+  std::unordered_map<std::string, std::string> constants;
+  bool ok = ReadRows(path, kConstantQuery, [&](sqlite3_stmt* stmt) {
+    std::string name = ColumnText(stmt, 0);
+    constants["#" + LowerAscii(name)] = name;
+  });
   if (!ok) constants.clear();
   return constants;
 }
@@ -117,11 +133,12 @@ void RewriteEnd(TokenList& tokens, const std::string& call) {
   }
 }
 
-// A listed function: a call gets its runtime class; Read, Restore and End
-// also work without parentheses.
-void RewriteFunction(TokenList& tokens, const std::string& library) {
+// A listed function: a call gets its runtime class and the runtime's
+// spelling ("lset(" -> "cString.LSet("); Read, Restore and End also work
+// without parentheses.
+void RewriteFunction(TokenList& tokens, const model::LibraryFunction& f) {
   Token& t = tokens.Current();
-  std::string member = "c" + library + "." + t.Text;
+  std::string member = "c" + f.library + "." + f.name;
   if (PeekNextTokenIs(tokens, "(")) {
     t.Text = member;
     return;
@@ -132,27 +149,34 @@ void RewriteFunction(TokenList& tokens, const std::string& library) {
   else if (lower == "end") RewriteEnd(tokens, member + "()");
 }
 
-void TranslateFunctions(RunState& run, const std::string& dbPath) {
-  std::unordered_map<std::string, std::string> functions = LoadFunctions(dbPath);
-  if (functions.empty()) return;
+// A procedure of the program named like a library function is the
+// program's own.
+bool NamesProcedure(const RunState& run, const Token& t) {
+  return t.Ref >= 0 && run.Model.At(t.Ref).kind == model::SymbolKind::Procedure;
+}
+
+void TranslateFunctions(RunState& run) {
+  if (run.Model.library.empty()) return;
   TokenList& tokens = run.Tokens;
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord) continue;
-    auto found = functions.find(t.Text);
-    if (found != functions.end()) RewriteFunction(tokens, found->second);
+    if (t.Kind != KindWord || NamesProcedure(run, t)) continue;
+    if (const model::LibraryFunction* f = run.Model.FindLibrary(LowerAscii(t.Text)))
+      RewriteFunction(tokens, *f);
   }
 }
 
 // #Limit  ->  cConstants.Limit, now a literal (KindNumber), so that the
-// procedure pass takes it as a parameter default.
+// procedure pass takes it as a parameter default. "#pb_any" is "#PB_Any".
 void TranslateConstants(RunState& run, const std::string& dbPath) {
-  std::unordered_set<std::string> constants = LoadConstants(dbPath);
+  std::unordered_map<std::string, std::string> constants = LoadConstants(dbPath);
   if (constants.empty()) return;
   for (Token& t : run.Tokens) {
-    if (t.Kind != KindWord || constants.count(t.Text) == 0) continue;
-    t.Text = "cConstants." + t.Text.substr(1);
+    if (t.Kind != KindWord || t.Text.empty() || t.Text[0] != '#') continue;
+    auto found = constants.find(LowerAscii(t.Text));
+    if (found == constants.end()) continue;
+    t.Text = "cConstants." + found->second;
     t.Kind = KindNumber;
   }
 }
@@ -169,9 +193,16 @@ void TranslateExplicitSwitches(RunState& run) {
 
 }  // namespace
 
+void LoadLibraryTable(RunState& run) {
+  if (run.Model.libraryLoaded) return;
+  LoadFunctions(run.ProgramDir + "framework.db", run.Model);
+  run.Model.libraryLoaded = true;
+}
+
 void TranslateLibraryFunctions(RunState& run) {
   std::string dbPath = run.ProgramDir + "framework.db";
-  TranslateFunctions(run, dbPath);
+  LoadLibraryTable(run);
+  TranslateFunctions(run);
   TranslateConstants(run, dbPath);
   TranslateExplicitSwitches(run);
 }

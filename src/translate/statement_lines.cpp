@@ -26,6 +26,7 @@ void SplitStatements(TokenList& tokens) {
     if (t.Kind == KindOther && t.Text == ":") {
       t.Text = "\n";
       t.Kind = KindLineBreak;
+      t.Spare = kColonBreak;
     }
   }
 }

@@ -1,0 +1,53 @@
+// Lookups of the program model; see program_model.h.
+#include "model/program_model.h"
+
+#include "common/text.h"
+
+namespace korvex::model {
+
+std::string NameKey(std::string_view name) { return LowerAscii(name); }
+
+void ProgramModel::Clear() { *this = ProgramModel(); }
+
+int ProgramModel::Add(Symbol symbol) {
+  symbols.push_back(std::move(symbol));
+  return static_cast<int>(symbols.size() - 1);
+}
+
+int ProgramModel::Find(const std::unordered_map<std::string, int>& names, std::string_view key) {
+  auto found = names.find(std::string(key));
+  return found == names.end() ? -1 : found->second;
+}
+
+const ProcedureInfo* ProgramModel::ProcedureOf(int symbol) const {
+  if (symbol < 0 || At(symbol).kind != SymbolKind::Procedure || At(symbol).detail < 0) return nullptr;
+  return &procedures[static_cast<size_t>(At(symbol).detail)];
+}
+
+const StructureInfo* ProgramModel::StructureOf(std::string_view key) const {
+  int symbol = FindStructure(key);
+  if (symbol < 0 || At(symbol).detail < 0) return nullptr;
+  return &structures[static_cast<size_t>(At(symbol).detail)];
+}
+
+const Field* ProgramModel::FindField(std::string_view structureKey, std::string_view fieldKey) const {
+  // A structure that extends another one has the base's fields first; the
+  // depth bound keeps a structure that extends itself from looping.
+  std::string key(structureKey);
+  for (int depth = 0; depth < 64; ++depth) {
+    const StructureInfo* info = StructureOf(key);
+    if (info == nullptr) return nullptr;
+    auto found = info->fieldIndex.find(std::string(fieldKey));
+    if (found != info->fieldIndex.end()) return &info->fields[found->second];
+    if (info->base.empty()) return nullptr;
+    key = info->base;
+  }
+  return nullptr;
+}
+
+const LibraryFunction* ProgramModel::FindLibrary(std::string_view key) const {
+  auto found = library.find(std::string(key));
+  return found == library.end() ? nullptr : &found->second;
+}
+
+}  // namespace korvex::model

@@ -1,0 +1,111 @@
+// The program model: every procedure, variable, array, list, map, structure,
+// constant and label of the program, with its scope, its type and the one
+// spelling it is written with in the emitted code. Built by one walk over
+// the token list at the start of statement translation (model_builder.cpp);
+// every token that names one of these carries its symbol in Token::Ref.
+//   "Procedure Count(n) : c = 2 : EndProcedure" gives the procedure Count
+//   with the parameter n and the local c, whatever main-code c exists.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/types.h"
+#include "scanner/token_list.h"
+
+namespace korvex::model {
+
+enum class SymbolKind { Variable, Array, List, Map, Procedure, Structure, Constant, Label };
+
+/// How a variable came to be: a declaration keyword, a parameter, or its
+/// first use.
+enum class Declared { Implicit, Define, Global, Protected, Static, Threaded, Parameter, Container };
+
+/// The scope of a symbol: the main code, or the procedure with that symbol.
+inline constexpr int kMainScope = -1;
+
+struct Field {
+  std::string name;  // as the structure declares it
+  Type type;
+  SymbolKind container = SymbolKind::Variable;  // Array, List or Map for such fields
+  int fixedSize = 0;                            // "a.l[10]": 10 elements
+};
+
+struct Symbol {
+  SymbolKind kind = SymbolKind::Variable;
+  std::string name;    // as first written, with its "$" or "*"
+  std::string key;     // lower-cased name: its identity in its namespace
+  std::string jsName;  // the name in the emitted code
+  Type type;           // value, element or result type
+  int scope = kMainScope;
+  Declared declared = Declared::Implicit;
+  bool typed = false;    // a type was written where it was declared
+  int dimensions = 0;    // arrays: how many sizes
+  int detail = -1;       // procedures and structures: index into their tables
+  bool firstUseInFor = false;  // first met as a For variable, which declares it
+};
+
+struct ProcedureInfo {
+  int symbol = -1;
+  std::vector<int> parameters;  // symbols, in the header's order
+  std::unordered_map<std::string, int> variables;   // key -> local or shared variable
+  std::unordered_map<std::string, int> containers;  // key -> local or shared container
+  TokenList::Position header;   // the procedure keyword
+  TokenList::Position bodyStart;  // the line break that ends the header line
+  bool hasBody = false;         // a definition, not only a Declare
+  bool returnsValue = false;    // typed, or a ProcedureReturn with a value
+};
+
+struct StructureInfo {
+  int symbol = -1;
+  std::string base;  // key of the structure it extends, or ""
+  std::vector<Field> fields;
+  std::unordered_map<std::string, size_t> fieldIndex;  // lower-cased name -> field
+};
+
+/// A library function of the web runtime, as framework.db lists it.
+struct LibraryFunction {
+  std::string library;   // "String" for cString
+  std::string name;      // the runtime's spelling
+  Type result;
+  bool returnsValue = false;
+};
+
+class ProgramModel {
+ public:
+  std::vector<Symbol> symbols;
+  std::vector<ProcedureInfo> procedures;
+  std::vector<StructureInfo> structures;
+  /// The main code's names, and which of them are Global.
+  std::unordered_map<std::string, int> mainVariables, mainContainers;
+  std::unordered_map<std::string, int> globalVariables, globalContainers;
+  std::unordered_map<std::string, int> procedureNames, structureNames, constantNames;
+  std::unordered_map<std::string, int> labelNames;  // main-code labels
+  std::unordered_map<std::string, LibraryFunction> library;  // lower-cased name
+  bool libraryLoaded = false;
+
+  void Clear();
+  int Add(Symbol symbol);
+  Symbol& At(int index) { return symbols[static_cast<size_t>(index)]; }
+  const Symbol& At(int index) const { return symbols[static_cast<size_t>(index)]; }
+
+  int FindProcedure(std::string_view key) const { return Find(procedureNames, key); }
+  int FindStructure(std::string_view key) const { return Find(structureNames, key); }
+  int FindConstant(std::string_view key) const { return Find(constantNames, key); }
+  const ProcedureInfo* ProcedureOf(int symbol) const;
+  const StructureInfo* StructureOf(std::string_view key) const;
+  /// The field of a structure (or of one it extends), or nullptr.
+  const Field* FindField(std::string_view structureKey, std::string_view fieldKey) const;
+  const LibraryFunction* FindLibrary(std::string_view key) const;
+
+ private:
+  static int Find(const std::unordered_map<std::string, int>& names, std::string_view key);
+};
+
+/// A name's identity: ASCII lower-cased, "$" and "*" kept ("Total$" ->
+/// "total$").
+std::string NameKey(std::string_view name);
+
+}  // namespace korvex::model
