@@ -263,6 +263,16 @@ size_t SourceScanner::ClassifyNumber(std::string_view s) {
       return 0;
     }
   }
+  // "123n": a BigInt literal that statement translation writes for a quad
+  // (never PureBasic text) stays one number when the output is scanned.
+  auto allDigits = [&] {
+    for (size_t k = 0; k < count; ++k)
+      if (!IsDigit(s[k])) return false;
+    return true;
+  };
+  if (!hex && count < s.size() && s[count] == 'n' && allDigits() &&
+      (count + 1 == s.size() || !IsWordChar(s[count + 1])))
+    ++count;
   return count;
 }
 

@@ -1,6 +1,7 @@
 // Built-in constants with a fixed JavaScript value: the ASCII control
 // characters become runtime character calls, "#TAB" is the number 9, the null
-// and truth constants become JavaScript literals and "#PI" is Math.PI.
+// constants become JavaScript literals, the truth constants the numbers 1
+// and 0 (as PureBasic has them), and "#PI" is Math.PI.
 // "#CRLF$"  ->  "cString.Chr(13) + cString.Chr(10)" (one token).
 // Every other "#" name is left for the library and Enumeration passes.
 #include <string_view>
@@ -38,7 +39,7 @@ constexpr BuiltinConstant kBuiltinConstants[] = {
     {"#esc$", "cString.Chr(27)"},
     {"#etb$", "cString.Chr(23)"},
     {"#etx$", "cString.Chr(3)"},
-    {"#false", "false"},
+    {"#false", "0"},
     {"#ff$", "cString.Chr(12)"},
     {"#fs$", "cString.Chr(28)"},
     {"#gs$", "cString.Chr(29)"},
@@ -58,7 +59,7 @@ constexpr BuiltinConstant kBuiltinConstants[] = {
     {"#sub$", "cString.Chr(26)"},
     {"#tab", "9"},
     {"#tab$", "cString.Chr(9)"},
-    {"#true", "true"},
+    {"#true", "1"},
     {"#us$", "cString.Chr(31)"},
     {"#vt$", "cString.Chr(11)"},
     {"#pi", "Math.PI"},

@@ -11,10 +11,24 @@ namespace korvex::translate {
 // library_functions.cpp: library calls, constants, Read/Restore/End and the
 // explicit-declaration switches, from framework.db.
 void TranslateLibraryFunctions(RunState& run);
+/// Reads the library functions of framework.db into run.Model once a run.
+void LoadLibraryTable(RunState& run);
+
+// model_pass.cpp: the program model of the whole token list, and every name
+// that it knows written with its one spelling.
+void BuildProgramModel(RunState& run);
+void WriteModelNames(RunState& run);
+// variable_declarations.cpp: declarations with their initial values, every
+// undeclared variable declared at the top of its scope, Static and Global
+// in procedures at the top of the program.
+void DeclareVariables(RunState& run);
+// expression_statements.cpp: every expression with PureBasic's precedence,
+// integer division, conversions and truth values; every shortcut statement
+// ("n / 2") with its assignment.
+void TranslateExpressions(RunState& run);
 
 // declarations.cpp
 int CheckDeclarations(RunState& run);
-void TranslateStatic(RunState& run);
 // enumerations.cpp
 void TranslateEnumerations(RunState& run);
 // arrays.cpp

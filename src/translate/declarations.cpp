@@ -1,9 +1,8 @@
-// Declarations: the typed-declaration check and Static variables.
-// "Global total" gives "var total"; "Define.Point p" refuses the program,
-// since a declaration keyword with a type of its own has no JavaScript form.
-// "Static calls" makes calls a property of the running function
-// ("arguments.callee.calls"), which keeps its value between calls.
-// Both run in the first group of the dispatcher, after the library pass.
+// Declarations: the typed-declaration check. "Global total" gives
+// "var total"; "Define.Point p" refuses the program, since a declaration
+// keyword with a type of its own has no JavaScript form. Runs in the first
+// group of the dispatcher, after the library pass; the variables' values
+// and scopes are the variable-declaration pass's.
 #include <string>
 
 #include "common/text.h"
@@ -36,25 +35,6 @@ void ReportTypedDeclaration(RunState& run) {
   run.PrintLine("", true);
 }
 
-// Static name: "arguments.callee." + name here and at every later use of
-// the same name (exact case) up to the end of the procedure.
-void RewriteStatic(TokenList& tokens) {
-  ClearText(tokens.Current());
-  // A type suffix (Static.i n) was blanked by the dispatcher: skip it, so
-  // that the name, not an empty token, is what gets renamed.
-  bool found = StepInHeader(tokens);
-  while (found && tokens.Current().Text.empty()) found = StepInHeader(tokens);
-  if (!found || tokens.Current().Kind != KindWord) return;
-  const std::string name = tokens.Current().Text;
-  const std::string property = "arguments.callee." + name;
-  tokens.Current().Text = property;
-  TokenList::Position declaration = tokens.Mark();
-  while (!EqualsNoCase(tokens.Current().Text, "endprocedure") && tokens.Next()) {
-    if (tokens.Current().Text == name) tokens.Current().Text = property;
-  }
-  tokens.ReturnTo(declaration);
-}
-
 }  // namespace
 
 // Global / Protected / Define  ->  var. A keyword with a type of its own
@@ -72,17 +52,6 @@ int CheckDeclarations(RunState& run) {
     tokens.Current().Text = "var";
   }
   return 1;
-}
-
-// Static name [= value]  ->  arguments.callee.name [= value]. The initial
-// value is assigned on every call, as the statement stands.
-void TranslateStatic(RunState& run) {
-  TokenList& tokens = run.Tokens;
-  tokens.Reset();
-  while (tokens.Next()) {
-    const Token& t = tokens.Current();
-    if (t.Kind == KindWord && EqualsNoCase(t.Text, "static")) RewriteStatic(tokens);
-  }
 }
 
 }  // namespace korvex::translate

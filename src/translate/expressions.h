@@ -1,6 +1,6 @@
 // The dispatcher's own token rewrites: statement separators, line
-// continuation, constants, name decorations, Declare and Bool, compound
-// assignment, string and number literals, type suffixes, structure-typed
+// continuation, constants, name decorations, Declare and Bool, string and
+// number literals, type suffixes, structure-typed
 // variables, address-of, comments, operators and keywords.
 // Each one is a single walk over the whole token list; TranslateStatements
 // calls them in its fixed order (dispatcher.cpp).
@@ -38,8 +38,6 @@ std::string_view WithoutReservedPrefix(std::string_view name);
 /// "Bool(a > b)"  ->  "(a > b)"; inside, "=" and "<>" compare: "Bool(a = b)"
 /// ->  "(a == b)".
 void BlankBool(TokenList& tokens);
-/// "x + 1" as a whole statement  ->  "x += 1" (and "-" likewise).
-void RewriteCompoundAssignment(TokenList& tokens);
 /// A backslash inside a string literal is doubled for JavaScript.
 void EscapeStringBackslashes(TokenList& tokens);
 /// "$FF"  ->  "cString.Val(\"$FF\")", "%101"  ->  "cString.Val(\"%101\")",

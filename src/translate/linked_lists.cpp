@@ -1,5 +1,5 @@
 // Linked lists as cLinkedList objects of the web runtime:
-//   NewList points.Point()   ->  points = new cLinkedList()
+//   NewList points.Point()   ->  var points = new cLinkedList()
 //   AddElement(points())     ->  points.AddElement(new Point)
 //   points()\x = 5           ->  points.getData() . x = 5   (the dispatcher
 //                                makes the backslash a "." later)
@@ -70,12 +70,13 @@ void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& lists
   }
 }
 
-// NewList name...  ->  name = new cLinkedList()
+// NewList name...  ->  var name = new cLinkedList(): the list belongs to
+// the scope that makes it, a procedure's own or the main code's.
 void RewriteNewList(TokenList& tokens) {
   Blank(tokens.Current());
   if (!tokens.Next()) return;
   Token& name = tokens.Current();
-  name.Text += " = new cLinkedList() ";
+  name.Text = "var " + name.Text + " = new cLinkedList() ";
   TidyDeclarationTail(tokens);
 }
 
@@ -92,10 +93,20 @@ void RewriteAddElement(TokenList& tokens, const CollectionRegistry& lists) {
   BlankAhead(tokens, 3);
 }
 
-// ListSize(name())  ->  name.ListSize(), keeping the command's spelling;
+// The runtime's spelling of a list command: "listsize" is "ListSize".
+std::string CommandName(const std::string& written) {
+  static constexpr const char* kCommands[] = {
+      "ListSize", "ClearList", "ListIndex", "FirstElement", "NextElement", "PreviousElement",
+      "LastElement", "DeleteElement", "SelectElement"};
+  for (const char* command : kCommands)
+    if (EqualsNoCase(written, command)) return command;
+  return written;
+}
+
+// ListSize(name())  ->  name.ListSize(), whatever the command's letter case;
 // cSort.RandomizeList(name())  ->  cSort.RandomizeList(name)
 void RewriteListCommand(TokenList& tokens, bool isRandomize) {
-  std::string command = tokens.Current().Text;
+  std::string command = CommandName(tokens.Current().Text);
   Blank(tokens.Current());
   BlankAhead(tokens, 1);
   if (!StepForward(tokens, 2)) return;
@@ -108,7 +119,7 @@ void RewriteListCommand(TokenList& tokens, bool isRandomize) {
 // SelectElement(name(), i)  ->  name.SelectElement( i )
 // The position and the closing ")" stay as they are.
 void RewriteSelectElement(TokenList& tokens) {
-  std::string command = tokens.Current().Text;
+  std::string command = CommandName(tokens.Current().Text);
   Blank(tokens.Current());
   BlankAhead(tokens, 1);
   if (!StepForward(tokens, 2)) return;

@@ -1,7 +1,6 @@
 // Names and literals: pointer stars and string dollars dropped from names,
-// Bool() reduced to its parentheses, "x + 1" statements made compound
-// assignments, backslashes in strings doubled, hexadecimal numbers handed to
-// the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
+// Bool() reduced to its parentheses, backslashes in strings doubled,
+// hexadecimal numbers handed to the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -37,7 +36,8 @@ bool IsReservedName(std::string_view text) {
 // a name that JavaScript reserves gets a prefix: "in"  ->  "KVX_in".
 void StripNameDecorations(TokenList& tokens) {
   for (Token& t : tokens) {
-    if (t.Kind != KindWord) continue;
+    // a name of the program model is written with its final name already
+    if (t.Kind != KindWord || t.Ref >= 0) continue;
     if (!t.Text.empty() && t.Text.front() == '*') t.Text.erase(0, 1);
     if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
     if (IsReservedName(t.Text)) t.Text.insert(0, "KVX_");  // exact case: "New" is free
@@ -74,40 +74,6 @@ void BlankBool(TokenList& tokens) {
     if (it->Kind != KindWord || !EqualsNoCase(it->Text, "bool")) continue;
     RewriteBoolComparisons(tokens, std::next(it));
     Blank(*it);
-  }
-}
-
-namespace {
-
-// Statements whose keyword is followed by an expression: there a sign after
-// the keyword is the expression's own ("ProcedureReturn -1", "Case -1"),
-// and "-=" would not be JavaScript.
-bool TakesExpression(const Token& t) {
-  if (t.Kind != KindWord) return false;
-  std::string lower = LowerAscii(t.Text);
-  return lower == "procedurereturn" || lower == "case" || lower == "debug" || lower == "if" ||
-         lower == "elseif" || lower == "while" || lower == "until" || lower == "select";
-}
-
-}  // namespace
-
-// name + expression  ->  name += expression, when the operator is the
-// second token of its statement and no "=" came before it in the statement.
-// A statement at the very start of the text has no line break two tokens
-// back and stays as it is.
-void RewriteCompoundAssignment(TokenList& tokens) {
-  bool assignmentSeen = false;
-  for (auto it = tokens.begin(); it != tokens.end(); ++it) {
-    Token& t = *it;
-    if (t.Kind == KindLineBreak) {
-      assignmentSeen = false;
-    } else if (t.Kind == KindOther && t.Text == "=") {
-      assignmentSeen = true;
-    } else if (t.Kind == KindOther && (t.Text == "+" || t.Text == "-") && !assignmentSeen) {
-      if (it == tokens.begin() || std::prev(it) == tokens.begin()) continue;
-      const Token& first = *std::prev(it);
-      if (std::prev(it, 2)->Kind == KindLineBreak && !TakesExpression(first)) t.Text += "=";
-    }
   }
 }
 

@@ -1,5 +1,5 @@
 // Maps as cMap objects of the web runtime:
-//   NewMap pts.Point()              ->  pts = new cMap(Point);
+//   NewMap pts.Point()              ->  var pts = new cMap(Point);
 //   scores(who) = 12                ->  scores .setData2(who, 12)
 //   n = scores(who)                 ->  n = scores.getData2(who)
 //   n = scores(a + b)               ->  n = scores.getData2 ( a + b )
@@ -143,8 +143,9 @@ void RewriteNewMap(TokenList& tokens, const CollectionRegistry& maps) {
   if (!tokens.Next()) return;
   Token& name = tokens.Current();
   std::string type = maps.TypeOf(name.Text);
-  if (type.empty() || type == kNoStruct) name.Text += " = new cMap(); ";
-  else name.Text += " = new cMap(" + type + "); ";
+  // the map belongs to the scope that makes it, as lists and arrays do
+  if (type.empty() || type == kNoStruct) name.Text = "var " + name.Text + " = new cMap(); ";
+  else name.Text = "var " + name.Text + " = new cMap(" + type + "); ";
   TidyDeclarationTail(tokens);
 }
 

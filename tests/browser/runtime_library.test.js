@@ -116,11 +116,28 @@ test('Input answers what the prompt was given and echoes it', async function () 
 test('Debug shows each value on its own line, as text', async function () {
   await runtime.check([
     ['document.getElementById("debug").textContent = ""; cDebugger.EnableDebugger(); cDebugger.Debug("<b>bold?</b>");' +
-     ' cDebugger.Debug(12); cDebugger.Debug(2.5); cDebugger.Debug(1 < 2); cDebugger.Debug(null); ' +
-     linesOf('#debug .debug-line'), ['<b>bold?</b>', '12', '2.5', '1', '0']],
+     ' cDebugger.Debug(12); cDebugger.Debug(2.5); cDebugger.Debug(cDebugger.floatText(11, 0)); cDebugger.Debug(null); ' +
+     linesOf('#debug .debug-line'), ['<b>bold?</b>', '12', '2.5', '11.0', '0']],
     ['document.querySelector("#debug .debug-line").innerHTML', '&lt;b&gt;bold?&lt;/b&gt;'],
     ['document.getElementById("debug").textContent = ""; cDebugger.DisableDebugger(); cDebugger.Debug("hidden");' +
      ' cDebugger.EnableDebugger(); cDebugger.Debug("shown"); ' + linesOf('#debug .debug-line'), ['shown']]
+  ]);
+});
+
+// A float shown by Debug: the shortest text that reads back as the value
+// (as a single-precision float for a .f), no exponent, one decimal at least.
+test('Debug shows floats as the debugger does', async function () {
+  await runtime.check([
+    ['cDebugger.floatText(11, 0)', '11.0'],
+    ['cDebugger.floatText(3.14159, 0)', '3.14159'],
+    ['cDebugger.floatText(Math.fround(3.14159), 1)', '3.14159'],
+    ['cDebugger.floatText(Math.fround(0.1), 1)', '0.1'],
+    ['cDebugger.floatText(Math.fround(0.1), 0)', '0.10000000149011612'],
+    ['cDebugger.floatText(1.235e-18, 0)', '0.000000000000000001235'],
+    ['cDebugger.floatText(1e21, 0)', '1000000000000000000000.0'],
+    ['cDebugger.floatText(-2.5, 0)', '-2.5'],
+    ['cDebugger.floatText(0 / 0, 0)', 'NaN'],
+    ['cDebugger.floatText(-1 / 0, 0)', '-Infinity']
   ]);
 });
 

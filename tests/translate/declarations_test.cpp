@@ -1,5 +1,5 @@
 // Declarations: the typed-declaration check (var, and the refusal with its
-// console lines) and Static variables.
+// console lines).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,12 +17,6 @@ class Declarations : public testing::ConstructFixture {
     Load(text);
     BlankTypeSuffixes();
     EXPECT_EQ(CheckDeclarations(run), 1);
-    return Texts();
-  }
-  std::string Static(const std::string& text) {
-    Load(text);
-    BlankTypeSuffixes();
-    TranslateStatic(run);
     return Texts();
   }
 };
@@ -83,41 +77,6 @@ TEST_F(Declarations, TypedKeywordWithoutTypeNameTakesNothingFromTheNextLine) {
   ASSERT_EQ(platform.ConsoleLines().size(), 5u);
   EXPECT_EQ(platform.ConsoleLines()[1], "Line 1: Typed declaration keywords are not allowed (yet)");
   EXPECT_EQ(platform.ConsoleLines()[3], "Better use:  Define myVar.");
-}
-
-TEST_F(Declarations, StaticBecomesAPropertyOfTheFunction) {
-  EXPECT_EQ(Static("Procedure Count()\nStatic calls\ncalls + 1\nEndProcedure\ncalls = 5"),
-            "Procedure Count ( )\narguments.callee.calls\narguments.callee.calls + 1\n"
-            "EndProcedure\ncalls = 5");
-}
-
-TEST_F(Declarations, StaticInitialValueStaysAfterTheName) {
-  EXPECT_EQ(Static("Static count = 0\nEndProcedure"), "arguments.callee.count = 0\nEndProcedure");
-}
-
-TEST_F(Declarations, StaticNamesAreCaseSensitive) {
-  EXPECT_EQ(Static("Static calls\nCalls = 1\nEndProcedure"),
-            "arguments.callee.calls\nCalls = 1\nEndProcedure");
-}
-
-TEST_F(Declarations, StaticOnlyTreatsTheFirstName) {
-  EXPECT_EQ(Static("Static a, b\nb = a\nEndProcedure"),
-            "arguments.callee.a , b\nb = arguments.callee.a\nEndProcedure");
-}
-
-TEST_F(Declarations, StaticWithABasicTypeRenamesTheName) {
-  EXPECT_EQ(Static("Static.i n\nn + 1\nEndProcedure\nx"),
-            "arguments.callee.n\narguments.callee.n + 1\nEndProcedure\nx");
-}
-
-TEST_F(Declarations, StaticWithoutEndProcedureRunsToTheEnd) {
-  EXPECT_EQ(Static("Static n\nn = 1"), "arguments.callee.n\narguments.callee.n = 1");
-}
-
-TEST_F(Declarations, StaticCutOff) {
-  EXPECT_EQ(Static("Static"), "");
-  EXPECT_EQ(Static("Static\nx = 1"), "\nx = 1");
-  EXPECT_EQ(Static("Static ; note\nx"), "; note\nx");
 }
 
 }  // namespace

@@ -24,73 +24,73 @@ class LinkedListsTest : public testing::PassFixture {
 };
 
 TEST_F(LinkedListsTest, NewListWithBasicTypeDeletesItsTail) {
-  EXPECT_EQ(Translate("NewList items.s()"), "items = new cLinkedList() ");
-  EXPECT_EQ(Joined(), " items = new cLinkedList()  ");
+  EXPECT_EQ(Translate("NewList items.s()"), "var items = new cLinkedList() ");
+  EXPECT_EQ(Joined(), " var items = new cLinkedList()  ");
   EXPECT_EQ(run.Tokens.Size(), 2u);
 }
 
 TEST_F(LinkedListsTest, NewListWithoutTypeDeletesItsParentheses) {
-  EXPECT_EQ(Translate("NewList items()\nx = 1"), "items = new cLinkedList() \nx = 1");
-  EXPECT_EQ(Joined(), " items = new cLinkedList()  \n x = 1 ");
+  EXPECT_EQ(Translate("NewList items()\nx = 1"), "var items = new cLinkedList() \nx = 1");
+  EXPECT_EQ(Joined(), " var items = new cLinkedList()  \n x = 1 ");
 }
 
 TEST_F(LinkedListsTest, StructuredListAddsNewObjectsAndReadsFields) {
   EXPECT_EQ(Translate("NewList points.Point()\nAddElement(points())\npoints()\\x = 5"),
-            "points = new cLinkedList() \npoints.AddElement(new Point)\n"
+            "var points = new cLinkedList() \npoints.AddElement(new Point)\n"
             "points.getData() \\ x = 5");
   EXPECT_EQ(Joined(),
-            " points = new cLinkedList()  \n   points.AddElement(new Point)    \n"
+            " var points = new cLinkedList()  \n   points.AddElement(new Point)    \n"
             " points.getData()   \\ x = 5 ");
 }
 
 TEST_F(LinkedListsTest, UnstructuredListAddsEmptyElements) {
   EXPECT_EQ(Translate("NewList items()\nAddElement(items())"),
-            "items = new cLinkedList() \nitems.AddElement()");
+            "var items = new cLinkedList() \nitems.AddElement()");
 }
 
 TEST_F(LinkedListsTest, AssignmentToTheCurrentElementSetsItsData) {
   EXPECT_EQ(Translate("NewList items()\nitems() = 7\nx = items()"),
-            "items = new cLinkedList() \nitems .setData(7)\nx = items.getData()");
+            "var items = new cLinkedList() \nitems .setData(7)\nx = items.getData()");
 }
 
 TEST_F(LinkedListsTest, StructuredElementIsNotAssignedWithSetData) {
   EXPECT_EQ(Translate("NewList points.Point()\npoints() = p"),
-            "points = new cLinkedList() \npoints.getData() = p");
+            "var points = new cLinkedList() \npoints.getData() = p");
 }
 
 TEST_F(LinkedListsTest, ListUsedBeforeItsDeclarationIsTranslated) {
   EXPECT_EQ(Translate("Procedure Show()\nx = items()\nEndProcedure\nNewList items()"),
-            "Procedure Show ( )\nx = items.getData()\nEndProcedure\nitems = new cLinkedList() ");
+            "Procedure Show ( )\nx = items.getData()\nEndProcedure\nvar items = new cLinkedList() ");
 }
 
 TEST_F(LinkedListsTest, ListNamesAreCaseSensitive) {
-  EXPECT_EQ(Translate("NewList Items()\nx = items()"), "Items = new cLinkedList() \nx = items ( )");
+  EXPECT_EQ(Translate("NewList Items()\nx = items()"), "var Items = new cLinkedList() \nx = items ( )");
 }
 
-TEST_F(LinkedListsTest, CommandsBecomeMethodsAndKeepTheirSpelling) {
+TEST_F(LinkedListsTest, CommandsBecomeMethodsWithTheRuntimesSpelling) {
   EXPECT_EQ(Translate("NewList items()\n"
                       "n = ListSize(items())\nClearList(items())\ni = ListIndex(items())\n"
                       "FirstElement(items())\nNextElement(items())\nPreviousElement(items())\n"
                       "LastElement(items())\nDeleteElement(items())\nn = listsize(items())"),
-            "items = new cLinkedList() \n"
+            "var items = new cLinkedList() \n"
             "n = items.ListSize()\nitems.ClearList()\ni = items.ListIndex()\n"
             "items.FirstElement()\nitems.NextElement()\nitems.PreviousElement()\n"
-            "items.LastElement()\nitems.DeleteElement()\nn = items.listsize()");
+            "items.LastElement()\nitems.DeleteElement()\nn = items.ListSize()");
 }
 
 TEST_F(LinkedListsTest, SelectElementKeepsThePositionAndTheParenthesis) {
   EXPECT_EQ(Translate("NewList items()\nSelectElement(items(), 3)"),
-            "items = new cLinkedList() \nitems.SelectElement( 3 )");
+            "var items = new cLinkedList() \nitems.SelectElement( 3 )");
 }
 
 TEST_F(LinkedListsTest, RandomizeListPassesTheListToTheSortLibrary) {
   EXPECT_EQ(Translate("NewList items()\nRandomizeList(items())"),
-            "items = new cLinkedList() \ncSort.RandomizeList(items)");
+            "var items = new cLinkedList() \ncSort.RandomizeList(items)");
 }
 
 TEST_F(LinkedListsTest, ForEachOverAListBecomesTwoLines) {
   EXPECT_EQ(Translate("NewList items()\nForEach items()\nNext"),
-            "items = new cLinkedList() \n"
+            "var items = new cLinkedList() \n"
             "items.ForEach_Init();\nwhile (items.ForEach()) {\n\nNext");
   EXPECT_EQ(std::next(run.Tokens.begin(), 4)->Kind, KindOther);
 }
@@ -109,7 +109,7 @@ TEST_F(LinkedListsTest, ProgramCutShortInsideAListConstructConverts) {
         "NewList items()\nForEach items(", "NewList items()\nSelectElement(items()",
         "NewList items()\nListSize(", "RandomizeList("})
     Translate(text);
-  EXPECT_EQ(Translate("NewList items()\nitems() ="), "items = new cLinkedList() \nitems .setData()");
+  EXPECT_EQ(Translate("NewList items()\nitems() ="), "var items = new cLinkedList() \nitems .setData()");
 }
 
 }  // namespace

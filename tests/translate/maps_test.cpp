@@ -30,20 +30,20 @@ class MapsTest : public testing::PassFixture {
 };
 
 TEST_F(MapsTest, NewMapWithoutStructure) {
-  EXPECT_EQ(Translate("NewMap scores()"), "scores = new cMap(); ");
+  EXPECT_EQ(Translate("NewMap scores()"), "var scores = new cMap(); ");
   EXPECT_EQ(run.Tokens.Size(), 2u);
-  EXPECT_EQ(Translate("NewMap scores.s()"), "scores = new cMap(); ");
+  EXPECT_EQ(Translate("NewMap scores.s()"), "var scores = new cMap(); ");
   EXPECT_EQ(run.Tokens.Size(), 2u);
 }
 
 TEST_F(MapsTest, StructuredMapHandsTheClassToTheMap) {
   EXPECT_EQ(Translate("NewMap pts.Point()\npts(\"a\")\\x = 3"),
-            "pts = new cMap(Point); \npts.getData2(\"a\") \\ x = 3");
+            "var pts = new cMap(Point); \npts.getData2(\"a\") \\ x = 3");
 }
 
 TEST_F(MapsTest, KeyedAssignmentAndRead) {
   EXPECT_EQ(Translate("NewMap scores()\nscores(who) = 12\nn = scores(who)"),
-            "scores = new cMap(); \nscores .setData2(who, 12)\nn = scores.getData2(who)");
+            "var scores = new cMap(); \nscores .setData2(who, 12)\nn = scores.getData2(who)");
 }
 
 // Tokens are cleared, not blanked: the key token stays a word.
@@ -56,39 +56,39 @@ TEST_F(MapsTest, KeyedAccessClearsItsTokens) {
 
 TEST_F(MapsTest, StructuredKeyedAssignmentTagsTheValueWithTheType) {
   EXPECT_EQ(Translate("NewMap pts.Point()\npts(\"a\") = p"),
-            "pts = new cMap(Point); \npts .setData2(\"a\", p.Point)");
+            "var pts = new cMap(Point); \npts .setData2(\"a\", p.Point)");
 }
 
 TEST_F(MapsTest, CurrentElementWithoutKey) {
   EXPECT_EQ(Translate("NewMap scores()\nscores() = 12\nn = scores()"),
-            "scores = new cMap(); \nscores.setData(12)\nn = scores.getData()");
+            "var scores = new cMap(); \nscores.setData(12)\nn = scores.getData()");
 }
 
 TEST_F(MapsTest, MapNamesAreCaseSensitive) {
   EXPECT_EQ(Translate("NewMap scores()\nn = Scores(\"Ann\")"),
-            "scores = new cMap(); \nn = Scores ( \"Ann\" )");
+            "var scores = new cMap(); \nn = Scores ( \"Ann\" )");
 }
 
 TEST_F(MapsTest, MapUsedBeforeItsDeclarationIsTranslated) {
   EXPECT_EQ(Translate("n = scores(\"Ann\")\nNewMap scores()"),
-            "n = scores.getData2(\"Ann\")\nscores = new cMap(); ");
+            "n = scores.getData2(\"Ann\")\nvar scores = new cMap(); ");
 }
 
 TEST_F(MapsTest, SizeAndKeyBecomeMethods) {
   EXPECT_EQ(Translate("NewMap scores()\nn = MapSize(scores())\nk = MapKey(scores())"),
-            "scores = new cMap(); \nn = scores.MapSize()\nk = scores.MapKey()");
+            "var scores = new cMap(); \nn = scores.MapSize()\nk = scores.MapKey()");
 }
 
 TEST_F(MapsTest, FindAndAddTakeTheKeyAsArgument) {
   EXPECT_EQ(Translate("NewMap scores()\nIf FindMapElement(scores(), \"Ann\")\n"
                       "AddMapElement(scores(), name)"),
-            "scores = new cMap(); \nIf scores.FindMapElement( \"Ann\" )\n"
+            "var scores = new cMap(); \nIf scores.FindMapElement( \"Ann\" )\n"
             "scores.AddMapElement( name )");
 }
 
 TEST_F(MapsTest, ForEachOverAMap) {
   EXPECT_EQ(Translate("NewMap scores()\nForEach scores()\nNext"),
-            "scores = new cMap(); \n"
+            "var scores = new cMap(); \n"
             "ForEachMap_Init(scores);\nwhile (ForEachMap(scores)) {\n\nNext");
 }
 
@@ -98,7 +98,7 @@ TEST_F(MapsTest, ForEachOverAListAndAMapThroughBothPasses) {
   TranslateLinkedLists(run);
   TranslateMaps(run);
   EXPECT_EQ(Texts(),
-            "items = new cLinkedList() \nscores = new cMap(); \n"
+            "var items = new cLinkedList() \nvar scores = new cMap(); \n"
             "items.ForEach_Init();\nwhile (items.ForEach()) {\n\nNext\n"
             "ForEachMap_Init(scores);\nwhile (ForEachMap(scores)) {\n\nNext");
 }
@@ -107,7 +107,7 @@ TEST_F(MapsTest, ForEachOverAListAndAMapThroughBothPasses) {
 // line of its own.
 TEST_F(MapsTest, UnclosedKeyKeepsTheLineBreak) {
   EXPECT_EQ(Translate("NewMap pts()\nn = pts(\"a\"\nx = 1"),
-            "pts = new cMap(); \nn = pts.getData2 ( \"a\"\nx = 1");
+            "var pts = new cMap(); \nn = pts.getData2 ( \"a\"\nx = 1");
 }
 
 TEST_F(MapsTest, ProgramCutShortInsideAMapConstructConverts) {
@@ -118,7 +118,7 @@ TEST_F(MapsTest, ProgramCutShortInsideAMapConstructConverts) {
         "FindMapElement", "FindMapElement(", "FindMapElement(pts()", "MapSize", "MapSize(",
         "NewMap pts()\nMapKey(pts()", "ForEach", "ForEach pts("})
     Translate(text);
-  EXPECT_EQ(Translate("NewMap pts()\npts(\"a\") ="), "pts = new cMap(); \npts");
+  EXPECT_EQ(Translate("NewMap pts()\npts(\"a\") ="), "var pts = new cMap(); \npts");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var mask = 0 , low = 0 , high = 0;
 cDebugger.EnableDebugger();
 mask = cString.Val("%1010");
 low = mask % 4;

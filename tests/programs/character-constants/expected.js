@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var c = 0 , space = 0 , word = "";
 cDebugger.EnableDebugger();
 c = 113;
 if(c >= 97 && c <= 122) {

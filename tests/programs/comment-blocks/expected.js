@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var a = 0 , c = 0 , e = 0 , f = 0;
 cDebugger.EnableDebugger();
 a = 1;
 c = 3;

@@ -1,21 +1,21 @@
 $(function () {	$(document).ready(function () { 
+var KVX_in = 0;
 var KVX_Label_Bytes = 0;
 cCommon.KVX_Global_Label = KVX_Label_Bytes;
 cCommon.KVX_DataArray =[3 , 5 , 6];
 cDebugger.EnableDebugger();
 // ; checksum of a few bytes;
 cCompilerDirectives.EnableExplicit;
-var total , last;
+var total = 0 , last = 0;
 function AddByte(b) {
-total = total ^ b;
-last = b ^(b >> 1);
+total = cNum.xor(total , b);
+last = cNum.xor(b ,(cNum.shr(b , 1)));
 };
 if(cConsole.OpenConsole() == 0) {
 cMisc.End();
 };
 cData.Restore(KVX_Label_Bytes);
 for(var n = 1 ;n<=3; n++) {
-var KVX_in;
 KVX_in = cData.Read();
 AddByte(KVX_in);
 };

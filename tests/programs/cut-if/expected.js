@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var a = 0 , b = 0 , x = 0;
 cDebugger.EnableDebugger();
 if(a == 1 && b) {
 x = 2;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var key = 0;
 cDebugger.EnableDebugger();
 switch(key) {
 case 1 :

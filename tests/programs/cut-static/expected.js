@@ -1,7 +1,7 @@
 $(function () {	$(document).ready(function () { 
+var KVX_Count_calls = 0;
 cDebugger.EnableDebugger();
 function Count() {
-arguments.callee.calls;
-arguments.callee.calls += 1;
+KVX_Count_calls += 1;
 
  }); });

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , y = 0 , c = "";
 var KVX_Label_Colors = 0;
 cCommon.KVX_Global_Label = KVX_Label_Colors;
 cCommon.KVX_DataArray =["red" , "blue"];

@@ -1,5 +1,5 @@
 $(function () {	$(document).ready(function () { 
-
+var n = 0;
 cCommon.KVX_DataArray =[- 5 , 10 , "x"];
 cDebugger.EnableDebugger();
 n = 1;

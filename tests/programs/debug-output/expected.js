@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0;
 cDebugger.DisableDebugger();
 cDebugger.Debug("start");
 x = 5;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var k = 0;
 cDebugger.EnableDebugger();
 // ; grid;
 var grid = new Array(10);

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var a = 0;
 cDebugger.EnableDebugger();
 
 // KVX_Converter_SetProfile;

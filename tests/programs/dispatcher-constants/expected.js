@@ -1,14 +1,15 @@
 $(function () {	$(document).ready(function () { 
+var tab = 0 , tabText = "" , nothing = 0 , nothing2 = 0 , circle = 0 , line = "" , feed = "" , yes = 0 , no = 0 , raw = 0;
 cDebugger.EnableDebugger();
 tab = 9;
 tabText = cString.Chr(9);
 nothing = null;
 nothing2 = null;
-circle = 2 * Math.PI;
+circle = cNum.round(2 * Math.PI);
 line = "a" + cString.Chr(13) + cString.Chr(10) + "b";
 feed = cString.Chr(10);
-yes = true;
-no = false;
+yes = 1;
+no = 0;
 raw = CRLF;
 
  }); });

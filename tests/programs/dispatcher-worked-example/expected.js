@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var total = 0 , name = "" , a = 0 , b = 0;
 cDebugger.EnableDebugger();
 total = 0;
 total += 1;

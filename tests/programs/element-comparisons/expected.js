@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var n = 0 , k = 0 , ok = 0;
 cDebugger.EnableDebugger();
-items = new cLinkedList();
-scores = new cMap() ;
+var items = new cLinkedList();
+var scores = new cMap() ;
 items.AddElement();
 items.setData(0);
 while(items.getData() == 0) {
@@ -12,6 +13,6 @@ n = 1;
 };
 if(scores.getData() != 2 || scores.getData2(k + 1) == 3) {
 };
-ok =(items.getData() == 1);
+ok =(items.getData() == 1 ? 1 : 0);
 
  }); });

@@ -1,9 +1,10 @@
 $(function () {	$(document).ready(function () { 
+var a = 0 , b = 0 , x = 0 , g = 0 , n = 0 , ok = 0;
 cDebugger.EnableDebugger();
 a = 5;
 b = 3;
-x = a ^ b;
-g = n ^(n >> 1);
-ok = ! a;
+x = cNum.xor(a , b);
+g = cNum.xor(n ,(cNum.shr(n , 1)));
+ok =(! a ? 1 : 0);
 
  }); });

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var total = 0 , delta = 0;
 cDebugger.EnableDebugger();
 // ; countdown;
 function Countdown(n) {

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var total = 0;
 cDebugger.EnableDebugger();
 for(var n = 1 ;n<=50; n++) {
 total += n;

@@ -1,7 +1,7 @@
 $(function () {	$(document).ready(function () { 
 cDebugger.EnableDebugger();
-items = new cLinkedList();
-scores = new cMap() ;
+var items = new cLinkedList();
+var scores = new cMap() ;
 items.AddElement();
 items.setData(1);
 scores.setData2("a" , 2);

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var grade = "";
 cDebugger.EnableDebugger();
 // ; grading;
 var score = 72;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var a = 0 , x = 0 , y = 0 , u = 0 , b = 0;
 cDebugger.EnableDebugger();
 a = 1;
 x = 5;

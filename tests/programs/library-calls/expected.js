@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , y = 0 , Chr = 0;
 cDebugger.EnableDebugger();
 x = cString.Chr(65);
-y = chr(65);
+y = cString.Chr(65);
 Chr = 3;
 function Grow(n) {
 if(typeof n === "undefined" || n === null) n = cConstants.PB_Any ;

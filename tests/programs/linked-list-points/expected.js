@@ -1,23 +1,24 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , n = 0 , y = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
 this.x = null ;
 this.y = null ;
 } return Point ;})();
-points = new cLinkedList();
+var points = new cLinkedList();
 points.AddElement(new Point);
 points.getData().x = 5;
-items = new cLinkedList();
+var items = new cLinkedList();
 items.AddElement();
 items.setData(7);
 x = items.getData();
 n = items.ListSize();
-n = items.listsize();
+n = items.ListSize();
 items.FirstElement();
 items.SelectElement(3);
 cSort.RandomizeList(items);
 items.ClearList();
-y = Items();
+y = items.getData();
 
  }); });

@@ -1,10 +1,11 @@
 $(function () {	$(document).ready(function () { 
+var line = "" , mask = 0 , other = 0 , x = 0;
 var KVX_Label_Masks = 0;
 cCommon.KVX_Global_Label = KVX_Label_Masks;
 cCommon.KVX_DataArray =[10 , 6];
 cDebugger.EnableDebugger();
 // ; a list of numbers as text;
-parts = new cLinkedList();
+var parts = new cLinkedList();
 for(var i = 1 ;i<=3; i++) {
 parts.AddElement();
 parts.setData(cString.Str(i) + ",");
@@ -18,7 +19,7 @@ cData.Restore(KVX_Label_Masks);
 mask = cData.Read();
 other = cData.Read();
 x = mask & cString.Val("%1010");
-if(x & other) {
+if(cNum.and(x , other)) {
 cDebugger.Debug(line);
 };
 

@@ -1,6 +1,6 @@
 $(function () {	$(document).ready(function () { 
 cDebugger.EnableDebugger();
-items = new cLinkedList();
+var items = new cLinkedList();
 items.AddElement();
 items.setData("a");
 items.AddElement();

@@ -7,10 +7,10 @@ this.x = null ;
 function Move(pts , dx) {
 pts.ForEach_Init() ;
 while(pts.ForEach()) {
-pts.getData().x = pts.getData().x + dx;
+pts.getData().x = pts.getData().x + dx | 0;
 };
 };
-p = new cLinkedList();
+var p = new cLinkedList();
 p.AddElement(new Point);
 Move(p , 2);
 

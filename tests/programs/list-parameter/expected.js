@@ -10,7 +10,7 @@ cDebugger.Debug(names.getData());
 function PutR(v) {
 cDebugger.Debug(v);
 };
-ne = new cLinkedList();
+var ne = new cLinkedList();
 ne.AddElement();
 ne.setData("Ann");
 Show(ne , "all");

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var y = 0 , w = 0;
 cDebugger.EnableDebugger();
 y = Twice(3);
 w = 2;

@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var word = 0 , n = 0 , k = 0;
 cDebugger.EnableDebugger();
-count = new cMap() ;
-names = new cMap() ;
+var count = new cMap() ;
+var names = new cMap() ;
 count.setData2("a" + "b" , 2);
 count.setData2(word , count.getData2(word) + 1);
 n = count.getData2(cString.Str(k));

@@ -4,7 +4,7 @@ function Count(seen , key) {
 seen.setData2(key , seen.getData2(key) + 1);
 return seen.getData2(key);
 };
-m = new cMap() ;
+var m = new cMap() ;
 m.setData2("a" , 1);
 Count(m , "a");
 cDebugger.Debug(m.getData2("a"));

@@ -1,12 +1,13 @@
 $(function () {	$(document).ready(function () { 
+var who = 0 , n = 0 , k = 0 , found = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
 this.x = null ;
 } return Point ;})();
-scores = new cMap() ;
-names = new cMap() ;
-pts = new cMap(Point) ;
+var scores = new cMap() ;
+var names = new cMap() ;
+var pts = new cMap(Point) ;
 pts.getData2("a").x = 3;
 scores.setData2(who , 12);
 scores.setData2("Ann" , 10);
@@ -17,6 +18,6 @@ n = scores.MapSize();
 k = scores.MapKey();
 found = scores.FindMapElement("Ann");
 scores.AddMapElement("Bob");
-n = Scores("Ann");
+n = scores.getData2("Ann");
 
  }); });

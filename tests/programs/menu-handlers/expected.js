@@ -9,7 +9,7 @@ for(var c = 0 ; c <= 3; c ++) counts[c] = new Array();
 function Report(id , label) {
 if(typeof label === "undefined" || label === null) label = "item" ;
 // ; shows one entry;
-var i;
+var i = 0;
 for(var i = 1 ;i<=counts[id]; i++) { // ; one line per hit;
 if(i == 1) { // ; the first one;
 cDebugger.Debug(label);
@@ -21,6 +21,7 @@ break;
 };
 };
 function OnMenu(menu) {
+var n = 0;
 switch(menu) { // ; which entry;
 case MenuOpen :
 counts[menu]= counts[menu]+ 1;

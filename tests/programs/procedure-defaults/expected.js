@@ -1,10 +1,11 @@
 $(function () {	$(document).ready(function () { 
+var a = 0;
 cDebugger.EnableDebugger();
 // ; areas;
 function Area(w , h) {
 if(typeof h === "undefined" || h === null) h = 10 ;
 // ; rectangle;
-return w * h;
+return w * h | 0;
 };
 function Greet(name , times) {
 if(typeof name === "undefined" || name === null) name = "you" ;

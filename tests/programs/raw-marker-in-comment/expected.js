@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , y = 0;
 cDebugger.EnableDebugger();
 // ; KVX_Converter_Begin_Raw
 x = 1

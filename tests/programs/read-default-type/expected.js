@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var first = 0 , second = 0 , x = 0;
 var KVX_Label_Values = 0;
 cCommon.KVX_Global_Label = KVX_Label_Values;
 cCommon.KVX_DataArray =[3 , 4];

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var title = "" , n = 0;
 var KVX_Label_Colors = 0;
 var KVX_Label_Sizes = 2;
 cCommon.KVX_Global_Label = KVX_Label_Colors;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0;
 cDebugger.EnableDebugger();
 x = 0;
 do {

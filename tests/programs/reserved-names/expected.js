@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var KVX_in = 0 , KVX_new = 0 , KVX_function = 0 , Delete = 0;
 cDebugger.EnableDebugger();
 KVX_in = 3;
 KVX_new = KVX_in + 1;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var key = 0 , mode = 0 , x = 0;
 cDebugger.EnableDebugger();
 // ; key handling;
 function Handle() {

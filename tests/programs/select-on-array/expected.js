@@ -1,12 +1,12 @@
 $(function () {	$(document).ready(function () { 
+var KVX_Tally_rounds = 0;
 cDebugger.EnableDebugger();
 // ; scores per player;
 function Tally(player , bonus) {
 if(typeof bonus === "undefined" || bonus === null) bonus = 5 ;
-arguments.callee.rounds;
 var board = new Array(4);
 for(var c = 0 ; c <= 4; c ++) board[c] = new Array(2);
-arguments.callee.rounds += 1;
+KVX_Tally_rounds += 1;
 for(var r = 0 ;r<=4; r=r+1) {
 switch(board[r][0]) { // ; state of the row;
 case 0 :
@@ -18,12 +18,12 @@ board[r][1]= board[r][1]+ player;
 };
 break ;
 default :
-if(arguments.callee.rounds > 3 && board[r][1]!= 0) {
+if(KVX_Tally_rounds > 3 && board[r][1]!= 0) {
 break;
 };
 };
 };
-return arguments.callee.rounds;
+return KVX_Tally_rounds;
 };
 cDebugger.Debug(Tally(2));
 

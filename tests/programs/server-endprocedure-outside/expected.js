@@ -1,10 +1,11 @@
 $(function () {	$(document).ready(function () { 
+var y = 0;
 cDebugger.EnableDebugger();
 function Local(v) {
 return v * 2;
 };
 function Remote() {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var greeting = "";
 cDebugger.EnableDebugger();
 function Hello(name , age) {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

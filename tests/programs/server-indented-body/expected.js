@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var reply = "" , done = 0;
 cDebugger.EnableDebugger();
 function Shout(text) {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

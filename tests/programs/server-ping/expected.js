@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var answer = 0;
 cDebugger.EnableDebugger();
 function Ping() {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

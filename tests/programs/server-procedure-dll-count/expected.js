@@ -1,8 +1,9 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , ProcedureDLLCount = 0;
 cDebugger.EnableDebugger();
 x = 5;
 ProcedureDLLCount = 1;
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var x = 0;
 cDebugger.EnableDebugger();
 function First(a) {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({
@@ -19,7 +20,7 @@ return ReturnValue;
 };
 x = 1;
 function Later(b) {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

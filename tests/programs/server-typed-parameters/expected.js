@@ -1,7 +1,7 @@
 $(function () {	$(document).ready(function () { 
 cDebugger.EnableDebugger();
 function Sum(a , b , c) {
-var ReturnValue;
+var ReturnValue = "";
 // KVX_Converter_Begin_Raw
 $('#wait').show() ;
 $.ajax({

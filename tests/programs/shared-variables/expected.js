@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var total = 0;
 cDebugger.EnableDebugger();
 total = 0;
-items = new cLinkedList();
+var items = new cLinkedList();
 function Add(n) {
 total += n;
 };

@@ -1,18 +1,19 @@
 $(function () {	$(document).ready(function () { 
+var KVX_Counter_calls = 0 , KVX_Total_sum = 0;
 cDebugger.EnableDebugger();
 // ; a counter that keeps its value;
 function Counter() {
-arguments.callee.calls;
-arguments.callee.calls += 1;
-return arguments.callee.calls;
+KVX_Counter_calls += 1;
+return KVX_Counter_calls;
 };
 function Other() {
+var calls = 0;
 calls = 0;
 };
 function Total(n) {
-arguments.callee.sum = 0 // ; kept between calls;
-arguments.callee.sum = arguments.callee.sum + n;
-return arguments.callee.sum;
+// ; kept between calls;
+KVX_Total_sum = KVX_Total_sum + n;
+return KVX_Total_sum;
 };
 Counter();
 

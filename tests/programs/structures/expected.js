@@ -14,7 +14,7 @@ var Box =(function() {
 function Box() {
 this.near = new Point ;
 this.far = null ;
-this.odd = null ;
+this.odd = new Point ;
 } return Box ;})();
 var Corner =(function() {
 function Corner() {

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var s = "" , x = 0;
 cDebugger.EnableDebugger();
 // ; loops;
 s = "abc";

@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
+var text = "" , word = "" , c = 0 , ok = 0;
 cDebugger.EnableDebugger();
 // ; count the words of a text;
-count = new cMap() ;
+var count = new cMap() ;
 text = "to be or not to be ";
 word = "";
 for(var i = 1 ;i<=cString.Len(text); i++) {
@@ -16,6 +17,6 @@ cDebugger.Debug("new: " + word);
 word = "";
 };
 };
-ok =(count.MapSize() == 4);
+ok =(count.MapSize() == 4 ? 1 : 0);
 
  }); });
