@@ -7,7 +7,12 @@
 // answer once its program is done. A folder with known-difference.txt is a
 // program whose converted form cannot give PureBasic's output; the file
 // says why, and the test checks that the difference is still there, so
-// that it is noticed when it goes away.
+// that it is noticed when it goes away. Every program's page starts with an
+// empty local storage (the page's files and preferences); expected-2.txt,
+// expected-3.txt, ... are the output of the page opened again, finding what
+// the openings before kept (answers-2.txt, ... their answers). The files of
+// a folder deployed/ are put beside the page, as an author deploys data
+// files with an application.
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('assert');
@@ -15,7 +20,7 @@ const fs = require('fs');
 const path = require('path');
 const { startServer } = require('./support/server');
 const { launchBrowser } = require('./support/browser');
-const { openPage } = require('./support/page');
+const { openPage, clearStorage, deployFiles } = require('./support/page');
 const { makeWorkplace } = require('./support/convert');
 
 const kPrograms = path.join(__dirname, 'programs');
@@ -40,12 +45,26 @@ function readLines(file) {
   return lines;
 }
 
-async function run(name) {
-  const folder = path.join(kPrograms, name);
+// Converts the program into the site; its page starts with an empty
+// local storage.
+async function convert(name) {
   const source = path.join(workplace.root, name + '.pb');
-  fs.copyFileSync(path.join(folder, 'program.pb'), source);
+  fs.copyFileSync(path.join(kPrograms, name, 'program.pb'), source);
   workplace.convert(source);
-  return openPage(browser.context, server.url + 'index.html', readLines(path.join(folder, 'answers.txt')));
+  await clearStorage(browser.context, server.url);
+}
+
+// Opens the converted page for the round-th time (with answers-N.txt from
+// the second on), with the folder's deployed files beside it.
+async function open(name, round) {
+  const folder = path.join(kPrograms, name);
+  const deployed = deployFiles(path.join(folder, 'deployed'), workplace.site);
+  const answers = path.join(folder, round === 1 ? 'answers.txt' : 'answers-' + round + '.txt');
+  try {
+    return await openPage(browser.context, server.url + 'index.html', readLines(answers));
+  } finally {
+    for (const file of deployed) fs.rmSync(file, { force: true });
+  }
 }
 
 for (const name of fs.readdirSync(kPrograms).sort()) {
@@ -56,7 +75,8 @@ for (const name of fs.readdirSync(kPrograms).sort()) {
     ? fs.readFileSync(path.join(folder, 'known-difference.txt'), 'utf8').trim() : null;
 
   test(name + (known ? ' (known difference)' : ''), async function (t) {
-    const shown = await run(name);
+    await convert(name);
+    const shown = await open(name, 1);
     const lines = shown.console.concat(shown.debug);
     if (known) {
       t.diagnostic(known);
@@ -70,5 +90,12 @@ for (const name of fs.readdirSync(kPrograms).sort()) {
     assert.ok(shown.responsive, 'the page no longer answers');
     const dialogs = readLines(path.join(folder, 'dialogs.txt'));
     if (dialogs) assert.deepStrictEqual(shown.dialogs, dialogs);
+    // the page opened again finds what the last opening kept
+    for (let round = 2; fs.existsSync(path.join(folder, 'expected-' + round + '.txt')); round++) {
+      const again = await open(name, round);
+      assert.deepStrictEqual(again.errors, [], 'errors in the page, opening ' + round);
+      assert.deepStrictEqual(again.console.concat(again.debug), readLines(path.join(folder, 'expected-' + round + '.txt')),
+        'opening ' + round);
+    }
   });
 }

@@ -71,4 +71,22 @@ async function openPage(context, url, answers) {
   return { console: shown.console, debug: shown.debug, dialogs, errors, responsive };
 }
 
-module.exports = { deployRuntime, openPage, kJQueryTag, kNoTag };
+// Empties the local storage of the pages from url's server, where the
+// runtime keeps the files and preferences of an application.
+async function clearStorage(context, url) {
+  const page = await context.newPage();
+  await page.goto(url + 'jquery.js');
+  await page.evaluate(function () { localStorage.clear(); });
+  await page.close();
+}
+
+// Copies the files of folder (when it exists) into site; answers the copies.
+function deployFiles(folder, site) {
+  if (!fs.existsSync(folder)) return [];
+  return fs.readdirSync(folder).map(function (file) {
+    fs.copyFileSync(path.join(folder, file), path.join(site, file));
+    return path.join(site, file);
+  });
+}
+
+module.exports = { deployRuntime, openPage, clearStorage, deployFiles, kJQueryTag, kNoTag };
