@@ -100,8 +100,9 @@ var cCipher = (function () {
 
   var sha1W = new Int32Array(80);
   function sha1Compress(h, data, at) {
+    var w = sha1W;
     for (var t = 0; t < 80; t++)
-      sha1W[t] = t < 16 ? bigEndian32(data, at + 4 * t) : rotl(sha1W[t - 3] ^ sha1W[t - 8] ^ sha1W[t - 14] ^ sha1W[t - 16], 1);
+      w[t] = t < 16 ? bigEndian32(data, at + 4 * t) : rotl(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
     var a = h[0], b = h[1], c = h[2], d = h[3], e = h[4];
     for (var i = 0; i < 80; i++) {
       var f, k;
@@ -109,7 +110,7 @@ var cCipher = (function () {
       else if (i < 40) { f = b ^ c ^ d; k = 0x6ed9eba1; }
       else if (i < 60) { f = (b & c) | (b & d) | (c & d); k = 0x8f1bbcdc | 0; }
       else { f = b ^ c ^ d; k = 0xca62c1d6 | 0; }
-      var temp = (rotl(a, 5) + f + e + k + sha1W[i]) | 0;
+      var temp = (rotl(a, 5) + f + e + k + w[i]) | 0;
       e = d;
       d = c;
       c = rotl(b, 30);

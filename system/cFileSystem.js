@@ -116,9 +116,10 @@ var cFileSystem = (function () {
   }
 
   // Writes an entry into the storage now; false when the storage refused.
+  // An entry that was deleted since (a file still open) is not written.
   function save(entry) {
     unsaved.delete(entry);
-    if (!store || entry.remote) return true;
+    if (!store || entry.remote || entries.get(keyOf(entry.path)) !== entry) return true;
     var key = keyOf(entry.path);
     try {
       if (!entry.directory) store.setItem(prefix + 'd:' + key, binaryText(contents(entry), entry.size));
@@ -231,14 +232,20 @@ var cFileSystem = (function () {
     return true;
   }
 
-  // A new empty file at path (replacing a file there); null when a folder
-  // is in the way.
+  // An empty file at path: a file there is emptied in place, so that where
+  // it is still open the emptying shows; null when a folder is in the way.
   function create(path) {
-    var old = find(path);
-    if (old && old.directory) return null;
-    if (!makeDirectories(parentOf(path))) return null;
-    var entry = new Entry(old ? old.path : path, false);
-    entries.set(keyOf(path), entry);
+    var entry = find(path);
+    if (entry && entry.directory) return null;
+    if (entry) {
+      entry.data = new Uint8Array(0);
+      entry.size = 0;
+      entry.modified = now();
+    } else {
+      if (!makeDirectories(parentOf(path))) return null;
+      entry = new Entry(path, false);
+      entries.set(keyOf(path), entry);
+    }
     changed(entry);
     return entry;
   }
@@ -559,9 +566,8 @@ var cFileSystem = (function () {
     GetPathPart: GetPathPart, GetFilePart: GetFilePart, GetExtensionPart: GetExtensionPart,
     // for the other libraries and the page
     resolve: resolve, find: find, findFile: findFile, create: create, contents: contents,
-    setContents: setContents, changed: changed, save: save, saveAll: saveAll,
-    readAll: readAll, writeAll: writeAll, exportFile: exportFile, importFile: importFile,
-    now: now,
+    setContents: setContents, changed: changed, save: save, readAll: readAll, writeAll: writeAll,
+    exportFile: exportFile, importFile: importFile, now: now,
     // the PureBasic type of each command's result, for the converter
     returns: {
       FileSize: 'i', CreateDirectory: 'i', DeleteDirectory: 'i', CopyDirectory: 'i', DeleteFile: 'i',

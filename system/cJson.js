@@ -122,7 +122,8 @@ var cJson = (function () {
     }
     for (;;) {
       this.space();
-      if (this.s.charAt(this.i) !== '"') this.fail(this.i >= this.s.length ? 'Unexpected end of input' : 'Expected a string as member name');
+      if (this.i >= this.s.length) this.fail('Unexpected end of input');
+      if (this.s.charAt(this.i) !== '"') this.fail('Expected a string as member name');
       var key = this.string();
       this.space();
       if (this.s.charAt(this.i) !== ':') this.fail('Expected ":"');
@@ -165,6 +166,8 @@ var cJson = (function () {
     }
   };
 
+  var kEscapes = { '"': '"', '\\': '\\', '/': '/', b: '\b', f: '\f', n: '\n', r: '\r', t: '\t' };
+
   Parser.prototype.string = function () {
     var s = this.s, out = '', start = ++this.i;
     for (;;) {
@@ -177,9 +180,9 @@ var cJson = (function () {
         continue;
       }
       out += s.substring(start, this.i);
-      var e = s.charAt(this.i + 1), map = { '"': '"', '\\': '\\', '/': '/', b: '\b', f: '\f', n: '\n', r: '\r', t: '\t' };
-      if (e in map) {
-        out += map[e];
+      var e = s.charAt(this.i + 1);
+      if (e in kEscapes) {
+        out += kEscapes[e];
         this.i += 2;
       } else if (e === 'u' && /^[0-9A-Fa-f]{4}$/.test(s.substr(this.i + 2, 4))) {
         out += String.fromCharCode(parseInt(s.substr(this.i + 2, 4), 16));

@@ -19,6 +19,7 @@
 //   *p\name$    (at offset 8)        cMemory.peek(p + 8, 's'), cMemory.poke(p + 8, 's', t)
 //   *p\code.s{4} (at offset 16)      cMemory.peek(p + 16, 's', 4), cMemory.poke(p + 16, 's', t, 4)
 //   @text$, @"literal"               cMemory.address(text)
+//   FreeStructure(*p) (name$ at 8)   cMemory.dropText(p + 8); cMemory.FreeMemory(p)
 // The letters are PureBasic's type suffixes: b a c w u l i q f d s (and 'p'
 // for a pointer field, 8 bytes like 'i'); cMemory.sizeOf(letter) gives the
 // bytes a field takes. A string field holds the address of its text (UTF-16
@@ -525,6 +526,17 @@ var cMemory = (function () {
     PokeI(address, text);
   }
 
+  // A string field's text is freed and the field holds none (for
+  // FreeStructure and ClearStructure of a structure at an address).
+  function dropText(address) {
+    var text = PeekI(address);
+    if (fieldTexts.has(text)) {
+      fieldTexts.delete(text);
+      release(text);
+    }
+    PokeI(address, 0);
+  }
+
   return {
     AllocateMemory: AllocateMemory, ReAllocateMemory: ReAllocateMemory, FreeMemory: FreeMemory,
     MemorySize: MemorySize,
@@ -549,11 +561,7 @@ var cMemory = (function () {
       check(a, source.length);
       bytes.set(source, a);
     },
-    block: function (source) {
-      var address = allocate(Math.max(1, source.length), false);
-      if (address) bytes.set(source, address);
-      return address;
-    },
+    dropText: dropText,
     // the PureBasic type of each command's result, for the converter
     returns: {
       AllocateMemory: 'i', ReAllocateMemory: 'i', FreeMemory: '', MemorySize: 'i',

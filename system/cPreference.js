@@ -258,7 +258,8 @@ var cPreference = (function () {
   }
 
   function PreferenceGroupName() {
-    return groupWalk && groupWalk.at >= 0 && groupWalk.at < groupWalk.list.length ? groupWalk.list[groupWalk.at].name : '';
+    var walking = groupWalk && groupWalk.at >= 0 && groupWalk.at < groupWalk.list.length;
+    return walking ? groupWalk.list[groupWalk.at].name : '';
   }
 
   function ExaminePreferenceKeys() {

@@ -65,7 +65,9 @@ var cRegularExpression = (function () {
   }
 
   function rangesText(ranges) {
-    return ranges.map(function (r) { return r[0] === r[1] ? classChar(r[0]) : classChar(r[0]) + '-' + classChar(r[1]); }).join('');
+    return ranges.map(function (r) {
+      return r[0] === r[1] ? classChar(r[0]) : classChar(r[0]) + '-' + classChar(r[1]);
+    }).join('');
   }
 
   function literal(code) {
@@ -74,7 +76,7 @@ var cRegularExpression = (function () {
     return /[\\^$.*+?()[\]{}|\/]/.test(c) ? '\\' + c : c;
   }
 
-  var kCategories = /^(L|Lu|Ll|Lt|Lm|Lo|M|Mn|Mc|Me|N|Nd|Nl|No|P|Pc|Pd|Ps|Pe|Pi|Pf|Po|S|Sm|Sc|Sk|So|Z|Zs|Zl|Zp|C|Cc|Cf|Cs|Co|Cn)$/;
+  var kCategories = /^(L[ultmo]?|M[nce]?|N[dlo]?|P[cdsefio]?|S[mcko]?|Z[slp]?|C[cfson]?)$/;
 
   // \p{name} as a JavaScript class item; null for a name PCRE lacks.
   function property(name, negated) {
@@ -205,8 +207,8 @@ var cRegularExpression = (function () {
       this.skipExtended();
       var c = this.peek();
       if (c === '' || c === '|' || c === ')') return;
-      if (/[*+?]/.test(c) || (c === '{' && this.quantifierAhead())) this.fail('quantifier does not follow a repeatable item');
-      var start = this.at;
+      if (/[*+?]/.test(c) || (c === '{' && this.quantifierAhead()))
+        this.fail('quantifier does not follow a repeatable item');
       // the case modifier opens before the atom, so that a group inside
       // needs none of its own
       if (this.state.i !== this.emittedCase && !this.settingAhead()) {
@@ -217,7 +219,7 @@ var cRegularExpression = (function () {
       var atom = this.atom();
       if (atom === null) continue;  // an option setting or a comment
       this.skipExtended();
-      this.quantified(out, atom, start);
+      this.quantified(out, atom);
     }
   };
 
@@ -232,7 +234,7 @@ var cRegularExpression = (function () {
   };
 
   // atom quantifier [? or +]; a possessive one becomes an atomic group.
-  Rewriter.prototype.quantified = function (out, atom, start) {
+  Rewriter.prototype.quantified = function (out, atom) {
     var q = '', m;
     var c = this.peek();
     if (c === '*' || c === '+' || c === '?') {
@@ -275,7 +277,9 @@ var cRegularExpression = (function () {
       case '\\': return this.escape();
       case '.': return [this.state.s ? '[\\s\\S]' : kNewlines[this.newline].dot];
       case '^':
-        return [this.state.m ? '(?:(?<![\\s\\S])|' + kNewlines[this.newline].after + '(?=[\\s\\S]))' : '(?:(?<![\\s\\S]))'];
+        // in multiline mode also after a newline, but not after a final one
+        if (!this.state.m) return ['(?:(?<![\\s\\S]))'];
+        return ['(?:(?<![\\s\\S])|' + kNewlines[this.newline].after + '(?=[\\s\\S]))'];
       case '$': return [this.dollar(this.state.m)];
       default:
         var code = this.p.codePointAt(this.at - 1);
@@ -484,7 +488,10 @@ var cRegularExpression = (function () {
         if ((m = /^(\{([-+]?\d+)\}|([-+]?\d+))/.exec(rest))) {
           this.at += m[0].length;
           var n = m[2] || m[3];
-          var number = /^[-+]/.test(n) ? (n.charAt(0) === '-' ? this.groups + 1 + Number(n) : this.groups + Number(n)) : Number(n);
+          // \g{-1} is the group opened last, \g{+1} the next one
+          var number = Number(n);
+          if (n.charAt(0) === '-') number += this.groups + 1;
+          else if (n.charAt(0) === '+') number += this.groups;
           if (number <= 0) this.fail('reference to non-existent subpattern');
           return this.reference(number);
         }

@@ -32,7 +32,11 @@ test('Text files: lines written and read back, in UTF-8, with CR LF', async func
     ['F.CreateFile(3, "cut.txt"); F.WriteString(3, "abcdef"); F.FileSeek(3, 0);' +
      ' [F.ReadString(3, C.PB_UTF8, 3), F.ReadString(3)]', ['abc', 'def']],
     ['F.CreateFile(4, "chars.txt"); F.WriteString(4, "\u00e9\u20ac"); F.FileSeek(4, 0); [F.ReadCharacter(4), F.ReadCharacter(4)]',
-     [233, 8364]]
+     [233, 8364]],
+    // a file made again while it is open elsewhere, or deleted, stays so
+    ['F.ReadFile(5, "chars.txt"); F.CreateFile(6, "chars.txt"); F.WriteString(6, "new"); F.CloseFile(6); F.CloseFile(5);' +
+     ' F.CloseFile(4); textOf("chars.txt")', 'new'],
+    ['F.OpenFile(5, "chars.txt"); S.DeleteFile("chars.txt"); F.CloseFile(5); S.FileSize("chars.txt")', -1]
   ]);
 });
 
@@ -162,14 +166,16 @@ test('Files deployed beside the page are read by name', async function () {
 });
 
 test('Files and preferences are still there after the page is loaded again', async function () {
-  await runtime.evaluate(['F.CreateFile(0, "kept.txt"); F.WriteStringN(0, "remembered"); F.CloseFile(0);' +
+  await runtime.evaluate(['F.CreateFile(0, "kept.txt"); F.WriteStringN(0, "first"); F.CloseFile(0); F.ReadFile(2, "kept.txt");' +
+    ' F.CreateFile(0, "kept.txt"); F.WriteStringN(0, "remembered"); F.CloseFile(0); F.CloseFile(2);' +
+    ' F.OpenFile(4, "gone.txt"); F.WriteString(4, "x"); S.DeleteFile("gone.txt"); F.CloseFile(4);' +
     ' F.CreateFile(1, "unclosed.txt"); F.WriteString(1, "pending");' +
     ' P.CreatePreferences("kept.prefs"); P.WritePreferenceInteger("runs", 3); P.ClosePreferences()']);
   await runtime.page.reload({ waitUntil: 'load' });
   await runtime.evaluate([kNames]);
   await runtime.check([
     ['F.ReadFile(0, "kept.txt"); F.ReadString(0)', 'remembered'],
-    ['S.FileSize("unclosed.txt")', 7],
+    ['[S.FileSize("unclosed.txt"), S.FileSize("gone.txt")]', [7, -1]],
     ['P.OpenPreferences("kept.prefs"); P.ReadPreferenceInteger("runs", 0)', 3],
     ['S.ExamineDirectory(0, "/", "*.prefs"); var names = []; while (S.NextDirectoryEntry(0)) names.push(S.DirectoryEntryName(0)); names',
      ['app.prefs', 'kept.prefs']]

@@ -123,6 +123,7 @@ test('Fields of a structure at an address, by offset and type letter', async fun
     ['var p = M.AllocateMemory(48); M.poke(p, "l", 7); M.poke(p + 4, "d", 2.5); M.poke(p + 12, "s", "name");' +
      ' [M.peek(p, "l"), M.peek(p + 4, "d"), M.peek(p + 12, "s")]', [7, 2.5, 'name']],
     ['M.poke(p + 12, "s", "other"); M.peek(p + 12, "s")', 'other'],
+    ['var held = M.PeekI(p + 12); M.dropText(p + 12); [M.peek(p + 12, "s"), M.MemorySize(held)]', ['', 0]],
     ['M.poke(p + 20, "s", "abcdef", 4); var first = M.peek(p + 20, "s", 4); M.poke(p + 20, "s", "xy", 4);' +
      ' [first, M.peek(p + 20, "s", 4), M.PeekW(p + 26)]', ['abcd', 'xy', 0]],
     ['M.poke(p + 28, "b", 255); M.poke(p + 29, "w", 65535); M.poke(p + 31, "q", 3n); M.poke(p + 39, "i", -9);' +
