@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "expressions/compile_time.h"
 #include "expressions/typing.h"
 
 namespace korvex::expressions {
@@ -102,13 +103,86 @@ void Emitter::EmitArguments(int index) {
   std::vector<int> args = tree_[index].args;
   const model::ProcedureInfo* p =
       tree_[index].kind == NodeKind::Call ? model_.ProcedureOf(tree_[index].symbol) : nullptr;
+  const model::LibraryFunction* f = nullptr;
+  if (tree_[index].kind == NodeKind::Call && tree_[index].symbol < 0)
+    f = model_.FindLibrary(LowerAscii(tree_[index].first->Text));
   for (size_t k = 0; k < args.size(); ++k) {
+    if (f != nullptr && f->TakesContainer(k)) {
+      PassContainer(args[k]);
+      continue;
+    }
+    // SortStructuredArray(a(), 0, OffsetOf(S\f), TypeOf(S\f)): the runtime
+    // sorts by the field's name
+    std::string field = f != nullptr && StartsWith(LowerAscii(f->name), "sortstructured")
+                            ? FieldNameOfOffset(model_, tree_, args[k])
+                            : std::string();
+    if (!field.empty()) {
+      Replace(args[k], field, NodeKind::String);
+      continue;
+    }
     Emit(args[k]);
     if (p != nullptr && k < p->parameters.size()) ConvertTo(args[k], model_.At(p->parameters[k]).type);
   }
 }
 
+// a(i) -> a.d[i], a(i, j) -> a.d[i * a.s0 + j], a() -> a: the runtime's
+// flat store of the array's elements, or the array itself.
+void Emitter::EmitArrayElement(int index) {
+  Node& n = tree_[index];
+  Position open = std::next(n.first);
+  if (n.args.empty()) {
+    Blank(*open);
+    Blank(*n.last);
+    return;
+  }
+  const std::string& name = n.first->Text;
+  open->Text = ".d[";
+  size_t count = n.args.size();
+  for (size_t k = 0; k < count; ++k) {
+    int arg = n.args[k];
+    if (count > 1) Guard(arg, k + 1 < count ? 13 : 12, k + 1 == count);
+    if (k + 1 == count) break;
+    Position comma = std::next(tree_[arg].last);
+    int line = comma->Line;
+    comma->Text = "*";
+    Position after = std::next(comma);
+    tokens_.InsertAt(after, Token{name + ".s" + std::to_string(k), KindOther, 0, line});
+    tokens_.InsertAt(after, NewToken("+", line));
+  }
+  tree_[index].last->Text = "]";
+}
+
+// An argument that takes the whole array, list or map: "a()" is handed as
+// "a", and the list and map passes leave a bare name alone.
+void Emitter::PassContainer(int index) {
+  Node& n = tree_[index];
+  if (n.kind != NodeKind::Element || !n.args.empty() || n.symbol < 0) return;
+  Blank(*std::next(n.first));
+  Blank(*n.last);
+  n.last = n.first;
+  n.kind = NodeKind::Opaque;
+}
+
+// The node's tokens become the one literal text.
+void Emitter::Replace(int index, const std::string& text, NodeKind kind) {
+  Node& n = tree_[index];
+  n.first->Text = text;
+  for (Position it = std::next(n.first); it != std::next(n.last); ++it) Blank(*it);
+  n.last = n.first;
+  n.kind = kind;
+  n.args.clear();
+  n.left = -1;
+}
+
 void Emitter::EmitLeaf(int index) {
+  if (tree_[index].kind == NodeKind::Call && tree_[index].symbol < 0 &&
+      IsCompileTimeFunction(LowerAscii(tree_[index].first->Text))) {
+    std::string value = CompileTimeValue(model_, tree_, index);
+    if (!value.empty()) {
+      bool number = value[0] >= '0' && value[0] <= '9';
+      Replace(index, value, number ? NodeKind::Number : NodeKind::Opaque);
+    }
+  }
   Node& n = tree_[index];
   if (n.kind == NodeKind::Field || (n.kind == NodeKind::Opaque && n.left >= 0)) {
     // the base is emitted as it is (no unit of its own); "@x" stays whole
@@ -118,6 +192,9 @@ void Emitter::EmitLeaf(int index) {
     }
   }
   EmitArguments(index);
+  if (tree_[index].kind == NodeKind::Element && tree_[index].symbol >= 0 &&
+      model_.At(tree_[index].symbol).kind == model::SymbolKind::Array)
+    EmitArrayElement(index);
   Node& leaf = tree_[index];
   leaf.jsPrecedence = kAtomic;
   Value natural = leaf.natural == Value::Unknown ? Value::Int : leaf.natural;
@@ -265,6 +342,13 @@ void Emitter::FinishTruth(int index) {
   tree_[index].fits32 = true;
 }
 
+void Emitter::CopyStructure(int index) {
+  const Node& n = tree_[index];
+  if (Result(index) != Value::Structure) return;
+  if (n.kind != NodeKind::Variable && n.kind != NodeKind::Element && n.kind != NodeKind::Field) return;
+  Call(index, "cStructure.copy");
+}
+
 void Emitter::FormatForDebug(int index) {
   if (Result(index) != Value::Float) return;
   bool single = tree_[index].singleFloat;
@@ -276,7 +360,7 @@ void Emitter::FormatForDebug(int index) {
 
 // ---- storing a value ----------------------------------------------------
 
-void Emitter::ConvertTo(int index, const model::Type& target) {
+void Emitter::ConvertTo(int index, const model::Type& target, bool wrapsItself) {
   Value source = Result(index);
   if (source == Value::Unknown || source == Value::Structure || source == Value::String) return;
   if (target.pointer) {
@@ -295,7 +379,9 @@ void Emitter::ConvertTo(int index, const model::Type& target) {
       const Node& n = tree_[index];
       if (source == Value::Quad) {
         Call(index, "Number");
-        Call(index, "Math.fround");
+        if (!wrapsItself) Call(index, "Math.fround");
+      } else if (wrapsItself) {
+        return;  // a Float32Array rounds to single precision itself
       } else if (!(source == Value::Float && n.singleFloat && n.kind != NodeKind::Binary) &&
                  !(source == Value::Int && n.kind == NodeKind::Number)) {
         Call(index, "Math.fround");
@@ -307,8 +393,9 @@ void Emitter::ConvertTo(int index, const model::Type& target) {
         Call(index, "cNum.quad");
       } else if (source == Value::Int) {
         Call(index, "BigInt");
-      } else if (tree_[index].kind == NodeKind::Binary || tree_[index].kind == NodeKind::Unary) {
-        // a quad computation wraps at 64 bits
+      } else if (!wrapsItself &&
+                 (tree_[index].kind == NodeKind::Binary || tree_[index].kind == NodeKind::Unary)) {
+        // a quad computation wraps at 64 bits (a BigInt64Array does it itself)
         Call(index, "BigInt.asIntN");
         tokens_.InsertAt(std::next(tree_[index].first, 2), NewToken("64", tree_[index].first->Line));
         tokens_.InsertAt(std::next(tree_[index].first, 3), NewToken(",", tree_[index].first->Line));
@@ -316,6 +403,12 @@ void Emitter::ConvertTo(int index, const model::Type& target) {
       return;
     }
     default:
+      if (wrapsItself) {
+        // an array of the type wraps to its width itself
+        if (source == Value::Float) Call(index, "cNum.round");
+        else if (source == Value::Quad) Call(index, "Number");
+        return;
+      }
       ConvertToInteger(index, target, source);
       return;
   }

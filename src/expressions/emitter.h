@@ -11,6 +11,8 @@
 //   "n.b = 153"       ->  "n = 153 << 24 >> 24"
 #pragma once
 
+#include <string>
+
 #include "expressions/tree.h"
 #include "model/program_model.h"
 
@@ -24,8 +26,13 @@ class Emitter {
   /// Rewrites the tokens of node and of everything below it.
   void Emit(int node);
   /// After Emit: the value of node is stored into a place of type target
-  /// (an assignment, a parameter, a procedure's result).
-  void ConvertTo(int node, const model::Type& target);
+  /// (an assignment, a parameter, a procedure's result). wrapsItself: the
+  /// place is an element of an array, whose typed store wraps numbers to
+  /// the type's width and rounds to single precision itself.
+  void ConvertTo(int node, const model::Type& target, bool wrapsItself = false);
+  /// After Emit: a whole structure stored into another one is a copy of
+  /// it ("b = a" copies, as PureBasic does).
+  void CopyStructure(int node);
   /// After Emit: a float shown by Debug gets the debugger's own text
   /// ("11.0", "3.14159").
   void FormatForDebug(int node);
@@ -40,6 +47,9 @@ class Emitter {
   void EmitArithmetic(int node);
   void EmitHelperCall(int node, const char* helper);
   void EmitArguments(int node);
+  void EmitArrayElement(int node);
+  void PassContainer(int node);
+  void Replace(int node, const std::string& text, NodeKind kind);
   void EmitBool(int node);
   void FinishTruth(int node);
   void ConvertToInteger(int node, const model::Type& target, Value source);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/text.h"
+#include "expressions/compile_time.h"
 
 namespace korvex::expressions {
 namespace {
@@ -141,7 +142,13 @@ void Typer::NaturalOfLeaf(Node& n) {
         n.natural = ValueOfType(p.type, n);
         return;
       }
-      const model::LibraryFunction* f = model_.FindLibrary(LowerAscii(n.first->Text));
+      std::string lower = LowerAscii(n.first->Text);
+      if (IsCompileTimeFunction(lower)) {
+        n.natural = Value::Int;
+        n.fits32 = true;
+        return;
+      }
+      const model::LibraryFunction* f = model_.FindLibrary(lower);
       if (f != nullptr && f->returnsValue) n.natural = ValueOfType(f->result, n);
       else n.natural = Value::Unknown;
       return;

@@ -96,8 +96,14 @@ class Builder {
       if (s.Size() == 0 || !IsWordToken(s.At(0))) continue;
       std::string lower = LowerAscii(s.Text(0));
       if (structure >= 0) {
-        if (lower == "endstructure") structure = -1;
-        else AddField(s, structure);
+        if (lower == "endstructure") {
+          StructureInfo& info = model_.structures[static_cast<size_t>(model_.At(structure).detail)];
+          info.end = s.End();
+          info.ended = s.End() != tokens_.end();
+          structure = -1;
+        } else {
+          AddField(s, structure);
+        }
       } else if (IsProcedureKeyword(lower)) {
         RegisterProcedure(s, true);
       } else if (IsDeclareKeyword(lower)) {
@@ -565,6 +571,16 @@ class Builder {
         continue;
       }
       if (IsKeyword(lower) || IsForeignWord(lower)) continue;
+      if (IsCompileTimeFunction(lower) && s.Is(i + 1, "(")) {
+        // SizeOf(Point), OffsetOf(Point\x): a structure or type is named
+        // there, and only a variable that exists is one
+        size_t close = s.Close(i + 1);
+        for (size_t k = i + 2; k < close; ++k)
+          if (IsWordToken(s.At(k)) && s.At(k).Ref < 0 && !(k > 0 && s.Is(k - 1, "\\")))
+            s.At(k).Ref = ExistingVariable(NameKey(s.Text(k)));
+        i = close;
+        continue;
+      }
       if (s.Is(i + 1, "(")) {
         int container = FindContainer(lower);
         t.Ref = container >= 0 ? container : model_.FindProcedure(lower);
@@ -594,6 +610,22 @@ class Builder {
     if (symbol < 0) return NewVariable(name, key, type, typed, current_, Declared::Implicit);
     Refine(symbol, type, typed);
     return symbol;
+  }
+
+  // A variable that the scope rules find, or -1: nothing is made.
+  int ExistingVariable(const std::string& key) {
+    if (current_ != kMainScope) {
+      int symbol = Find(Info(current_).variables, key);
+      if (symbol >= 0) return symbol;
+      symbol = Find(model_.globalVariables, key);
+      if (symbol >= 0) return symbol;
+      return -1;
+    }
+    return Find(model_.mainVariables, key);
+  }
+
+  static bool IsCompileTimeFunction(const std::string& lower) {
+    return lower == "sizeof" || lower == "offsetof" || lower == "typeof" || lower == "defined";
   }
 
   // An array, list or map by the scope rules; a procedure may also reach

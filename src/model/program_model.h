@@ -61,6 +61,8 @@ struct ProcedureInfo {
 struct StructureInfo {
   int symbol = -1;
   std::string base;  // key of the structure it extends, or ""
+  TokenList::Position end;  // the line break after its EndStructure
+  bool ended = false;
   std::vector<Field> fields;
   std::unordered_map<std::string, size_t> fieldIndex;  // lower-cased name -> field
 };
@@ -71,6 +73,13 @@ struct LibraryFunction {
   std::string name;      // the runtime's spelling
   Type result;
   bool returnsValue = false;
+  std::vector<int> containers;  // the arguments that take a whole array, list or map
+
+  bool TakesContainer(size_t argument) const {
+    for (int c : containers)
+      if (c == static_cast<int>(argument)) return true;
+    return false;
+  }
 };
 
 class ProgramModel {

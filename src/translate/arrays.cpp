@@ -1,13 +1,18 @@
-// Dim declarations and array subscripts.
-// "Dim grid(10, 20)" puts "var grid = new Array(10)", a line break,
-// "for (var c = 0; c <= 10; c ++) grid[c] = new Array(20)" and a line break
-// into its ")" token; every array is an array of arrays. "grid(i, j + 1)"
-// becomes "grid[i][j + 1]". Runs in the first group of the dispatcher, after
-// the structure pass and before the list and map passes.
+// Dim and ReDim, and the array subscripts that the expression pass left.
+//   Dim grid.l(rows - 1, cols - 1)  ->  var grid = cArray.dim(grid, 'l', null, rows - 1, cols - 1)
+//   Dim pts.Point(9)                ->  var pts = cArray.dim(pts, 'S', Point, 9)
+//   ReDim names(n + 5)              ->  cArray.redim(names, n + 5)
+//   grid(i, j + 1)                  ->  grid.d[i * grid.s0 + (j + 1)]
+// Every array is one cArray object of the runtime (a flat store of its
+// elements, each started at 0, "" or a new structure), so "Dim" of an array
+// that exists renews it in place: a caller that passed it sees the new one.
+// An array of the scope that declares it gets "var"; a Global or Shared
+// one, or a parameter, is the one it names. Runs in the first group of the
+// dispatcher, after the structure pass and before the list and map passes.
 #include <string>
-#include <unordered_set>
 
 #include "common/text.h"
+#include "translate/array_access.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
 #include "translate/header_walk.h"
@@ -15,130 +20,156 @@
 namespace korvex::translate {
 namespace {
 
-using NameSet = std::unordered_set<std::string>;
+using model::Symbol;
+using model::SymbolKind;
 
-// Drops an element type: a blanked basic suffix ("", "") or a structure
-// type (".", "Point") between the array name and its "(".
-void SkipElementType(TokenList& tokens) {
-  for (int i = 0; i < 2; i++) {
-    Token* next = tokens.PeekNext();
-    if (next != nullptr && next->Text.empty() && StepInHeader(tokens)) next = tokens.PeekNext();
-    if (next == nullptr || next->Text != "." || !StepInHeader(tokens)) continue;
-    Blank(tokens.Current());
-    if (StepInHeader(tokens)) Blank(tokens.Current());
+class DimWalk {
+ public:
+  explicit DimWalk(RunState& run) : m_(run.Model), tokens_(run.Tokens) {}
+
+  void Run() {
+    tokens_.Reset();
+    while (tokens_.Next()) {
+      Token& t = tokens_.Current();
+      if (t.Kind != KindWord) continue;
+      std::string lower = LowerAscii(t.Text);
+      if (IsProcedureKeyword(lower)) EnterProcedure();
+      else if (lower == "endprocedure") current_ = model::kMainScope;
+      else if (lower == "dim") RewriteDim();
+      else if (lower == "redim") RewriteReDim();
+    }
   }
-}
 
-struct DimSizes {
-  std::string firstSize;         // the first size, its tokens joined
-  std::string firstSizeFirst;    // its first token: the bound of the loop
-  std::string secondSizeFirst;   // the first token of the second size
-};
+ private:
+  static bool IsProcedureKeyword(const std::string& lower) {
+    return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
+           lower == "procedurecdll" || lower == "function";
+  }
 
-// Reads "(first[, second[, ...]])" from the "(" on, blanking every token up
-// to the closing ")", which stays current. Parentheses inside the first
-// size are kept with it. False when the line ends before the ")".
-bool CollectSizes(TokenList& tokens, DimSizes& sizes) {
-  if (!StepInHeader(tokens)) return false;
-  Blank(tokens.Current());  // "("
-  if (!StepInHeader(tokens)) return false;
-  if (tokens.Current().Text == ")") return true;  // no size at all
-  sizes.firstSizeFirst = tokens.Current().Text;
-  sizes.firstSize = tokens.Current().Text;
-  int depth = tokens.Current().Text == "(" ? 1 : 0;
-  Blank(tokens.Current());
-  bool secondSeen = false;
-  while (StepInHeader(tokens)) {
-    Token& t = tokens.Current();
-    if (depth == 0 && t.Text == ",") {
+  void EnterProcedure() {
+    current_ = model::kMainScope;
+    for (TokenList::Position it = std::next(tokens_.Mark());
+         it != tokens_.end() && it->Kind != KindLineBreak; ++it) {
+      if (it->Ref >= 0 && m_.At(it->Ref).kind == SymbolKind::Procedure) {
+        current_ = it->Ref;
+        return;
+      }
+    }
+  }
+
+  // Steps to the array's name: the first token after Dim with a text.
+  bool StepToName() {
+    while (StepInHeader(tokens_))
+      if (!tokens_.Current().Text.empty()) return true;
+    return false;
+  }
+
+  // Dim name[.type](sizes). A statement cut short still gives a whole
+  // call: the line's last token closes it.
+  void RewriteDim() {
+    Token& keyword = tokens_.Current();
+    Blank(keyword);
+    if (!StepToName()) return;
+    Token& name = tokens_.Current();
+    int ref = name.Ref;
+    if (ref < 0 || m_.At(ref).kind != SymbolKind::Array) return;
+    const Symbol& a = m_.At(ref);
+    bool own = a.scope == current_ && a.declared != model::Declared::Parameter;
+    std::string call = (own ? "var " : "") + name.Text + " = cArray.dim(" + name.Text + ", " +
+                       TypeArguments(a) + ",";
+    Blank(name);
+    if (!SkipToOpen()) {
+      tokens_.Current().Text = call;
+      tokens_.Current().Text.back() = ')';
+      return;
+    }
+    Token& open = tokens_.Current();
+    open.Text = call;
+    open.Kind = KindOther;
+    // "Dim a()" has no size: the call ends at once
+    if (PeekNextTokenIs(tokens_, ")")) open.Text.pop_back();
+    CloseIfCut();
+  }
+
+  // "Dim a(5" at the end of a line: the ")" the line lacks.
+  void CloseIfCut() {
+    TokenList::Position open = tokens_.Mark();
+    int depth = 1;
+    TokenList::Position last = open;
+    for (TokenList::Position it = std::next(open); it != tokens_.end() && it->Kind != KindLineBreak &&
+                                                   it->Kind != KindComment;
+         ++it) {
+      if (it->Text == "(") ++depth;
+      else if (it->Text == ")" && --depth == 0) return;
+      if (!it->Text.empty()) last = it;
+    }
+    if (last == open && !open->Text.empty() && open->Text.back() == ',') open->Text.pop_back();
+    tokens_.ReturnTo(last);
+    tokens_.Add(Token{")", KindOther, 0, last->Line});
+    tokens_.ReturnTo(open);
+  }
+
+  // The blanked type suffix and anything else up to the "(".
+  bool SkipToOpen() {
+    while (StepInHeader(tokens_)) {
+      Token& t = tokens_.Current();
+      if (t.Text == "(") return true;
       Blank(t);
-      // Only the second size counts; a third one is ignored.
-      if (!secondSeen && StepInHeader(tokens)) sizes.secondSizeFirst = tokens.Current().Text;
-      secondSeen = true;
     }
-    Token& c = tokens.Current();
-    if (depth == 0 && c.Text == ")") return true;
-    if (c.Text == "(") depth++;
-    if (c.Text == ")") depth--;
-    if (!secondSeen) sizes.firstSize += c.Text;
-    Blank(c);
+    return false;
   }
-  return false;
-}
 
-// Dim name[.type](first[, second])  ->  in the ")" token:
-// var name = new Array(first)\nfor (var c = 0; c <= f; c ++) name[c] = new Array(s)\n
-void RewriteDim(TokenList& tokens, NameSet& arrayNames) {
-  Blank(tokens.Current());
-  if (!StepInHeader(tokens)) return;
-  const std::string name = tokens.Current().Text;
-  arrayNames.insert(name);
-  Blank(tokens.Current());
-  SkipElementType(tokens);
-  DimSizes sizes;
-  // A line cut off before its ")" gets the declaration in its last token.
-  CollectSizes(tokens, sizes);
-  Token& close = tokens.Current();
-  close.Text = "var " + name + " = new Array(" + sizes.firstSize + ")" +
-               "\nfor (var c = 0; c <= " + sizes.firstSizeFirst + "; c ++) " + name +
-               "[c] = new Array(" + sizes.secondSizeFirst + ")\n";
-  close.Kind = KindOther;
-}
-
-// name(i, j)  ->  name[i][j]; name()  ->  name. Inner parentheses stay. The
-// scan also stops at an "=" or at the end of the line, so an unbalanced
-// subscript never runs into the next statement.
-void RewriteSubscript(TokenList& tokens) {
-  TokenList::Position nameToken = tokens.Mark();
-  if (!PeekNextTokenIs(tokens, "(")) return;
-  tokens.Next();
-  Token& open = tokens.Current();
-  if (PeekNextTokenIs(tokens, ")")) {
-    Blank(open);
-    tokens.Next();
-    Blank(tokens.Current());
-    tokens.ReturnTo(nameToken);
-    return;
-  }
-  open.Text = "[";
-  int depth = 1;
-  while (tokens.Next()) {
-    Token& t = tokens.Current();
-    if (t.Kind == KindLineBreak || t.Text == "=") break;
-    if (t.Text == "(") depth++;
-    if (t.Text == ")" && --depth == 0) {
-      t.Text = "]";
-      break;
+  // "'l', null" or "'S', Point": the element type and its structure.
+  std::string TypeArguments(const Symbol& a) const {
+    if (a.type.pointer) return "'i', null";
+    if (a.type.basic == model::Basic::Structure) {
+      int structure = m_.FindStructure(a.type.structure);
+      return "'S', " + (structure >= 0 ? m_.At(structure).jsName : std::string("null"));
     }
-    if (t.Text == "," && depth == 1) t.Text = "][";
+    return "'" + std::string(1, static_cast<char>(a.type.basic)) + "', null";
   }
-  tokens.ReturnTo(nameToken);
-}
+
+  // ReDim name(a, b, last)  ->  cArray.redim(name, last)
+  void RewriteReDim() {
+    Token& keyword = tokens_.Current();
+    if (!StepToName()) return;
+    Token& name = tokens_.Current();
+    std::string arrayName = name.Text;
+    if (!SkipToOpen()) return;
+    Blank(keyword);
+    Blank(name);
+    tokens_.Current().Text = "cArray.redim(" + arrayName + ",";
+    tokens_.Current().Kind = KindOther;
+    // every size but the last goes
+    TokenList::Position lastComma = tokens_.end();
+    int depth = 0;
+    for (TokenList::Position it = std::next(tokens_.Mark());
+         it != tokens_.end() && it->Kind != KindLineBreak; ++it) {
+      if (it->Text == "(") ++depth;
+      else if (it->Text == ")" && depth-- == 0) break;
+      else if (it->Text == "," && depth == 0) lastComma = it;
+    }
+    if (lastComma == tokens_.end()) return;
+    for (TokenList::Position it = std::next(tokens_.Mark()); it != std::next(lastComma); ++it)
+      Blank(*it);
+  }
+
+  const model::ProgramModel& m_;
+  TokenList& tokens_;
+  int current_ = model::kMainScope;
+};
 
 }  // namespace
 
 void TranslateDim(RunState& run) {
-  TokenList& tokens = run.Tokens;
-  NameSet arrayNames;
-  tokens.Reset();
-  while (tokens.Next()) {
-    const Token& t = tokens.Current();
-    if (t.Kind == KindWord && EqualsNoCase(t.Text, "dim")) RewriteDim(tokens, arrayNames);
-  }
-  // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): an array
-  // parameter is declared like a Dim for the whole program.
-  for (TokenList::Position keyword : FindContainerKeywords(tokens, "array")) {
+  DimWalk(run).Run();
+  // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): the header
+  // keeps the bare name.
+  for (TokenList::Position keyword : FindContainerKeywords(run.Tokens, "array")) {
     std::string type;
-    std::string name = TakeContainerParameter(tokens, keyword, type);
-    if (!name.empty()) arrayNames.insert(name);
+    TakeContainerParameter(run.Tokens, keyword, type);
   }
-  // Every declared name is known before the subscripts are rewritten, so a
-  // use that stands before its Dim is found too.
-  tokens.Reset();
-  while (tokens.Next()) {
-    const Token& t = tokens.Current();
-    if (t.Kind == KindWord && arrayNames.count(t.Text) != 0) RewriteSubscript(tokens);
-  }
+  RewriteArraySubscripts(run.Tokens, run.Model);
 }
 
 }  // namespace korvex::translate

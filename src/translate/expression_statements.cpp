@@ -247,9 +247,17 @@ class ExpressionWalk {
     SettleTarget(typer, tree, target);
     typer.Settle(value, type ? expressions::DemandOf(*type) : Demand::None, true);
     Emitter emitter(m_, tokens_, tree);
+    bool wraps = IsArrayElement(tree, target);
     emitter.Emit(target);
     emitter.Emit(value);
-    if (type) emitter.ConvertTo(value, *type);
+    if (type) emitter.ConvertTo(value, *type, wraps);
+    if (type && type->IsStructure()) emitter.CopyStructure(value);
+  }
+
+  bool IsArrayElement(const Tree& tree, int target) const {
+    const expressions::Node& t = tree[target];
+    return t.kind == NodeKind::Element && t.symbol >= 0 &&
+           m_.At(t.symbol).kind == model::SymbolKind::Array;
   }
 
   // The target keeps its own value: only its subscripts are computed.
@@ -283,9 +291,10 @@ class ExpressionWalk {
       s.At(op).Text += "=";
       return;
     }
+    bool wraps = IsArrayElement(tree, target);
     CopyTargetBefore(tree, target, s.Tokens()[0]);
     emitter.Emit(root);
-    emitter.ConvertTo(root, *type);
+    emitter.ConvertTo(root, *type, wraps);
   }
 
   // "x op= rest" computes x op (rest) without a conversion: the operator

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/platform.h"
 #include "common/text.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr const char* kFunctionQuery = "Select LibraryName, FunctionName From Libraries";
 constexpr const char* kResultTypeQuery = "Select FunctionName, ReturnType From Libraries";
+constexpr const char* kContainerQuery = "Select FunctionName, Containers From Libraries";
 constexpr const char* kConstantQuery = "Select Constant From Constants";
 constexpr const char* kLabelPrefix = "KVX_Label_";
 
@@ -54,6 +56,15 @@ bool ReadRows(const std::string& path, const char* query,
   return ok;
 }
 
+std::vector<std::string> SplitOn(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+    parts.push_back(text.substr(start, at - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
 // Each function by its lower-cased name, as the runtime spells it, with its
 // library; a later row with the same function wins. The result types come
 // from a query of their own, so that a file without them still lists the
@@ -75,6 +86,14 @@ void LoadFunctions(const std::string& path, model::ProgramModel& m) {
     found->second.returnsValue = model::BasicFromLetter(letter, basic);
     if (found->second.returnsValue) found->second.result.basic = basic;
   });
+  // "0,1": the arguments that take whole containers
+  ReadRows(path, kContainerQuery, [&](sqlite3_stmt* stmt) {
+    auto found = functions.find(LowerAscii(ColumnText(stmt, 0)));
+    if (found == functions.end()) return;
+    for (const std::string& part : SplitOn(ColumnText(stmt, 1), ','))
+      if (!part.empty() && part.size() < 4 && part.find_first_not_of("0123456789") == std::string::npos)
+        found->second.containers.push_back(std::stoi(part));
+  });
   m.library = std::move(functions);
 }
 
@@ -93,7 +112,27 @@ std::unordered_map<std::string, std::string> LoadConstants(const std::string& pa
 // The dispatcher blanked the two tokens of a type suffix; "Read value",
 // with PureBasic's default type, has none. So the variable is the first
 // token after Read whose text is not "", past at most two blank ones.
+// Read a(i, j), Read.s names(), Read p\x: the element is assigned like any
+// other ("a(i, j) = cData.Read()"), so that the array, list, map and field
+// rewrites find their assignment: the Read and its type go, and "=" and the
+// call follow the element's last token.
+void ReadIntoElement(TokenList& tokens, TokenList::Position read, const std::string& call) {
+  TokenList::Position target = tokens.Mark();
+  while (!EndsHeader(tokens.PeekNext())) tokens.Next();
+  int line = tokens.Current().Line;
+  tokens.Add(Token{"=", KindOther, 0, line});
+  tokens.Add(Token{call, KindOther, 0, line});
+  TokenList::Position end = tokens.Mark();
+  for (TokenList::Position it = read; it != target;) {
+    TokenList::Position gone = it++;
+    tokens.ReturnTo(gone);
+    tokens.DeleteCurrent();
+  }
+  tokens.ReturnTo(end);
+}
+
 void RewriteRead(TokenList& tokens, const std::string& call) {
+  TokenList::Position read = tokens.Mark();
   ClearText(tokens.Current());
   if (!tokens.Next()) return;
   for (int blanks = 0; blanks < 2 && tokens.Current().Text.empty(); ++blanks)
@@ -101,6 +140,7 @@ void RewriteRead(TokenList& tokens, const std::string& call) {
   Token& variable = tokens.Current();
   // "Read" without a variable: the line break is no place for the call
   if (variable.Kind == KindLineBreak || variable.Kind == KindComment) return;
+  if (!EndsHeader(tokens.PeekNext())) return ReadIntoElement(tokens, read, call);
   variable.Text += " = " + call;
 }
 

@@ -2,9 +2,10 @@
 // class made by an immediately invoked function, emitted as one token in
 // place of EndStructure:
 //   Structure Point / x.l / y.l / EndStructure  ->
-//   var Point = (function () { LF function Point() { LF this.x = null; LF
-//   this.y = null; LF } return Point;})();
-// A field typed by a structure declared earlier gets "= new Type". Runs in
+//   var Point = (function () { LF function Point() { LF this.x = 0; LF
+//   this.y = 0; LF } return Point;})();
+// Every field starts as PureBasic's do: 0, "", 0n for a quad; a field typed
+// by a structure declared earlier gets "= new Type". Runs in
 // the dispatcher's first group, after Select and before Dim; a List field
 // refuses the program.
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "common/text.h"
 #include "translate/construct_passes.h"
+#include "translate/header_walk.h"
 #include "translate/lookahead.h"
 
 namespace korvex::translate {
@@ -57,9 +59,11 @@ class StructureWalk {
     classText_.clear();
   }
 
-  // name.type  ->  "this.name = null;" or "this.name = new Type;"
-  // The name and the "." are blanked, then the type token. A field written
-  // without a type keeps the line break after it (and the next field).
+  // name.type  ->  "this.name = 0;", "= \"\"", "= 0n", "= new Type" (a
+  // structure declared before this one; a later one is null), and a fixed
+  // array "a.l[10]" its typed store. The name and the "." are blanked, then
+  // the type token and a "[n]". A field written without a type keeps the
+  // line break after it (and the next field).
   bool AddField() {
     Token& name = tokens_.Current();
     std::string fieldName = name.Text;
@@ -68,19 +72,63 @@ class StructureWalk {
       return false;
     }
     Blank(name);
-    std::string fieldInit = " = null";
+    std::string typeName;
     Token* next = tokens_.PeekNext();
     if (next != nullptr && next->Kind != KindLineBreak && next->Kind != KindComment) {
       Blank(*next);
       tokens_.Next();
       if (tokens_.Next()) {
         Token& type = tokens_.Current();
-        if (registry_.count(type.Text) != 0) fieldInit = " = new " + type.Text;
+        typeName = type.Text;
         Blank(type);
       }
+      BlankFixedSize();
     }
-    classText_ += "this." + fieldName + fieldInit + ";\n";
+    classText_ += "this." + fieldName + " = " + FieldValue(fieldName, typeName) + ";\n";
     return true;
+  }
+
+  // "[10]" after a field's type
+  void BlankFixedSize() {
+    if (!PeekNextTokenIs(tokens_, "[")) return;
+    while (tokens_.Next()) {
+      Token& t = tokens_.Current();
+      bool closes = t.Text == "]";
+      Blank(t);
+      if (closes || EndsHeader(tokens_.PeekNext())) return;
+    }
+  }
+
+  // The field's first value, from the program model's type of it.
+  std::string FieldValue(const std::string& fieldName, const std::string& typeName) const {
+    if (registry_.count(typeName) != 0) return "new " + typeName;
+    const model::Field* f = run_.Model.FindField(LowerAscii(structName_), LowerAscii(fieldName));
+    if (f == nullptr) return "null";
+    if (f->fixedSize > 0) return FixedStore(f->type, f->fixedSize);
+    if (f->type.pointer) return "0";
+    switch (f->type.basic) {
+      case model::Basic::String: return "\"\"";
+      case model::Basic::Quad: return "0n";
+      case model::Basic::Structure: return "null";  // declared after this one
+      default: return "0";
+    }
+  }
+
+  static std::string FixedStore(const model::Type& t, int size) {
+    std::string n = std::to_string(size);
+    if (t.pointer) return "new Float64Array(" + n + ")";
+    switch (t.basic) {
+      case model::Basic::Byte: return "new Int8Array(" + n + ")";
+      case model::Basic::Ascii: return "new Uint8Array(" + n + ")";
+      case model::Basic::Word: return "new Int16Array(" + n + ")";
+      case model::Basic::Unicode: case model::Basic::Character: return "new Uint16Array(" + n + ")";
+      case model::Basic::Long: return "new Int32Array(" + n + ")";
+      case model::Basic::Quad: return "new BigInt64Array(" + n + ")";
+      case model::Basic::Float: return "new Float32Array(" + n + ")";
+      case model::Basic::String: return "new Array(" + n + ").fill(\"\")";
+      case model::Basic::Structure: return "new Array(" + n + ")";
+      default: return "new Float64Array(" + n + ")";
+    }
   }
 
   void ReportListField(int line) {

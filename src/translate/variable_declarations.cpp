@@ -35,6 +35,7 @@ struct TopDeclaration {
   std::string value;
   bool moved = false;
   Position first, last;
+  std::string structure;  // the structure's key for a structure-typed variable
 };
 
 int DepthChange(std::string_view lower) {
@@ -191,7 +192,7 @@ class DeclarationWalk {
       if (!hasValue && !IsStructureSuffixed(s, i)) InsertValue(s, i, end, v);
       return;
     }
-    TopDeclaration d{v.jsName, InitialValue(v), false, {}, {}};
+    TopDeclaration d{v.jsName, InitialValue(v), false, {}, {}, StructureKey(v)};
     if (placement == Placement::StaticTop && hasValue) {
       d.moved = true;
       d.first = s.Tokens()[equals + 1];
@@ -248,6 +249,10 @@ class DeclarationWalk {
     }
   }
 
+  static std::string StructureKey(const Symbol& v) {
+    return v.type.IsStructure() ? v.type.structure : std::string();
+  }
+
   std::string InitialValue(const Symbol& v) const {
     if (v.type.pointer) return "0";
     switch (v.type.basic) {
@@ -268,7 +273,7 @@ class DeclarationWalk {
     std::vector<TopDeclaration> main = implicit_[kMainScope];
     main.insert(main.end(), scopeTop_[kMainScope].begin(), scopeTop_[kMainScope].end());
     main.insert(main.end(), programTop_.begin(), programTop_.end());
-    Emit(tokens_.begin(), main);
+    EmitMain(main);
     for (const model::ProcedureInfo& p : m_.procedures) {
       if (!p.hasBody) continue;
       std::vector<TopDeclaration> locals = implicit_[p.symbol];
@@ -280,12 +285,31 @@ class DeclarationWalk {
     }
   }
 
+  // The main code's declarations at the top of the program, but a
+  // structure-typed one right after its structure, whose class only exists
+  // from there on.
+  void EmitMain(const std::vector<TopDeclaration>& main) {
+    std::vector<TopDeclaration> top;
+    std::unordered_map<int, std::vector<TopDeclaration>> afterStructure;
+    for (const TopDeclaration& d : main) {
+      const model::StructureInfo* s = d.structure.empty() ? nullptr : m_.StructureOf(d.structure);
+      if (s != nullptr && s->ended) afterStructure[s->symbol].push_back(d);
+      else top.push_back(d);
+    }
+    Emit(tokens_.begin(), top);
+    for (const model::StructureInfo& s : m_.structures) {
+      auto found = afterStructure.find(s.symbol);
+      if (found != afterStructure.end()) Emit(std::next(s.end), found->second);
+    }
+  }
+
   // Every variable that no declaration names, by its scope, in the order
   // of first use.
   void CollectImplicit() {
     for (const Symbol& v : m_.symbols)
       if (v.kind == SymbolKind::Variable && v.declared == Declared::Implicit && !v.firstUseInFor)
-        implicit_[v.scope].push_back(TopDeclaration{v.jsName, InitialValue(v), false, {}, {}});
+        implicit_[v.scope].push_back(
+            TopDeclaration{v.jsName, InitialValue(v), false, {}, {}, StructureKey(v)});
   }
 
   // "var a = 0 , b = "" " as tokens in front of before, then a line break.

@@ -1,141 +1,80 @@
-// Dim declarations (the text of the closing ")" token) and array
-// subscripts.
+// Arrays through the whole conversion: Dim and ReDim as the runtime's
+// cArray, subscripts into its flat store, Read into an element, arrays
+// handed to procedures and commands. Each case compares the program's
+// lines after the debugger switch, written by hand.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "translate/construct_fixture.h"
-#include "translate/construct_passes.h"
+#include "support/golden_files.h"
 
 namespace korvex::translate {
 namespace {
 
-class Arrays : public testing::ConstructFixture {
- protected:
-  std::string Dim(const std::string& text) {
-    Load(text);
-    BlankTypeSuffixes();
-    TranslateDim(run);
-    return Filled();
-  }
-  /// Runs the pass and gives line n (from 0) of the result.
-  std::string Subscripts(const std::string& text, int n) {
-    Load(text);
-    TranslateDim(run);
-    return Line(n);
-  }
-  /// The non-empty texts of line n (from 0), joined by "|".
-  std::string Line(int n) {
-    std::string out;
-    int line = 0;
-    for (const Token& t : run.Tokens) {
-      if (t.Kind == KindLineBreak) {
-        line++;
-      } else if (line == n && !t.Text.empty()) {
-        out += (out.empty() ? "" : "|") + t.Text;
-      }
-    }
-    return out;
-  }
+// The script's lines from the one after "cDebugger.EnableDebugger();" to
+// the wrapper's end.
+std::string Body(const std::string& source) {
+  std::string script = testing::ConvertText(source + "\n").script;
+  const std::string start = "cDebugger.EnableDebugger();\n";
+  size_t from = script.find(start);
+  size_t to = script.rfind("\n }); });");
+  if (from == std::string::npos || to == std::string::npos || to < from) return script;
+  from += start.size();
+  return script.substr(from, to - from);
+}
+
+struct Case {
+  const char* source;
+  const char* body;
 };
 
-TEST_F(Arrays, TwoSizesGiveAnArrayOfArrays) {
-  EXPECT_EQ(Dim("Dim grid(10, 20)"),
-            "var grid = new Array(10)\nfor (var c = 0; c <= 10; c ++) grid[c] = new Array(20)\n");
+TEST(Arrays, DimAndSubscripts) {
+  const Case cases[] = {
+      {"Dim grid.l(rows - 1, cols - 1)",
+       "var grid = cArray.dim(grid , 'l' , null , rows - 1 , cols - 1);\n"},
+      {"Dim names.s(2)\nReDim names(n + 5)",
+       "var names = cArray.dim(names , 's' , null , 2);\ncArray.redim(names , n + 5);\n"},
+      // only the last size of a ReDim changes
+      {"Dim m(2, 3)\nReDim m(2, 7)",
+       "var m = cArray.dim(m , 'i' , null , 2 , 3);\ncArray.redim(m , 7);\n"},
+      {"Dim g(3, 3)\nx = g(i, j + 1)",
+       "var g = cArray.dim(g , 'i' , null , 3 , 3);\nx = g.d[i * g.s0 +(j + 1)];\n"},
+      {"Dim cube.d(2, 2, 2)\nx.d = cube(a, b, c)",
+       "var cube = cArray.dim(cube , 'd' , null , 2 , 2 , 2);\n"
+       "x = cube.d[a * cube.s0 + b * cube.s1 + c];\n"},
+      {"Dim a(4)\nDebug ArraySize(a())",
+       "var a = cArray.dim(a , 'i' , null , 4);\ncDebugger.Debug(cArray.ArraySize(a));\n"},
+      // a program array named "c" is no helper's
+      {"Dim c(3)\nc(1) = 2", "var c = cArray.dim(c , 'i' , null , 3);\nc.d[1]= 2;\n"},
+      // a variable and an array of one name are two names in the page
+      {"n = 1\nDim n(2)\nn(0) = n",
+       "n = 1;\nvar KVX_n = cArray.dim(KVX_n , 'i' , null , 2);\nKVX_n.d[0]= n;\n"},
+      // the typed store wraps and rounds itself
+      {"Dim b.b(1)\nb(0) = 200\nb(1) = 2.5",
+       "var b = cArray.dim(b , 'b' , null , 1);\nb.d[0]= 200;\nb.d[1]= cNum.round(2.5);\n"},
+      {"Dim t.l(9)\nRead.l t(i)\nDataSection\nData.l 7\nEndDataSection",
+       "var t = cArray.dim(t , 'l' , null , 9);\nt.d[i]= cData.Read();\n"},
+      // cut short: still one whole call
+      {"Dim\nDim a(5", "var a = cArray.dim(a , 'i' , null , 5);\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Body(c.source), c.body) << c.source;
 }
 
-TEST_F(Arrays, OneSizeStillCreatesTheInnerArrays) {
-  EXPECT_EQ(Dim("Dim items(5)"),
-            "var items = new Array(5)\nfor (var c = 0; c <= 5; c ++) items[c] = new Array()\n");
+TEST(Arrays, StructureElements) {
+  EXPECT_EQ(Body("Structure P\nx.l\nEndStructure\nDim ps.P(9)\nps(2)\\x + 1"),
+            "var P =(function() {\nfunction P() {\nthis.x = 0 ;\n} return P ;})();\n"
+            "var ps = cArray.dim(ps , 'S' , P , 9);\nps.d[2].x = ps.d[2].x + 1 | 0;\n");
 }
 
-TEST_F(Arrays, DeclarationLandsInTheClosingParenthesis) {
-  Dim("Dim a(3)\nx");
-  EXPECT_EQ(Cells(),
-            "||||var a = new Array(3)\nfor (var c = 0; c <= 3; c ++) a[c] = new Array()\n|NL|x");
-  auto close = std::next(run.Tokens.begin(), 4);
-  EXPECT_EQ(close->Kind, KindOther);
-}
-
-TEST_F(Arrays, SizeIsJoinedButTheLoopBoundIsItsFirstToken) {
-  EXPECT_EQ(Dim("Dim a(n + 1)"),
-            "var a = new Array(n+1)\nfor (var c = 0; c <= n; c ++) a[c] = new Array()\n");
-}
-
-TEST_F(Arrays, ElementTypesAreDropped) {
-  EXPECT_EQ(Dim("Dim m.Point(3)"),
-            "var m = new Array(3)\nfor (var c = 0; c <= 3; c ++) m[c] = new Array()\n");
-  EXPECT_EQ(Dim("Dim s.s(2)"),
-            "var s = new Array(2)\nfor (var c = 0; c <= 2; c ++) s[c] = new Array()\n");
-}
-
-TEST_F(Arrays, SizeZero) {
-  EXPECT_EQ(Dim("Dim a(0)"),
-            "var a = new Array(0)\nfor (var c = 0; c <= 0; c ++) a[c] = new Array()\n");
-}
-
-TEST_F(Arrays, OnlyTheFirstTokenOfTheSecondSizeAndNoThirdSize) {
-  EXPECT_EQ(Dim("Dim a(2, m - 1)"),
-            "var a = new Array(2)\nfor (var c = 0; c <= 2; c ++) a[c] = new Array(m)\n");
-  EXPECT_EQ(Dim("Dim a(1, 2, 3)"),
-            "var a = new Array(1)\nfor (var c = 0; c <= 1; c ++) a[c] = new Array(2)\n");
-}
-
-TEST_F(Arrays, ParenthesesInsideASizeStayWithIt) {
-  EXPECT_EQ(Dim("Dim a(f(2) + 1)\nx"),
-            "var a = new Array(f(2)+1)\nfor (var c = 0; c <= f; c ++) a[c] = new Array()\n|NL|x");
-}
-
-TEST_F(Arrays, GlobalDimKeepsItsKeyword) {
-  EXPECT_EQ(Dim("Global Dim a(5)"),
-            "Global|var a = new Array(5)\nfor (var c = 0; c <= 5; c ++) a[c] = new Array()\n");
-}
-
-TEST_F(Arrays, SubscriptsBecomeBrackets) {
-  EXPECT_EQ(Subscripts("Dim grid(10, 20)\ngrid(i, j + 1) = 0", 1), "grid|[|i|][|j|+|1|]|=|0");
-}
-
-TEST_F(Arrays, InnerParenthesesOfASubscriptStay) {
-  EXPECT_EQ(Subscripts("Dim items(5)\nx = items(f(k))", 1), "x|=|items|[|f|(|k|)|]");
-}
-
-TEST_F(Arrays, NestedArraySubscripts) {
-  EXPECT_EQ(Subscripts("Dim a(3)\nDim b(3)\nx = a(b(1), 2)", 2), "x|=|a|[|b|[|1|]|][|2|]");
-}
-
-TEST_F(Arrays, EmptySubscriptIsTheArrayItself) {
-  EXPECT_EQ(Subscripts("Dim a(3)\nn = ArraySize(a())", 1), "n|=|ArraySize|(|a|)");
-}
-
-TEST_F(Arrays, UseBeforeTheDeclarationIsTranslated) {
-  EXPECT_EQ(Subscripts("v = a(1)\nDim a(3)", 0), "v|=|a|[|1|]");
-}
-
-TEST_F(Arrays, NamesAreCaseSensitive) {
-  EXPECT_EQ(Subscripts("Dim a(3)\nA(1) = 2", 1), "A|(|1|)|=|2");
-  EXPECT_EQ(Subscripts("Dim a(3)\nb = a", 1), "b|=|a");
-}
-
-TEST_F(Arrays, SubscriptScanStopsAtTheLineEnd) {
-  EXPECT_EQ(Subscripts("Dim a(3)\nx = a(1\ny = (2)", 1), "x|=|a|[|1");
-  EXPECT_EQ(Line(2), "y|=|(|2|)");
-}
-
-TEST_F(Arrays, SubscriptScanStopsAtAnAssignment) {
-  EXPECT_EQ(Subscripts("Dim a(3)\na(i = 1)", 1), "a|[|i|=|1|)");
-}
-
-TEST_F(Arrays, DimCutOff) {
-  EXPECT_EQ(Dim("Dim"), "");
-  EXPECT_EQ(Dim("Dim\nx"), "NL|x");
-  EXPECT_EQ(Dim("Dim a("),
-            "var a = new Array()\nfor (var c = 0; c <= ; c ++) a[c] = new Array()\n");
-  EXPECT_EQ(Dim("Dim a(5\nx"),
-            "var a = new Array(5)\nfor (var c = 0; c <= 5; c ++) a[c] = new Array()\n|NL|x");
-  EXPECT_EQ(Dim("Dim a(5, 2"),
-            "var a = new Array(5)\nfor (var c = 0; c <= 5; c ++) a[c] = new Array(2)\n");
-  EXPECT_EQ(Subscripts("x = a(", 0), "x|=|a|(");
-  EXPECT_EQ(Subscripts("Dim a(1)\nx = a(", 1), "x|=|a|[");
+TEST(Arrays, ParametersAreRenewedInPlace) {
+  // Dim of an array parameter renews the caller's array: no "var"
+  EXPECT_EQ(Body("Procedure Fill(Array v.i(1), n)\nDim v(n)\nEndProcedure\n"
+                 "Dim s(0)\nFill(s(), 4)"),
+            "function Fill(v , n) {\nv = cArray.dim(v , 'i' , null , n);\n};\n"
+            "var s = cArray.dim(s , 'i' , null , 0);\nFill(s , 4);\n");
+  // an array of the procedure's own is its own
+  EXPECT_EQ(Body("Procedure Own()\nDim a(2)\na(1) = 3\nEndProcedure"),
+            "function Own() {\nvar a = cArray.dim(a , 'i' , null , 2);\na.d[1]= 3;\n};\n");
 }
 
 }  // namespace

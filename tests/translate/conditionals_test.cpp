@@ -131,10 +131,11 @@ TEST_F(Conditionals, NestedSelectSharesTheOneFlag) {
 TEST_F(Conditionals, SelectorAndCaseValuesKeepTheirClosingParenthesis) {
   // The array pass runs after this one and needs the ")" of a(i) whole.
   Load("Dim a(3)\nSelect a(i)\nCase a(1)");
+  BuildProgramModel(run);
   TranslateSelect(run);
   TranslateDim(run);
   std::string texts = Texts();
-  EXPECT_EQ(texts.substr(texts.find("switch")), "switch ( a [ i ] ) {\ncase a [ 1 ] :");
+  EXPECT_EQ(texts.substr(texts.find("switch")), "switch ( a .d[ i ] ) {\ncase a .d[ 1 ] :");
 }
 
 TEST_F(Conditionals, SelectWordsInStringsAreText) {

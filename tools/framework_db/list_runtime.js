@@ -10,6 +10,9 @@
 // function's result in its member "returns" ('i', 'q', 'd', 'f', 's', the
 // small integer letters, or '' for no value); the converter types
 // expressions with it, so a function without an entry fails the listing.
+// A function that takes whole arrays, lists or maps names their positions
+// in the member "containers" ({ CopyList: [0, 1] }): the converter hands it
+// the containers there, not their current elements.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -62,6 +65,17 @@ function resultType(library, object, member) {
   return returns[member];
 }
 
+// The arguments (from 0) that take a whole array, list or map, as the
+// library's member "containers" declares them: "0,1" for CopyList.
+function containerArguments(library, object, member) {
+  const containers = library.containers;
+  if (!containers || !Object.prototype.hasOwnProperty.call(containers, member)) return '';
+  const positions = containers[member];
+  if (!Array.isArray(positions) || !positions.every(function (p) { return Number.isInteger(p) && p >= 0; }))
+    fail(object + '.containers.' + member + ' is no list of argument positions');
+  return positions.join(',');
+}
+
 function libraryRows(runtime) {
   const rows = [];
   const seen = new Map();
@@ -73,7 +87,8 @@ function libraryRows(runtime) {
       if (kListCommands.has(member)) fail(object + '.' + member + ' would hide the list command');
       if (seen.has(member)) fail(member + ' is in both c' + seen.get(member) + ' and ' + object);
       seen.set(member, library);
-      rows.push(library + '\t' + member + '\t' + resultType(runtime[object], object, member));
+      rows.push(library + '\t' + member + '\t' + resultType(runtime[object], object, member) +
+                '\t' + containerArguments(runtime[object], object, member));
     }
   }
   return rows;

@@ -1,7 +1,8 @@
 // make_framework_db: builds framework.db from its readable source.
 //   make_framework_db framework.tsv framework.db
-// Each line of the source is "Library<TAB>Function<TAB>ReturnType" (a row of
-// Libraries; the type letter of the function's result, "" for none) or
+// Each line of the source is "Library<TAB>Function<TAB>ReturnType[<TAB>Containers]"
+// (a row of Libraries: the type letter of the function's result, "" for
+// none, and the argument positions that take whole containers, "0,1") or
 // "#Constant" (a row of Constants); empty lines and lines starting with "//"
 // are skipped. Rows keep the order of the file.
 #include <sqlite3.h>
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
   std::remove(tmp.c_str());
   sqlite3* db = nullptr;
   if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) return 1;
-  bool ok = Exec(db, "CREATE TABLE Libraries (LibraryName TEXT, FunctionName TEXT, ReturnType TEXT);"
+  bool ok = Exec(db, "CREATE TABLE Libraries (LibraryName TEXT, FunctionName TEXT, ReturnType TEXT, "
+                     "Containers TEXT);"
                      "CREATE TABLE Constants (Constant TEXT);BEGIN;");
   std::string line;
   int lineNo = 0;
@@ -67,8 +69,11 @@ int main(int argc, char** argv) {
       ok = false;
       break;
     }
-    ok = Insert(db, "INSERT INTO Libraries VALUES (?, ?, ?)",
-                {line.substr(0, tab), line.substr(tab + 1, second - tab - 1), line.substr(second + 1)});
+    size_t third = line.find('\t', second + 1);
+    std::string type = line.substr(second + 1, third == std::string::npos ? std::string::npos : third - second - 1);
+    std::string containers = third == std::string::npos ? "" : line.substr(third + 1);
+    ok = Insert(db, "INSERT INTO Libraries VALUES (?, ?, ?, ?)",
+                {line.substr(0, tab), line.substr(tab + 1, second - tab - 1), type, containers});
   }
   ok = ok && Exec(db, "COMMIT;");
   sqlite3_close(db);

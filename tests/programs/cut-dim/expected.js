@@ -1,10 +1,8 @@
 $(function () {	$(document).ready(function () { 
 var x = 0;
 cDebugger.EnableDebugger();
-var b = new Array(5);
-for(var c = 0 ; c <= 5; c ++) b[c] = new Array();
-x = b[1];
-var a = new Array();
-for(var c = 0 ; c <= ; c ++) a[c] = new Array();
+var b = cArray.dim(b , 'i' , null , 5);
+x = b.d[1];
+var a = cArray.dim(a , 'i' , null);
 
  }); });

@@ -2,16 +2,14 @@ $(function () {	$(document).ready(function () {
 var k = 0;
 cDebugger.EnableDebugger();
 // ; grid;
-var grid = new Array(10);
-for(var c = 0 ; c <= 10; c ++) grid[c] = new Array(20);
-var items = new Array(5);
-for(var c = 0 ; c <= 5; c ++) items[c] = new Array();
+var grid = cArray.dim(grid , 'i' , null , 10 , 20);
+var items = cArray.dim(items , 's' , null , 5);
 for(var i = 0 ;i<=10; i++) {
 for(var j = 0 ;j<=19; j++) {
-grid[i][j + 1]= 0;
+grid.d[i * grid.s0 +(j + 1)]= 0;
 };
 };
-items[f(k)]= "x";
-cDebugger.Debug(grid[1][2]+ cArray.ArraySize(items));
+items.d[f(k)]= "x";
+cDebugger.Debug(grid.d[1 * grid.s0 + 2]+ cArray.ArraySize(items));
 
  }); });

@@ -3,8 +3,8 @@ var x = 0 , n = 0 , y = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
-this.x = null ;
-this.y = null ;
+this.x = 0 ;
+this.y = 0 ;
 } return Point ;})();
 var points = new cLinkedList();
 points.AddElement(new Point);

@@ -2,7 +2,7 @@ $(function () {	$(document).ready(function () {
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
-this.x = null ;
+this.x = 0 ;
 } return Point ;})();
 function Move(pts , dx) {
 pts.ForEach_Init() ;

@@ -3,7 +3,7 @@ var who = 0 , n = 0 , k = 0 , found = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
-this.x = null ;
+this.x = 0 ;
 } return Point ;})();
 var scores = new cMap() ;
 var names = new cMap() ;

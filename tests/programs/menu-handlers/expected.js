@@ -4,13 +4,12 @@ cDebugger.EnableDebugger();
 var MenuOpen = 0;
 var MenuSave = 1;
 var MenuQuit = 2;
-var counts = new Array(3);
-for(var c = 0 ; c <= 3; c ++) counts[c] = new Array();
+var counts = cArray.dim(counts , 'i' , null , 3);
 function Report(id , label) {
 if(typeof label === "undefined" || label === null) label = "item" ;
 // ; shows one entry;
 var i = 0;
-for(var i = 1 ;i<=counts[id]; i++) { // ; one line per hit;
+for(var i = 1 ;i<=counts.d[id]; i++) { // ; one line per hit;
 if(i == 1) { // ; the first one;
 cDebugger.Debug(label);
 } else if(i <= 3) {
@@ -24,7 +23,7 @@ function OnMenu(menu) {
 var n = 0;
 switch(menu) { // ; which entry;
 case MenuOpen :
-counts[menu]= counts[menu]+ 1;
+counts.d[menu]= counts.d[menu]+ 1;
 Report(menu , "open");
 break ;
 case MenuSave : // ; save twice;
@@ -34,8 +33,8 @@ n += 1;
 } while(!(n >= 2)) ; // ; enough;
 break ;
 default :
-while(counts[menu]> 0) { // ; drain;
-counts[menu]= counts[menu]- 1;
+while(counts.d[menu]> 0) { // ; drain;
+counts.d[menu]= counts.d[menu]- 1;
 };
 };
 };

@@ -4,21 +4,20 @@ cDebugger.EnableDebugger();
 // ; scores per player;
 function Tally(player , bonus) {
 if(typeof bonus === "undefined" || bonus === null) bonus = 5 ;
-var board = new Array(4);
-for(var c = 0 ; c <= 4; c ++) board[c] = new Array(2);
+var board = cArray.dim(board , 'i' , null , 4 , 2);
 KVX_Tally_rounds += 1;
 for(var r = 0 ;r<=4; r=r+1) {
-switch(board[r][0]) { // ; state of the row;
+switch(board.d[r * board.s0 + 0]) { // ; state of the row;
 case 0 :
-board[r][1]= bonus;
+board.d[r * board.s0 + 1]= bonus;
 break ;
 case 1 , 2 :
-while(board[r][1]< 10) {
-board[r][1]= board[r][1]+ player;
+while(board.d[r * board.s0 + 1]< 10) {
+board.d[r * board.s0 + 1]= board.d[r * board.s0 + 1]+ player;
 };
 break ;
 default :
-if(KVX_Tally_rounds > 3 && board[r][1]!= 0) {
+if(KVX_Tally_rounds > 3 && board.d[r * board.s0 + 1]!= 0) {
 break;
 };
 };

@@ -3,9 +3,9 @@ cDebugger.EnableDebugger();
 // ; no type either;
 var Pair =(function() {
 function Pair() {
-this.first = null ;
-this.second = null ;
-this.third = null ;
+this.first = 0 ;
+this.second = 0 ;
+this.third = "" ;
 } return Pair ;})();
 var p = new Pair();
 p.first = 1;

@@ -2,8 +2,8 @@ $(function () {	$(document).ready(function () {
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
-this.x = null ;
-this.y = null ;
+this.x = 0 ;
+this.y = 0 ;
 } return Point ;})();
 var Line =(function() {
 function Line() {
@@ -13,12 +13,12 @@ this.b = new Point ;
 var Box =(function() {
 function Box() {
 this.near = new Point ;
-this.far = null ;
+this.far = 0 ;
 this.odd = new Point ;
 } return Box ;})();
 var Corner =(function() {
 function Corner() {
-this.z = null ;
+this.z = 0 ;
 } return Corner ;})();
 var Empty =(function() {
 function Empty() {
