@@ -94,6 +94,40 @@ TEST(Robustness, GoldenInputsMixedUp) {
   }
 }
 
+// Names that collide in odd ways: a variable and a procedure of one name,
+// Shared of names nothing else uses, Global and Static in a procedure that
+// never ends, a parameter named like the procedure, a name that is a
+// procedure's, a variable's and a list's at once. Whole and cut at every
+// byte: the model's walks stop at the end of the token list.
+TEST(Robustness, CollidingNames) {
+  const std::string program =
+      "Procedure total(n)\n"
+      "  ProcedureReturn n + 1\n"
+      "EndProcedure\n"
+      "total = total(2)\n"
+      "Procedure Lonely()\n"
+      "  Shared neverUsed, alsoNever(), neverUsed$\n"
+      "  Global late\n"
+      "  late + 1\n"
+      "EndProcedure\n"
+      "Procedure Same(same)\n"
+      "  NewList same()\n"
+      "  same + Same\n"
+      "EndProcedure\n"
+      "Global Shared Static\n"
+      "Procedure Unfinished(a)\n"
+      "  a + total\n"
+      "  Global g.d = 2.5\n"
+      "  Static s = 1, s$\n"
+      "  Shared\n"
+      "  s + g : Protected";
+  for (size_t cut = 0; cut <= program.size(); ++cut) testing::ConvertText(program.substr(0, cut));
+  testing::GoldenRun whole = testing::ConvertText(program);
+  EXPECT_NE(whole.script.find("function total(n) {"), std::string::npos) << whole.script;
+  EXPECT_NE(whole.script.find("KVX_total = total(2);"), std::string::npos) << whole.script;
+  EXPECT_NE(whole.script.find("late += 1;"), std::string::npos) << whole.script;
+}
+
 TEST(Robustness, BinaryAndHugeLines) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> byte(0, 255);

@@ -1,0 +1,25 @@
+; Every shortcut operator on one variable: "x op value" means x = x op value
+Procedure Show(what$, value)
+  PrintN(LSet(what$, 11) + "-> " + Str(value))
+EndProcedure
+
+OpenConsole()
+x = 100
+x + 5      : Show("x + 5", x)
+x - 15     : Show("x - 15", x)
+x * 3      : Show("x * 3", x)
+x / 4      : Show("x / 4", x)
+x % 10     : Show("x % 10", x)
+x & 5      : Show("x & 5", x)
+x | 8      : Show("x | 8", x)
+x ! 6      : Show("x ! 6", x)
+x << 3     : Show("x << 3", x)
+x >> 2     : Show("x >> 2", x)
+x * 2 + 1  : Show("x * 2 + 1", x)
+x - 2 * 3  : Show("x - 2 * 3", x)
+x + 1 << 2 : Show("x + 1 << 2", x)
+x / 2 / 3  : Show("x / 2 / 3", x)
+x - 10 - 5 : Show("x - 10 - 5", x)
+x >> 1     : Show("x >> 1", x)
+x % 3      : Show("x % 3", x)
+x * -7     : Show("x * -7", x)

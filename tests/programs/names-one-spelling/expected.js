@@ -1,0 +1,27 @@
+$(function () {	$(document).ready(function () { 
+var COUNT = 0 , name$= "" , name = 0;
+cDebugger.EnableDebugger();
+// ; a name is one name whatever its letter case; the first spelling is kept;
+Limit = 10;
+var Item =(function() {
+function Item() {
+this.Price = null ;
+} return Item ;})();
+function AddTax(Value) {
+return Value * 2;
+};
+var box = new Item();
+box.Price = AddTax(Limit);
+COUNT = 1;
+COUNT += box.Price;
+name$= "a";
+name = 2;
+name$+= cString.LSet(cString.Str(name) , 3);
+if(COUNT > 1) {
+COUNT = 0;
+};
+for(var k = 1 ;k<=Limit; k++) {
+COUNT += k;
+};
+
+ }); });
