@@ -24,13 +24,14 @@ var cDebugger = (function () {
   }
 
   function floatText(value, single) {
-    var x = Number(value);
+    var x = single ? Math.fround(Number(value)) : Number(value);
     if (x !== x) return 'NaN';
     if (x === Infinity) return '+Infinity';
     if (x === -Infinity) return '-Infinity';
     var text = String(x);
     if (single) {
-      // the fewest digits that give the same single-precision value
+      // a .f computation is a single-precision value: the fewest digits
+      // that give the same one
       for (var p = 1; p <= 9; p++) {
         var candidate = Number(x.toPrecision(p));
         if (Math.fround(candidate) === x) { text = String(candidate); break; }

@@ -3,14 +3,14 @@
 // cJson.JSONValue(#J), cJson.GetJSONMember(v, key), cJson.GetJSONInteger(v),
 // cJson.AddJSONElement(v), cJson.SetJSONString(v, text), cJson.ComposeJSON(#J[,
 // #PB_JSON_PrettyPrint]), cJson.ExtractJSONStructure(v, object, Type),
-// cJson.InsertJSONList(v, items.getData()), ... (the list at the end).
+// cJson.InsertJSONList(v, items), ... (the list itself, at the end).
 // A value is a number (as PureBasic's values are addresses) that stays
 // valid until the value is removed or its JSON is freed; 0 is no value.
 // Data of the program moves in and out as the emitted code holds it:
 // structures are objects made by their constructor (their fields are the
-// members, by name), arrays are JavaScript arrays (nested for more
-// dimensions), lists and maps are cLinkedList and cMap; a list or a map
-// passed as its current element (items.getData()) is the one read last. A
+// members, by name), a program's arrays are cArray objects (fields hold
+// JavaScript arrays), lists and maps are cLinkedList and cMap, each handed
+// over whole. A
 // field, element or list takes the JSON values that suit what it holds (a
 // number, a text, a structure); one that holds nothing yet takes the JSON
 // value as it is. Members keep the order they were added in, when walked
@@ -600,10 +600,16 @@ var cJson = (function () {
     };
   }
 
-  function theList(x) { return x instanceof cLinkedList ? x : cLinkedList.lastRead; }
-  function theMap(x) { return x instanceof cMap ? x : cMap.lastRead; }
+  function theList(x) { return x instanceof cLinkedList ? x : null; }
+  function theMap(x) { return x instanceof cMap ? x : null; }
 
-  var InsertJSONArray = inserter(function (x) { return Array.isArray(x) ? x : null; });
+  // A program's array (a cArray) as the plain array of its elements.
+  function elementsOf(x) {
+    if (typeof cArray !== 'undefined' && x instanceof cArray) return Array.prototype.slice.call(x.d);
+    return Array.isArray(x) ? x : null;
+  }
+
+  var InsertJSONArray = inserter(elementsOf);
   var InsertJSONList = inserter(function (x) { return theList(x); });
   var InsertJSONMap = inserter(function (x) { return theMap(x); });
   var InsertJSONStructure = inserter(function (x) { return isStructure(x) ? x : null; });
@@ -718,9 +724,18 @@ var cJson = (function () {
     fillStructure(n, object);
   }
 
+  // Into a program's array: its elements become the JSON array's items,
+  // and its size the items' count (Dim to count - 1).
   function ExtractJSONArray(value, array) {
     var n = arrayNode(value);
-    if (n && Array.isArray(array)) fillArray(n, array);
+    if (!n) return;
+    if (Array.isArray(array)) return fillArray(n, array);
+    if (typeof cArray === 'undefined' || !(array instanceof cArray)) return;
+    var items = [array.type === 's' ? '' : array.type === 'S' && array.structure ? new array.structure() :
+                 array.type === 'q' ? 0n : 0];
+    fillArray(n, items);
+    cArray.dim(array, array.type, array.structure, n.items.length - 1);
+    for (var i = 0; i < n.items.length; i++) array.d[i] = items[i];
   }
 
   function ExtractJSONList(value, list) {
@@ -753,6 +768,11 @@ var cJson = (function () {
     InsertJSONArray: InsertJSONArray, InsertJSONList: InsertJSONList, InsertJSONMap: InsertJSONMap,
     InsertJSONStructure: InsertJSONStructure, ExtractJSONStructure: ExtractJSONStructure,
     ExtractJSONArray: ExtractJSONArray, ExtractJSONList: ExtractJSONList, ExtractJSONMap: ExtractJSONMap,
+    // the arguments that take a whole array, list or map
+    containers: {
+      InsertJSONArray: [1], InsertJSONList: [1], InsertJSONMap: [1], ExtractJSONArray: [1],
+      ExtractJSONList: [1], ExtractJSONMap: [1]
+    },
     // the PureBasic type of each command's result, for the converter
     returns: {
       ParseJSON: 'i', CatchJSON: 'i', LoadJSON: 'i', CreateJSON: 'i', FreeJSON: '', IsJSON: 'i',

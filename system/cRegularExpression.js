@@ -679,7 +679,11 @@ var cRegularExpression = (function () {
     var e = expressions.get(number);
     if (!e) return 0;
     var matches = allMatches(e, cString.text(text));
-    if (Array.isArray(array)) {
+    // the array gets one element per match: ArraySize is the count - 1
+    if (typeof cArray !== 'undefined' && array instanceof cArray) {
+      cArray.dim(array, 's', null, matches.length - 1);
+      for (var k = 0; k < matches.length; k++) array.d[k] = matches[k][0];
+    } else if (Array.isArray(array)) {
       array.length = matches.length;
       for (var i = 0; i < matches.length; i++) array[i] = matches[i][0];
     }
@@ -803,6 +807,8 @@ var cRegularExpression = (function () {
       var r = new Rewriter(cString.text(pattern), Number(flags) || 0);
       return '/' + assemble(r.run(), r.groups).source + '/dgu' + (r.baseCase ? 'i' : '');
     },
+    // the array that ExtractRegularExpression fills
+    containers: { ExtractRegularExpression: [2] },
     // the PureBasic type of each command's result, for the converter
     returns: {
       CreateRegularExpression: 'i', RegularExpressionError: 's', FreeRegularExpression: '',

@@ -36,11 +36,13 @@ var cSort = (function () {
     return [from, to];
   }
 
+  // A program's array (a cArray) is sorted in its store of elements.
   function apply(array, start, end, change) {
-    if (!Array.isArray(array)) return;
+    if (typeof cArray !== 'undefined' && array instanceof cArray) array = array.d;
+    if (!Array.isArray(array) && !ArrayBuffer.isView(array)) return;
     var r = range(array.length, start, end);
     if (r[1] < r[0]) return;
-    var part = change(array.slice(r[0], r[1] + 1));
+    var part = change(Array.prototype.slice.call(array, r[0], r[1] + 1));
     for (var i = 0; i < part.length; i++) array[r[0] + i] = part[i];
   }
 
@@ -78,6 +80,8 @@ var cSort = (function () {
   return {
     SortArray: SortArray, RandomizeArray: RandomizeArray,
     SortList: SortList, RandomizeList: RandomizeList,
+    // the arrays handed whole
+    containers: { SortArray: [0], RandomizeArray: [0] },
     // the PureBasic type of each function's result, for the converter
     returns: { SortArray: '', RandomizeArray: '', SortList: '', RandomizeList: '' }
   };

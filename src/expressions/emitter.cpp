@@ -241,6 +241,7 @@ void Emitter::EmitBinary(int index) {
     int p = JsPrecedence(n.opText);
     Guard(n.left, p, false);
     Guard(tree_[index].right, p, true);
+    SpanChildren(index);
     tree_[index].jsPrecedence = p;
   } else if (n.natural == Value::String) {
     // "x: " + f: a float joined to a string is written as StrF or StrD does
@@ -250,14 +251,21 @@ void Emitter::EmitBinary(int index) {
     }
     Guard(tree_[index].left, 12, false);
     Guard(tree_[index].right, 12, true);
+    SpanChildren(index);
     tree_[index].jsPrecedence = 12;
   } else {
     EmitArithmetic(index);
   }
-  Node& done = tree_[index];
-  done.first = tree_[done.left].first;
-  done.last = tree_[done.right].last;
-  if (done.natural == Value::Truth) FinishTruth(index);
+  if (tree_[index].natural == Value::Truth) FinishTruth(index);
+}
+
+// After its children got their parentheses, a node spans from its left
+// child's first token to its right child's last; a call the node itself
+// gets goes around that.
+void Emitter::SpanChildren(int index) {
+  Node& n = tree_[index];
+  n.first = tree_[n.left].first;
+  n.last = tree_[n.right].last;
 }
 
 void Emitter::EmitComparison(int index) {
@@ -273,6 +281,7 @@ void Emitter::EmitComparison(int index) {
   int p = JsPrecedence(n.opText);
   Guard(n.left, p, false);
   Guard(tree_[index].right, p, true);
+  SpanChildren(index);
   tree_[index].jsPrecedence = p;
 }
 
@@ -300,19 +309,15 @@ void Emitter::EmitArithmetic(int index) {
   int p = JsPrecedence(op);
   Guard(n.left, p, false);
   Guard(tree_[index].right, p, true);
-  Node& done = tree_[index];
-  done.first = tree_[done.left].first;
-  done.last = tree_[done.right].last;
-  done.jsPrecedence = p;
-  if (op == "/" && done.unit == Value::Int) Call(index, "Math.trunc");
+  SpanChildren(index);
+  tree_[index].jsPrecedence = p;
+  if (op == "/" && tree_[index].unit == Value::Int) Call(index, "Math.trunc");
 }
 
 // left op right  ->  helper(left, right): the operator token becomes the ",".
 void Emitter::EmitHelperCall(int index, const char* helper) {
-  Node& n = tree_[index];
-  n.op->Text = ",";
-  n.first = tree_[n.left].first;
-  n.last = tree_[n.right].last;
+  tree_[index].op->Text = ",";
+  SpanChildren(index);
   Call(index, helper);
 }
 
@@ -362,6 +367,7 @@ void Emitter::FormatForDebug(int index) {
 
 void Emitter::ConvertTo(int index, const model::Type& target, bool wrapsItself) {
   Value source = Result(index);
+  if (source == Value::Truth) source = Value::Int;  // a tested Bool() stored: 1 or 0
   if (source == Value::Unknown || source == Value::Structure || source == Value::String) return;
   if (target.pointer) {
     if (source == Value::Float) Call(index, "cNum.round");
@@ -383,7 +389,7 @@ void Emitter::ConvertTo(int index, const model::Type& target, bool wrapsItself) 
       } else if (wrapsItself) {
         return;  // a Float32Array rounds to single precision itself
       } else if (!(source == Value::Float && n.singleFloat && n.kind != NodeKind::Binary) &&
-                 !(source == Value::Int && n.kind == NodeKind::Number)) {
+                 !ExactInSingle(index)) {
         Call(index, "Math.fround");
       }
       return;
@@ -412,6 +418,13 @@ void Emitter::ConvertTo(int index, const model::Type& target, bool wrapsItself) 
       ConvertToInteger(index, target, source);
       return;
   }
+}
+
+// An integer literal that a single-precision float holds exactly (up to
+// 2^24): storing it into a .f changes nothing.
+bool Emitter::ExactInSingle(int index) const {
+  long long v = 0;
+  return DecimalLiteral(index, v) && v <= 16777216 && v >= -16777216;
 }
 
 // Into an integer: a float rounds (halves to even), a quad becomes a

@@ -46,6 +46,8 @@ class Emitter {
   void EmitComparison(int node);
   void EmitArithmetic(int node);
   void EmitHelperCall(int node, const char* helper);
+  void SpanChildren(int node);
+  bool ExactInSingle(int node) const;
   void EmitArguments(int node);
   void EmitArrayElement(int node);
   void PassContainer(int node);

@@ -82,9 +82,18 @@ struct LibraryFunction {
   }
 };
 
+/// A first value that the declarations moved away from its statement (a
+/// Static's, to the top of the program): still to be converted to its
+/// variable's type.
+struct MovedValue {
+  TokenList::Position first, last;
+  int symbol = -1;
+};
+
 class ProgramModel {
  public:
   std::vector<Symbol> symbols;
+  std::vector<MovedValue> movedValues;
   std::vector<ProcedureInfo> procedures;
   std::vector<StructureInfo> structures;
   /// The main code's names, and which of them are Global.

@@ -32,13 +32,23 @@ struct Repair {
   std::string_view replace;
 };
 
-// Applied in this order: "= = =" must go before "= =".
-constexpr std::array<Repair, 11> kRepairs = {{
+// Applied in this order: "= = =" must go before "= =", "<< =" before the
+// "=" pairs. The compound assignments of shortcut statements ("x *= 3")
+// are split by the scan as the comparisons are.
+constexpr std::array<Repair, 19> kRepairs = {{
     {"/ /", "//"},
     {"= = =", "==="},
+    {"<< =", "<<="},
+    {">> =", ">>="},
     {"! =", "!="},
     {"+ =", "+="},
     {"- =", "-="},
+    {"* =", "*="},
+    {"/ =", "/="},
+    {"% =", "%="},
+    {"& =", "&="},
+    {"^ =", "^="},
+    {"| =", "|="},
     {"= =", "=="},
     {"| |", "||"},
     {"& &", "&&"},
@@ -117,10 +127,39 @@ std::string TerminateLines(const std::string& text, int& inRaw) {
   return out;
 }
 
-std::string RepairOperators(std::string text) {
+// The pieces of a line outside its string literals ("..." and '...', with
+// backslash escapes) get the repairs; a literal keeps every character, so
+// PrintN("5! = 120") still prints "5! = 120". A literal never goes on past
+// its line.
+std::string RepairPiece(std::string piece) {
   for (const Repair& r : kRepairs)
-    if (Contains(text, r.find)) text = ReplaceAll(text, r.find, r.replace);
-  return text;
+    if (Contains(piece, r.find)) piece = ReplaceAll(piece, r.find, r.replace);
+  return piece;
+}
+
+std::string RepairOperators(const std::string& text) {
+  std::string out, code;
+  out.reserve(text.size());
+  char quote = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (quote == 0) {
+      if (c == '"' || c == '\'' || c == '\n') {
+        out += RepairPiece(std::move(code));
+        code.clear();
+        if (c != '\n') quote = c;
+        out += c;
+      } else {
+        code += c;
+      }
+      continue;
+    }
+    out += c;
+    if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') out += text[++i];
+    else if (c == quote || c == '\n') quote = 0;
+  }
+  out += RepairPiece(std::move(code));
+  return out;
 }
 
 }  // namespace
@@ -131,7 +170,7 @@ std::string CleanUpOutput(RunState& run, const std::string& ignored) {
   std::string text = JoinTokens(run.Tokens, inRaw);
   text = CollapseEmptyLines(text);
   text = TerminateLines(text, inRaw);
-  text = RepairOperators(std::move(text));
+  text = RepairOperators(text);
   return DecodeEntities(text);
 }
 

@@ -18,13 +18,14 @@ void TranslateCallDebugger(TokenList& tokens) {
     if (t.Kind == KindWord && EqualsNoCase(t.Text, "calldebugger")) t.Text = "debugger";
 }
 
-// EnableDebugger  ->  cDebugger.EnableDebugger(), spelled as in the source.
+// EnableDebugger  ->  cDebugger.EnableDebugger(), the runtime's spelling
+// whatever the source's letter case ("enabledebugger" is no method).
 void TranslateDebuggerSwitches(TokenList& tokens) {
   for (Token& t : tokens) {
     if (t.Kind != KindWord) continue;
     std::string lower = LowerAscii(t.Text);
-    if (lower == "enabledebugger" || lower == "disabledebugger")
-      t.Text = "cDebugger." + t.Text + "()";
+    if (lower == "enabledebugger") t.Text = "cDebugger.EnableDebugger()";
+    else if (lower == "disabledebugger") t.Text = "cDebugger.DisableDebugger()";
   }
 }
 
@@ -44,7 +45,7 @@ void TranslateDebugStatements(RunState& run) {
   for (Token& t : run.Tokens) {
     if (t.Kind == KindWord && EqualsNoCase(t.Text, "debug")) {
       inDebug = true;
-      t.Text = "cDebugger." + t.Text + " (";
+      t.Text = "cDebugger.Debug (";  // "DEBUG x" too: the method is Debug
     } else if (inDebug && before != nullptr && t.Kind == KindComment) {
       inDebug = false;
       before->Text += ") ";

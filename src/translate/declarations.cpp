@@ -15,7 +15,7 @@ namespace {
 bool IsDeclarationKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
   std::string word = LowerAscii(t.Text);
-  return word == "global" || word == "protected" || word == "define";
+  return word == "global" || word == "protected" || word == "define" || word == "threaded";
 }
 
 // Define.Point p: prints why the program is refused, with the line of the
@@ -37,7 +37,7 @@ void ReportTypedDeclaration(RunState& run) {
 
 }  // namespace
 
-// Global / Protected / Define  ->  var. A keyword with a type of its own
+// Global / Protected / Define / Threaded  ->  var. A keyword with a type of its own
 // (Define.Point a) refuses the program; only the first one is reported.
 // A basic type (Define.i a) was blanked by the dispatcher and passes.
 int CheckDeclarations(RunState& run) {

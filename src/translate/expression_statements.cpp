@@ -51,9 +51,33 @@ class ExpressionWalk {
   explicit ExpressionWalk(RunState& run) : run_(run), m_(run.Model), tokens_(run.Tokens) {}
 
   void Run() {
+    for (const model::MovedValue& v : m_.movedValues) MovedValue(v);
     StatementReader s(tokens_);
     while (s.Next())
       if (s.Size() > 0) Statement(s);
+  }
+
+  // "Static t.b = 200", its value now at the top of the program: stored
+  // into t as where it was written.
+  void MovedValue(const model::MovedValue& v) {
+    std::vector<TokenList::Position> positions;
+    for (TokenList::Position it = v.first;; ++it) {
+      if (it == tokens_.end()) return;
+      if (!it->Text.empty() && it->Kind != KindComment) positions.push_back(it);
+      if (it == v.last) break;
+    }
+    Tree tree;
+    Parser parser(m_, positions, tree);
+    size_t at = 0;
+    int root = parser.Parse(0, positions.size(), at);
+    if (root < 0 || at != positions.size() || tree.nodes.size() > kMaxNodes) return;
+    const model::Type& type = m_.At(v.symbol).type;
+    Typer typer(m_, tree);
+    typer.Natural(root);
+    typer.Settle(root, expressions::DemandOf(type), true);
+    Emitter emitter(m_, tokens_, tree);
+    emitter.Emit(root);
+    emitter.ConvertTo(root, type);
   }
 
  private:

@@ -102,7 +102,10 @@ class StructureWalk {
   // The field's first value, from the program model's type of it.
   std::string FieldValue(const std::string& fieldName, const std::string& typeName) const {
     if (registry_.count(typeName) != 0) return "new " + typeName;
-    const model::Field* f = run_.Model.FindField(LowerAscii(structName_), LowerAscii(fieldName));
+    // "tag$" has lost its "$" by now, which the model's name keeps
+    std::string structure = LowerAscii(structName_), field = LowerAscii(fieldName);
+    const model::Field* f = run_.Model.FindField(structure, field);
+    if (f == nullptr) f = run_.Model.FindField(structure, field + "$");
     if (f == nullptr) return "null";
     if (f->fixedSize > 0) return FixedStore(f->type, f->fixedSize);
     if (f->type.pointer) return "0";

@@ -197,6 +197,7 @@ class DeclarationWalk {
       d.moved = true;
       d.first = s.Tokens()[equals + 1];
       d.last = s.Tokens()[end - 1];
+      m_.movedValues.push_back(model::MovedValue{d.first, d.last, ref});
     }
     if (placement == Placement::StaticTop || placement == Placement::ProgramTop) programTop_.push_back(d);
     else scopeTop_[current_].push_back(d);

@@ -184,12 +184,33 @@ test('Map commands given as library calls take the map read last', async functio
 
 test('ArraySize answers the highest index Dim declared', async function () {
   await runtime.check([
-    // Dim a(5): new Array(5), then elements 0 to 5 filled in
-    ['(function () { var a = new Array(5); for (var c = 0; c <= 5; c++) a[c] = new Array();' +
-     ' return cArray.ArraySize(a); })()', 5],
-    ['(function () { var g = new Array(3); for (var c = 0; c <= 3; c++) g[c] = new Array(7);' +
-     ' return [cArray.ArraySize(g), cArray.ArraySize(g, 1), cArray.ArraySize(g, 2)]; })()', [3, 3, 7]],
+    // Dim a(5): elements 0 to 5
+    ['cArray.ArraySize(cArray.dim(null, "i", null, 5))', 5],
+    ['(function () { var g = cArray.dim(null, "l", null, 3, 7);' +
+     ' return [cArray.ArraySize(g), cArray.ArraySize(g, 1), cArray.ArraySize(g, 2), cArray.ArraySize(g, 3)]; })()',
+     [3, 3, 7, -1]],
+    // never dimensioned, freed, or no array at all
+    ['cArray.ArraySize(new cArray("i"))', -1],
+    ['(function () { var a = cArray.dim(null, "s", null, 2); cArray.FreeArray(a); return cArray.ArraySize(a); })()', -1],
     ['cArray.ArraySize(undefined)', -1]
+  ]);
+});
+
+// Dim starts every element by the type; the typed store wraps as
+// PureBasic's types do; ReDim keeps what stays; CopyArray copies the sizes.
+test('arrays hold their type and keep their elements on ReDim', async function () {
+  await runtime.check([
+    ['(function () { var a = cArray.dim(null, "b", null, 1); a.d[0] = 200; return a.d[0]; })()', -56],
+    ['(function () { var a = cArray.dim(null, "s", null, 2); return a.d.join("|"); })()', '||'],
+    ['(function () { var a = cArray.dim(null, "l", null, 2, 3); a.d[1 * a.s0 + 2] = 9;' +
+     ' cArray.redim(a, 5); return [a.s0, a.d[1 * a.s0 + 2], a.d[1 * a.s0 + 5], a.d.length]; })()', [6, 9, 0, 18]],
+    ['(function () { var a = cArray.dim(null, "i", null, 4); a.d[4] = 7; cArray.redim(a, 1);' +
+     ' return [cArray.ArraySize(a), a.d.length]; })()', [1, 2]],
+    ['(function () { var a = cArray.dim(null, "i", null, 1, 1), b = new cArray("i"); a.d[3] = 8;' +
+     ' cArray.CopyArray(a, b); a.d[3] = 1; return [cArray.ArraySize(b, 2), b.d[3]]; })()', [1, 8]],
+    // Dim of an array that exists renews the same object
+    ['(function () { var a = cArray.dim(null, "i", null, 1); var b = cArray.dim(a, "i", null, 3);' +
+     ' return [a === b, cArray.ArraySize(a)]; })()', [true, 3]]
   ]);
 });
 

@@ -108,12 +108,12 @@ test('JSON into structures, arrays, lists and maps', async function () {
     ['var b = new Bare(); J.ExtractJSONStructure(parsed("{\\"name\\":\\"a\\",\\"n\\":5}"), b, Bare); [b.name, b.n]', ['a', 5]],
     ['var a = [0, 0]; J.ExtractJSONArray(parsed("[5,6,\\"x\\"]"), a); a', [5, 6, 0]],
     ['var grid = [[0, 0], [0, 0]]; J.ExtractJSONArray(parsed("[[1,2],[3,4],[5]]"), grid); grid', [[1, 2], [3, 4], [5]]],
-    ['var l = new cLinkedList(); J.ExtractJSONList(parsed("[\\"p\\",\\"q\\",\\"r\\"]"), l.getData()); l.values()',
+    ['var l = new cLinkedList(); J.ExtractJSONList(parsed("[\\"p\\",\\"q\\",\\"r\\"]"), l); l.values()',
      ['p', 'q', 'r']],
     ['var pts = new cLinkedList(); pts.AddElement(new Pt()); J.ExtractJSONList(parsed(' +
-     q('[{"x":1},{"x":2,"y":5}]') + '), pts.getData()); pts.values().map(function (p) {' +
+     q('[{"x":1},{"x":2,"y":5}]') + '), pts); pts.values().map(function (p) {' +
      ' return [p instanceof Pt, p.x, p.y]; })', [[true, 1, 0], [true, 2, 5]]],
-    ['var mp = new cMap(Pt); J.ExtractJSONMap(parsed(' + q('{"a":{"x":7},"b":{"y":8}}') + '), mp.getData());' +
+    ['var mp = new cMap(Pt); J.ExtractJSONMap(parsed(' + q('{"a":{"x":7},"b":{"y":8}}') + '), mp);' +
      ' [mp.MapSize(), mp.getData2("a").x, mp.getData2("b").y, mp.getData2("b") instanceof Pt]', [2, 7, 8, true]]
   ]);
 });
@@ -123,9 +123,9 @@ test('Structures, arrays, lists and maps into JSON', async function () {
     ['J.CreateJSON(3); J.InsertJSONStructure(J.JSONValue(3), c, Cfg); J.ComposeJSON(3)',
      '{"name":"n4","size":0,"ratio":0,"tags":[],"pos":{"x":0,"y":0}}'],
     ['J.InsertJSONArray(J.JSONValue(3), grid); J.ComposeJSON(3)', '[[1,2],[3,4],[5]]'],
-    ['J.InsertJSONList(J.JSONValue(3), pts.getData()); J.ComposeJSON(3)', '[{"x":1,"y":0},{"x":2,"y":5}]'],
+    ['J.InsertJSONList(J.JSONValue(3), pts); J.ComposeJSON(3)', '[{"x":1,"y":0},{"x":2,"y":5}]'],
     ['var ages = new cMap(); ages.setData2("Ann", 30); ages.setData2("Bo", 4);' +
-     ' J.InsertJSONMap(J.JSONValue(3), ages.getData()); J.ComposeJSON(3)', '{"Ann":30,"Bo":4}']
+     ' J.InsertJSONMap(J.JSONValue(3), ages); J.ComposeJSON(3)', '{"Ann":30,"Bo":4}']
   ]);
 });
 

@@ -40,8 +40,8 @@ TEST_F(DebugOutput, DebugWithLevel) {
   EXPECT_EQ(Translate("Debug x, 1\n"), "cDebugger.Debug ( x , 1) \n ");
 }
 
-TEST_F(DebugOutput, DebugKeepsTheSourceSpelling) {
-  EXPECT_EQ(Translate("DEBUG x\n"), "cDebugger.DEBUG ( x) \n ");
+TEST_F(DebugOutput, DebugInAnyLetterCaseCallsDebug) {
+  EXPECT_EQ(Translate("DEBUG x\n"), "cDebugger.Debug ( x) \n ");
 }
 
 TEST_F(DebugOutput, EachStatementOfALineClosesItsOwnCall) {
@@ -62,10 +62,10 @@ TEST_F(DebugOutput, CallDebuggerInAnyCase) {
             "debugger \n debugger \n debugger ");
 }
 
-TEST_F(DebugOutput, DebuggerSwitchesKeepTheSourceSpelling) {
+TEST_F(DebugOutput, DebuggerSwitchesInAnyLetterCase) {
   EXPECT_EQ(Translate("EnableDebugger\nDisableDebugger\nenabledebugger"),
             "cDebugger.EnableDebugger() \n cDebugger.DisableDebugger() \n "
-            "cDebugger.enabledebugger() ");
+            "cDebugger.EnableDebugger() ");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ x = 5;
 cDebugger.Debug(x) // ; show x;
 cDebugger.Debug();
 cDebugger.Debug(x , 1);
-cDebugger.DEBUG(x * 2);
+cDebugger.Debug(x * 2);
 cDebugger.Debug(x);
 debugger;
 debugger;

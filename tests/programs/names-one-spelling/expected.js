@@ -5,7 +5,7 @@ cDebugger.EnableDebugger();
 Limit = 10;
 var Item =(function() {
 function Item() {
-this.Price = null ;
+this.Price = 0 ;
 } return Item ;})();
 function AddTax(Value) {
 return Value * 2;

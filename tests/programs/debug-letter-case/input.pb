@@ -1,0 +1,3 @@
+x = 5
+debug x
+DEBUG x * 2

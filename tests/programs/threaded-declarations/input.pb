@@ -1,0 +1,3 @@
+Threaded th = 4
+Threaded.s name
+th + 1
