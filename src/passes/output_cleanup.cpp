@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "passes/raw_markers.h"
 #include "common/text.h"
@@ -127,38 +128,51 @@ std::string TerminateLines(const std::string& text, int& inRaw) {
   return out;
 }
 
-// The pieces of a line outside its string literals ("..." and '...', with
-// backslash escapes) get the repairs; a literal keeps every character, so
+// The text outside string literals ("..." and '...', with backslash
+// escapes) gets the repairs; a literal keeps every character, so
 // PrintN("5! = 120") still prints "5! = 120". A literal never goes on past
-// its line.
-std::string RepairPiece(std::string piece) {
-  for (const Repair& r : kRepairs)
-    if (Contains(piece, r.find)) piece = ReplaceAll(piece, r.find, r.replace);
-  return piece;
-}
+// its line. The code between the literals is repaired in one piece, each
+// literal standing there as one kLiteralMark, which no repair contains, so
+// that no repair reaches across a literal.
+constexpr char kLiteralMark = '\x01';
 
 std::string RepairOperators(const std::string& text) {
-  std::string out, code;
-  out.reserve(text.size());
+  std::string code;
+  std::vector<std::string> literals;
+  code.reserve(text.size());
   char quote = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     if (quote == 0) {
-      if (c == '"' || c == '\'' || c == '\n') {
-        out += RepairPiece(std::move(code));
-        code.clear();
-        if (c != '\n') quote = c;
-        out += c;
+      if (c == '"' || c == '\'' || c == kLiteralMark) {
+        // a mark byte of the text itself stands for itself
+        if (c != kLiteralMark) quote = c;
+        literals.emplace_back(1, c);
+        code += kLiteralMark;
       } else {
         code += c;
       }
       continue;
     }
-    out += c;
-    if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') out += text[++i];
-    else if (c == quote || c == '\n') quote = 0;
+    if (c == '\n') {  // an unclosed literal ends with its line
+      quote = 0;
+      code += c;
+      continue;
+    }
+    literals.back() += c;
+    if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') literals.back() += text[++i];
+    else if (c == quote) quote = 0;
   }
-  out += RepairPiece(std::move(code));
+  for (const Repair& r : kRepairs)
+    if (Contains(code, r.find)) code = ReplaceAll(code, r.find, r.replace);
+  if (literals.empty()) return code;
+  std::string out;
+  out.reserve(text.size());
+  size_t next = 0;
+  for (char c : code) {
+    if (c == kLiteralMark && next < literals.size()) out += literals[next++];
+    else out += c;
+  }
   return out;
 }
 

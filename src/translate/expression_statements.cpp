@@ -66,7 +66,7 @@ class ExpressionWalk {
       if (!it->Text.empty() && it->Kind != KindComment) positions.push_back(it);
       if (it == v.last) break;
     }
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, positions, tree);
     size_t at = 0;
     int root = parser.Parse(0, positions.size(), at);
@@ -176,7 +176,7 @@ class ExpressionWalk {
   // Debug value[, level]: a float shows as PureBasic's debugger shows it.
   void DebugValues(StatementReader& s) {
     size_t end = s.NextComma(1);
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int root = end > 1 ? parser.Parse(1, end, at) : -1;
@@ -195,7 +195,7 @@ class ExpressionWalk {
   // is compared with it.
   void ForHeader(StatementReader& s) {
     size_t at = 0;
-    Tree target;
+    Tree& target = Fresh(target_);
     Parser parser(m_, s.Tokens(), target);
     int variable = parser.ParseOperand(1, s.Size(), at);
     if (variable < 0 || !s.Is(at, "=")) return;
@@ -238,13 +238,13 @@ class ExpressionWalk {
 
   // An assignment, a shortcut statement, or a call.
   void Generic(StatementReader& s) {
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int target = parser.ParseOperand(0, s.Size(), at);
     if (target >= 0 && s.Is(at, "=") && at + 1 < s.Size()) return Assignment(s, at);
     if (target >= 0 && at + 1 < s.Size() && IsShortcutOperator(s.At(at))) return Shortcut(s, at);
-    Tree whole;
+    Tree& whole = Fresh(whole_);
     Parser all(m_, s.Tokens(), whole);
     int root = all.Parse(0, s.Size(), at);
     if (root < 0 || at != s.Size() || whole.nodes.size() > kMaxNodes) return;
@@ -257,7 +257,7 @@ class ExpressionWalk {
 
   // target = value
   void Assignment(StatementReader& s, size_t equals) {
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int target = parser.ParseOperand(0, equals, at);
@@ -293,7 +293,7 @@ class ExpressionWalk {
   // target op rest: PureBasic reads the whole statement as the value that
   // is stored back into the target ("result * b + c" is result * b + c).
   void Shortcut(StatementReader& s, size_t op) {
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int root = parser.Parse(0, s.Size(), at);
@@ -359,7 +359,7 @@ class ExpressionWalk {
 
   // A condition: truth values are only tested.
   void Condition(StatementReader& s, size_t from, size_t to) {
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int root = parser.Parse(from, to, at);
@@ -382,7 +382,7 @@ class ExpressionWalk {
 
   void Emit(StatementReader& s, size_t from, size_t to, const model::Type* target, bool store) {
     if (from >= to) return;
-    Tree tree;
+    Tree& tree = Fresh(tree_);
     Parser parser(m_, s.Tokens(), tree);
     size_t at = 0;
     int root = parser.Parse(from, to, at);
@@ -412,6 +412,15 @@ class ExpressionWalk {
     return nullptr;
   }
 
+  // The trees are kept from statement to statement, so that their storage
+  // is made once.
+  static Tree& Fresh(Tree& t) {
+    t.nodes.clear();
+    t.root = -1;
+    return t;
+  }
+
+  Tree tree_, whole_, target_;
   RunState& run_;
   model::ProgramModel& m_;
   TokenList& tokens_;
