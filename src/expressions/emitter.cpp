@@ -127,15 +127,13 @@ void Emitter::EmitArguments(int index) {
 
 // a(i) -> a.d[i], a(i, j) -> a.d[i * a.s0 + j], a() -> a: the runtime's
 // flat store of the array's elements, or the array itself.
-void Emitter::EmitArrayElement(int index) {
+void Emitter::EmitArrayElement(int index, Position open, const std::string& name) {
   Node& n = tree_[index];
-  Position open = std::next(n.first);
   if (n.args.empty()) {
     Blank(*open);
     Blank(*n.last);
     return;
   }
-  const std::string& name = n.first->Text;
   open->Text = ".d[";
   size_t count = n.args.size();
   for (size_t k = 0; k < count; ++k) {
@@ -152,10 +150,80 @@ void Emitter::EmitArrayElement(int index) {
   tree_[index].last->Text = "]";
 }
 
+// The base of a field and the field's name as one token of the page's
+// text: "o\items" -> "o.items", "a(i)\grid" -> "a.d[i].grid"; the other
+// tokens are blanked and marked, and go when the statement is done, so
+// that the list and map passes see "o.items ( )" as they see "items ( )".
+// The base is emitted by now.
+std::string Emitter::CollapseBase(int index) {
+  Node& n = tree_[index];
+  const Node& base = tree_[n.left];
+  model::SymbolKind baseKind = base.kind == NodeKind::Element && base.symbol >= 0
+                                   ? model_.At(base.symbol).kind
+                                   : model::SymbolKind::Variable;
+  std::string text;
+  Position from = n.first;
+  if (baseKind == model::SymbolKind::List) {
+    // the current element, as the list and map passes write it
+    text = base.first->Text + ".getData(";
+    from = base.last;
+  } else if (baseKind == model::SymbolKind::Map) {
+    text = base.first->Text + ".getData2(";
+    from = std::next(base.first, 2);
+  }
+  for (Position it = from; it != n.op; ++it) text += it->Text == "\\" ? std::string(".") : it->Text;
+  text += n.op->Text;
+  for (Position it = std::next(n.first);; ++it) {
+    Collapse(*it);
+    if (it == n.op) break;
+  }
+  n.first->Text = text;
+  return text;
+}
+
+void Emitter::Collapse(Token& t) {
+  t.Text.clear();
+  t.Spare = kCollapsedToken;
+}
+
+// A List, Map or Array field: the list and map passes find "o.items()" as
+// they find a list of the program (registered with its element type), an
+// Array field's element is its store's, "o.a.d[i]".
+void Emitter::EmitContainerField(int index) {
+  Node& n = tree_[index];
+  model::SymbolKind kind = n.container;
+  Position open = std::next(n.op);
+  bool hasOpen = n.parens && open != tokens_.end() && open->Text == "(";
+  std::string name = CollapseBase(index);
+  if (kind == model::SymbolKind::Array) {
+    if (hasOpen) EmitArrayElement(index, open, name);
+    return;
+  }
+  model::FieldContainer c;
+  c.kind = kind;
+  if (tree_[index].type.IsStructure()) {
+    int structure = model_.FindStructure(tree_[index].type.structure);
+    if (structure >= 0) c.elementStructure = model_.At(structure).jsName;
+  }
+  model_.fieldContainers[name] = c;
+}
+
 // An argument that takes the whole array, list or map: "a()" is handed as
 // "a", and the list and map passes leave a bare name alone.
 void Emitter::PassContainer(int index) {
   Node& n = tree_[index];
+  if (n.kind == NodeKind::Field && n.container != model::SymbolKind::Variable && n.args.empty()) {
+    // "o\items()" handed whole: "o.items"
+    Emit(tree_[index].left);
+    Position open = std::next(tree_[index].op);
+    bool hasOpen = tree_[index].parens && open != tokens_.end() && open->Text == "(";
+    CollapseBase(index);
+    if (hasOpen) {
+      Blank(*open);
+      Blank(*tree_[index].last);
+    }
+    return;
+  }
   if (n.kind != NodeKind::Element || !n.args.empty() || n.symbol < 0) return;
   Blank(*std::next(n.first));
   Blank(*n.last);
@@ -194,7 +262,9 @@ void Emitter::EmitLeaf(int index) {
   EmitArguments(index);
   if (tree_[index].kind == NodeKind::Element && tree_[index].symbol >= 0 &&
       model_.At(tree_[index].symbol).kind == model::SymbolKind::Array)
-    EmitArrayElement(index);
+    EmitArrayElement(index, std::next(tree_[index].first), tree_[index].first->Text);
+  if (tree_[index].kind == NodeKind::Field && tree_[index].container != model::SymbolKind::Variable)
+    EmitContainerField(index);
   Node& leaf = tree_[index];
   leaf.jsPrecedence = kAtomic;
   Value natural = leaf.natural == Value::Unknown ? Value::Int : leaf.natural;

@@ -18,9 +18,13 @@
 
 namespace korvex::expressions {
 
+/// Token::Spare of a token whose text went into the token before it; the
+/// expression pass removes such tokens once their statement is emitted.
+inline constexpr int kCollapsedToken = 3;
+
 class Emitter {
  public:
-  Emitter(const model::ProgramModel& model, TokenList& tokens, Tree& tree)
+  Emitter(model::ProgramModel& model, TokenList& tokens, Tree& tree)
       : model_(model), tokens_(tokens), tree_(tree) {}
 
   /// Rewrites the tokens of node and of everything below it.
@@ -49,7 +53,10 @@ class Emitter {
   void SpanChildren(int node);
   bool ExactInSingle(int node) const;
   void EmitArguments(int node);
-  void EmitArrayElement(int node);
+  void EmitArrayElement(int node, Position open, const std::string& name);
+  void EmitContainerField(int node);
+  std::string CollapseBase(int node);
+  static void Collapse(Token& t);
   void PassContainer(int node);
   void Replace(int node, const std::string& text, NodeKind kind);
   void EmitBool(int node);
@@ -67,7 +74,7 @@ class Emitter {
   void Call(int node, const char* function);  // "function(" node ")"
   Token NewToken(const char* text, int line) const;
 
-  const model::ProgramModel& model_;
+  model::ProgramModel& model_;  // a list or map field is registered as it is met
   TokenList& tokens_;
   Tree& tree_;
 };

@@ -275,6 +275,7 @@ int Parser::Postfix(int base) {
     f.last = f.op;
     at_ += 2;
     if (Is(at_, "(")) {
+      f.parens = true;
       if (!Arguments(f)) return -1;
     } else if (Is(at_, "[")) {
       ++at_;

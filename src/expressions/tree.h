@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/program_model.h"
 #include "model/types.h"
 #include "scanner/token_list.h"
 
@@ -44,8 +45,10 @@ struct Node {
   std::string opText;       // "+", "<<", "=", "<>", "<=", "and", "not", "neg", "~", ...
   int left = -1, right = -1;  // children (Unary, Paren, Bool: left only; Field: the base)
   std::vector<int> args;      // Call and Element: the argument roots
+  bool parens = false;        // Field: written with "(...)" after its name
   int symbol = -1;            // the model symbol of a Variable, Call, Element
   model::Type type;           // Variable, Element, Field, Call: the declared type
+  model::SymbolKind container = model::SymbolKind::Variable;  // Field: a List, Map or Array field
   bool typeKnown = false;     // type comes from the model or the library
 
   // Filled by typing:

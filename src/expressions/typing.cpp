@@ -173,8 +173,10 @@ void Typer::NaturalOfField(Node& n) {
   if (f == nullptr) return;
   n.op->Text = f->name;
   n.type = f->type;
-  if (f->container != model::SymbolKind::Variable && n.args.empty()) {
-    n.natural = Value::Unknown;  // a list or map of the structure
+  n.container = f->container;
+  // "o\items" is the list itself; "o\items()" its current element
+  if (f->container != model::SymbolKind::Variable && !n.parens) {
+    n.natural = Value::Unknown;
     return;
   }
   n.natural = ValueOfType(f->type, n);

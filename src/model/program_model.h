@@ -90,9 +90,18 @@ struct MovedValue {
   int symbol = -1;
 };
 
+/// A list or map field reached through its structure ("o\items()"), as the
+/// list and map passes see it: one name ("o.items") and its element type.
+struct FieldContainer {
+  SymbolKind kind = SymbolKind::List;
+  std::string elementStructure;  // the structure's name in the page, or ""
+};
+
 class ProgramModel {
  public:
   std::vector<Symbol> symbols;
+  /// "o.items" -> the list field it names, for the list and map passes.
+  std::unordered_map<std::string, FieldContainer> fieldContainers;
   std::vector<MovedValue> movedValues;
   std::vector<ProcedureInfo> procedures;
   std::vector<StructureInfo> structures;

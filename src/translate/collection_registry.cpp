@@ -58,7 +58,20 @@ void TidyDeclarationTail(TokenList& tokens) {
 }
 
 std::string WithoutGetData(const std::string& text) {
-  return ReplaceAll(text, ".getData()", "");
+  // only the element access of the name itself: "o.getData().items.getData()"
+  // is the list "o.getData().items"
+  constexpr std::string_view kAccess = ".getData()";
+  if (text.size() >= kAccess.size() && text.compare(text.size() - kAccess.size(), kAccess.size(), kAccess) == 0)
+    return text.substr(0, text.size() - kAccess.size());
+  return text;
+}
+
+void AddFieldContainers(const RunState& run, model::SymbolKind kind, CollectionRegistry& registry) {
+  for (const auto& [name, field] : run.Model.fieldContainers) {
+    if (field.kind != kind) continue;
+    registry.names.insert(name);
+    registry.types[name] = field.elementStructure.empty() ? kNoStruct : field.elementStructure;
+  }
 }
 
 }  // namespace korvex::translate

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "common/run_state.h"
 #include "scanner/token_list.h"
 
 namespace korvex::translate {
@@ -36,8 +37,11 @@ CollectionRegistry RegisterDeclarations(TokenList& tokens, std::string_view keyw
 /// following ")".
 void TidyDeclarationTail(TokenList& tokens);
 
-/// text with every occurrence of ".getData()" removed: the name of a list
-/// or map argument after its element access was rewritten.
+/// Adds the List or Map fields ("o.items") that the expression pass met.
+void AddFieldContainers(const RunState& run, model::SymbolKind kind, CollectionRegistry& registry);
+
+/// text without its final ".getData()": the name of a list or map argument
+/// after its element access was rewritten.
 std::string WithoutGetData(const std::string& text);
 
 }  // namespace korvex::translate

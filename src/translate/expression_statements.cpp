@@ -93,6 +93,7 @@ class ExpressionWalk {
     if (lower == "debug") return DebugValues(s);
     if (lower == "case") return CaseValues(s);
     if (lower == "for") return ForHeader(s);
+    if (lower == "foreach") return Value(s, 1, s.Size(), nullptr);
     if (lower == "procedurereturn") return Return(s);
     if (lower == "global" || lower == "protected" || lower == "define" || lower == "static" ||
         lower == "threaded")
@@ -429,8 +430,21 @@ class ExpressionWalk {
   model::Type fieldType_;
 };
 
+// The tokens whose text a field's base took over ("o", "\\", "items"
+// became "o.items") go, so that later passes find their neighbours.
+void RemoveCollapsedTokens(TokenList& tokens) {
+  tokens.Reset();
+  while (tokens.Next()) {
+    const Token& t = tokens.Current();
+    if (t.Spare == expressions::kCollapsedToken && t.Text.empty()) tokens.DeleteCurrent();
+  }
+}
+
 }  // namespace
 
-void TranslateExpressions(RunState& run) { ExpressionWalk(run).Run(); }
+void TranslateExpressions(RunState& run) {
+  ExpressionWalk(run).Run();
+  RemoveCollapsedTokens(run.Tokens);
+}
 
 }  // namespace korvex::translate

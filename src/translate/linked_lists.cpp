@@ -167,6 +167,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
 
 void TranslateLinkedLists(RunState& run) {
   CollectionRegistry lists = RegisterDeclarations(run.Tokens, "newlist");
+  AddFieldContainers(run, model::SymbolKind::List, lists);
   RegisterContainerParameters(run.Tokens, "list", lists);
   TranslateElementAccesses(run.Tokens, lists);
   TranslateCommands(run.Tokens, lists);

@@ -209,6 +209,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
 
 void TranslateMaps(RunState& run) {
   CollectionRegistry maps = RegisterDeclarations(run.Tokens, "newmap");
+  AddFieldContainers(run, model::SymbolKind::Map, maps);
   RegisterContainerParameters(run.Tokens, "map", maps);
   TranslateElementAccesses(run.Tokens, maps);
   TranslateCommands(run.Tokens, maps);

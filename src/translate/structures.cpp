@@ -5,9 +5,9 @@
 //   var Point = (function () { LF function Point() { LF this.x = 0; LF
 //   this.y = 0; LF } return Point;})();
 // Every field starts as PureBasic's do: 0, "", 0n for a quad; a field typed
-// by a structure declared earlier gets "= new Type". Runs in
-// the dispatcher's first group, after Select and before Dim; a List field
-// refuses the program.
+// by a structure declared earlier gets "= new Type"; a List, Map or Array
+// field its own container. Runs in the dispatcher's first group, after
+// Select and before Dim.
 #include <string>
 #include <unordered_set>
 
@@ -23,7 +23,7 @@ class StructureWalk {
  public:
   explicit StructureWalk(RunState& run) : run_(run), tokens_(run.Tokens) {}
 
-  // Returns 1, or 0 after reporting a List field.
+  // Always 1: every structure has a form in the page.
   int Run() {
     tokens_.Reset();
     while (tokens_.Next()) {
@@ -32,7 +32,7 @@ class StructureWalk {
       std::string lower = LowerAscii(t.Text);
       if (lower == "structure") OpenStructure();
       else if (lower == "endstructure") CloseStructure();
-      else if (inStructure_ && registry_.count(t.Text) == 0 && !AddField()) return 0;
+      else if (inStructure_ && registry_.count(t.Text) == 0) AddField();
     }
     return 1;
   }
@@ -67,10 +67,8 @@ class StructureWalk {
   bool AddField() {
     Token& name = tokens_.Current();
     std::string fieldName = name.Text;
-    if (EqualsNoCase(fieldName, "list")) {
-      ReportListField(name.Line);
-      return false;
-    }
+    std::string kind = LowerAscii(fieldName);
+    if (kind == "list" || kind == "map" || kind == "array") return AddContainerField(kind);
     Blank(name);
     std::string typeName;
     Token* next = tokens_.PeekNext();
@@ -85,6 +83,51 @@ class StructureWalk {
       BlankFixedSize();
     }
     classText_ += "this." + fieldName + " = " + FieldValue(fieldName, typeName) + ";\n";
+    return true;
+  }
+
+  // List items.s()  ->  this.items = new cLinkedList();
+  // Map m.Point()   ->  this.m = new cMap(Point);
+  // Array a.l(2, 3) ->  this.a = cArray.dim(null, 'l', null, 2, 3);
+  // Every object of the structure gets containers of its own; the sizes of
+  // an Array field are taken as written.
+  bool AddContainerField(const std::string& kind) {
+    Blank(tokens_.Current());
+    if (!StepInHeader(tokens_)) return true;
+    std::string fieldName = tokens_.Current().Text;
+    Blank(tokens_.Current());
+    std::string typeName, sizes;
+    int depth = 0;
+    while (StepInHeader(tokens_)) {
+      Token& t = tokens_.Current();
+      if (t.Text == "(" && depth++ == 0) {
+        Blank(t);
+        continue;
+      }
+      if (t.Text == ")" && --depth == 0) {
+        Blank(t);
+        continue;
+      }
+      if (depth > 0) sizes += t.Text;
+      else if (!t.Text.empty() && t.Text != ".") typeName = t.Text;
+      Blank(t);
+    }
+    const model::Field* f = run_.Model.FindField(LowerAscii(structName_), LowerAscii(fieldName));
+    std::string structure = registry_.count(typeName) != 0 ? typeName : "";
+    std::string init;
+    if (kind == "list") {
+      init = "new cLinkedList()";
+    } else if (kind == "map") {
+      init = "new cMap(" + structure + ")";
+    } else {
+      std::string letter = "i";
+      if (f != nullptr && !f->type.pointer && f->type.basic != model::Basic::Structure)
+        letter = std::string(1, static_cast<char>(f->type.basic));
+      init = "cArray.dim(null, '" + (structure.empty() ? letter : std::string("S")) + "', " +
+             (structure.empty() ? std::string("null") : structure) +
+             (sizes.empty() ? std::string() : ", " + sizes) + ")";
+    }
+    classText_ += "this." + fieldName + " = " + init + ";\n";
     return true;
   }
 
@@ -132,14 +175,6 @@ class StructureWalk {
       case model::Basic::Structure: return "new Array(" + n + ")";
       default: return "new Float64Array(" + n + ")";
     }
-  }
-
-  void ReportListField(int line) {
-    run_.PrintLine("", false);
-    run_.PrintLine("Line " + std::to_string(line) +
-                       ": LinkedLists in Structures are not supported (yet)",
-                   false);
-    run_.PrintLine("", true);
   }
 
   RunState& run_;

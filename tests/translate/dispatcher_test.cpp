@@ -212,9 +212,5 @@ TEST_F(Dispatcher, TypedDeclarationKeywordRefusesTheProgram) {
   EXPECT_EQ(Translate("x = 1\nDefine.Point p\ny = 2\n"), "");
 }
 
-TEST_F(Dispatcher, ListInStructureRefusesTheProgram) {
-  EXPECT_EQ(Translate("x = 1\nStructure Box\nList items.s()\nEndStructure\n"), "");
-}
-
 }  // namespace
 }  // namespace korvex::translate

@@ -81,18 +81,12 @@ TEST_F(StructuresTest, WordsOutsideStructuresAreUntouched) {
   EXPECT_EQ(Texts(), "x = 1\n\n\n" + std::prev(run.Tokens.end(), 5)->Text + "\np . P");
 }
 
-TEST_F(StructuresTest, ListFieldRefusesTheProgram) {
-  EXPECT_EQ(Translate("x = 1\nStructure Bag\ncount.l\nList items.s()\nEndStructure"), 0);
-  EXPECT_EQ(platform.ConsoleLines(),
-            (std::vector<std::string>{
-                "", "Line 4: LinkedLists in Structures are not supported (yet)", ""}));
-  EXPECT_EQ(run.PauseAtExit, 1);
-  // The walk stopped at the List field: EndStructure was not rewritten.
-  EXPECT_EQ(Last().Text, "EndStructure");
-}
-
-TEST_F(StructuresTest, ListIsRecognisedInAnyCase) {
-  EXPECT_EQ(Translate("Structure Bag\nLIST items.s()\nEndStructure"), 0);
+TEST_F(StructuresTest, ContainerFieldsAreNewForEveryObject) {
+  ASSERT_EQ(Translate("Structure Bag\nLIST items.s()\nMap m.Bag()\nArray a.i(2, n - 1)\nEndStructure"), 1);
+  EXPECT_EQ(Last().Text,
+            "var Bag = (function () { \nfunction Bag() { \nthis.items = new cLinkedList();\n"
+            "this.m = new cMap(Bag);\nthis.a = cArray.dim(null, 'i', null, 2,n-1);\n"
+            "} return Bag;})();");
 }
 
 TEST_F(StructuresTest, ProgramCutShortInsideAStructureConverts) {

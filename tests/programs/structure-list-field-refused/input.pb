@@ -1,5 +1,0 @@
-x = 1
-Structure Bag
-count.l
-List items.s()
-EndStructure
