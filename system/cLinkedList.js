@@ -1,7 +1,8 @@
 // cLinkedList: a PureBasic linked list with a current element. The chain
-// lives in parallel arrays indexed by slot (data_, prev_, next_), so adding
-// an element allocates no object of its own and every insert, delete and
-// step is O(1); deleted slots are reused.
+// lives in arrays indexed by slot (the values in data_, the links in the
+// typed arrays prev_ and next_), so adding an element allocates no object
+// of its own and every insert, delete and step is O(1); deleted slots are
+// used again.
 // Emitted uses ("NewList items()" and the list commands):
 //   items = new cLinkedList()            items.AddElement(), items.AddElement(new Point)
 //   new cLinkedList(Point), new cLinkedList(""), new cLinkedList(0n)
@@ -22,6 +23,14 @@ var cLinkedList = (function () {
   var kNone = -1;   // no slot: before the first element, or past the ends
   var kDead = -2;   // prev_ of a free slot; a stale position
   var kFirst = 1, kLast = 2, kBefore = 3, kAfter = 4;  // #PB_List_First, ...
+  var kNoLinks = new Int32Array(0);  // an empty list's, until it grows
+
+  // links with room for twice as many slots
+  function grown(links) {
+    var bigger = new Int32Array(Math.max(8, links.length * 2));
+    bigger.set(links);
+    return bigger;
+  }
 
   function cLinkedList(kind) {
     this.kind_ = kind;             // structure constructor, first value, or undefined
@@ -35,8 +44,8 @@ var cLinkedList = (function () {
 
   cLinkedList.prototype.empty_ = function () {
     this.data_ = [];
-    this.prev_ = [];
-    this.next_ = [];
+    this.prev_ = kNoLinks;
+    this.next_ = kNoLinks;
     this.first_ = kNone;
     this.last_ = kNone;
     this.cur_ = kNone;
@@ -69,7 +78,7 @@ var cLinkedList = (function () {
       return slot === undefined ? kNone : slot;
     }
     var s = Number(handle) - 1;
-    return s >= 0 && s < this.prev_.length && this.prev_[s] !== kDead ? s : kNone;
+    return s >= 0 && s < this.data_.length && s === Math.floor(s) && this.prev_[s] !== kDead ? s : kNone;
   };
 
   cLinkedList.prototype.indexHandles_ = function () {
@@ -86,15 +95,17 @@ var cLinkedList = (function () {
     var slot = this.free_;
     if (slot < 0) {
       slot = this.data_.length;
+      if (slot >= this.prev_.length) {
+        this.prev_ = grown(this.prev_);
+        this.next_ = grown(this.next_);
+      }
       this.data_.push(value);
-      this.prev_.push(after);
-      this.next_.push(before);
     } else {
       this.free_ = this.next_[slot];
       this.data_[slot] = value;
-      this.prev_[slot] = after;
-      this.next_[slot] = before;
     }
+    this.prev_[slot] = after;
+    this.next_[slot] = before;
     if (after < 0) this.first_ = slot; else this.next_[after] = slot;
     if (before < 0) this.last_ = slot; else this.prev_[before] = slot;
     this.size_++;

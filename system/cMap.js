@@ -1,7 +1,7 @@
 // cMap: a PureBasic map, keys to elements, with a current element. A
-// JavaScript Map finds a key's slot in O(1); the slots (parallel arrays
-// keys_, data_, prev_, next_) form a doubly linked chain in the order the
-// keys were added, which ForEach follows.
+// JavaScript Map finds a key's slot in O(1); the slots (the arrays keys_
+// and data_, the typed arrays of links prev_ and next_) form a doubly
+// linked chain in the order the keys were added, which ForEach follows.
 // Emitted uses ("NewMap scores()", "NewMap pts.Point()" and the commands):
 //   scores = new cMap();  pts = new cMap(Point);   elements made as new Point
 //   new cMap(""), new cMap(0n)                     the first value of new elements
@@ -19,6 +19,13 @@
 var cMap = (function () {
   var kNone = -1, kDead = -2;
   var kNoElementCheck = 0;  // #PB_Map_NoElementCheck
+  var kNoLinks = new Int32Array(0);  // an empty map's, until it grows
+
+  function grown(links) {
+    var bigger = new Int32Array(Math.max(8, links.length * 2));
+    bigger.set(links);
+    return bigger;
+  }
 
   function cMap(kind) {
     this.kind_ = kind;             // structure constructor, first value, or undefined
@@ -32,8 +39,8 @@ var cMap = (function () {
     this.slots_ = new Map();       // key -> slot
     this.keys_ = [];
     this.data_ = [];
-    this.prev_ = [];
-    this.next_ = [];
+    this.prev_ = kNoLinks;
+    this.next_ = kNoLinks;
     this.first_ = kNone;
     this.last_ = kNone;
     this.cur_ = kNone;
@@ -60,17 +67,19 @@ var cMap = (function () {
     var slot = this.free_, value = this.newValue_(), after = this.last_;
     if (slot < 0) {
       slot = this.keys_.length;
+      if (slot >= this.prev_.length) {
+        this.prev_ = grown(this.prev_);
+        this.next_ = grown(this.next_);
+      }
       this.keys_.push(key);
       this.data_.push(value);
-      this.prev_.push(after);
-      this.next_.push(kNone);
     } else {
       this.free_ = this.next_[slot];
       this.keys_[slot] = key;
       this.data_[slot] = value;
-      this.prev_[slot] = after;
-      this.next_[slot] = kNone;
     }
+    this.prev_[slot] = after;
+    this.next_[slot] = kNone;
     if (after < 0) this.first_ = slot; else this.next_[after] = slot;
     this.last_ = slot;
     this.size_++;

@@ -24,12 +24,6 @@ var cSort = (function () {
     return value;
   }
 
-  function compareAny(a, b) {
-    var ta = typeof a === 'string', tb = typeof b === 'string';
-    if (ta !== tb) return ta ? 1 : -1;
-    return a < b ? -1 : a > b ? 1 : 0;
-  }
-
   // The sort keys of values: texts lower-cased for #PB_Sort_NoCase, the
   // field's value for structures (a text or a number by the field's type).
   function keysOf(values, noCase, field, type) {
@@ -43,21 +37,63 @@ var cSort = (function () {
     return keys;
   }
 
+  // Sorts the positions at by their keys, ascending, equal keys in the
+  // order of at: insertion sort of short runs, then merges of runs, with a
+  // plain "<" in the loops (no comparison function called per step).
+  function mergeSort(keys, at) {
+    var n = at.length, run = 32;
+    var k = new Array(n);
+    for (var i = 0; i < n; i++) k[i] = keys[at[i]];
+    for (var lo = 0; lo < n; lo += run) insertionSort(k, at, lo, Math.min(lo + run, n));
+    var k2 = new Array(n), at2 = new Int32Array(n);
+    for (var width = run; width < n; width *= 2) {
+      for (lo = 0; lo < n; lo += 2 * width) merge(k, at, k2, at2, lo, Math.min(lo + width, n), Math.min(lo + 2 * width, n));
+      var t = k; k = k2; k2 = t;
+      var u = at; at = at2; at2 = u;
+    }
+    return at;
+  }
+
+  function insertionSort(k, at, lo, hi) {
+    for (var i = lo + 1; i < hi; i++) {
+      var key = k[i], p = at[i], j = i - 1;
+      for (; j >= lo && key < k[j]; j--) {
+        k[j + 1] = k[j];
+        at[j + 1] = at[j];
+      }
+      k[j + 1] = key;
+      at[j + 1] = p;
+    }
+  }
+
+  // The runs lo..mid and mid..hi of k and at merged into k2 and at2.
+  function merge(k, at, k2, at2, lo, mid, hi) {
+    var a = lo, b = mid, o = lo;
+    while (a < mid && b < hi) {
+      if (k[b] < k[a]) { k2[o] = k[b]; at2[o++] = at[b++]; }
+      else { k2[o] = k[a]; at2[o++] = at[a++]; }
+    }
+    for (; a < mid; a++) { k2[o] = k[a]; at2[o++] = at[a]; }
+    for (; b < hi; b++) { k2[o] = k[b]; at2[o++] = at[b]; }
+  }
+
   // The order (indexes into values) that sorts them, equal keys in their
-  // old order.
+  // old order. Numbers come before texts. Descending sorts the values
+  // taken from the last ascending, then turns the result round, which
+  // keeps equal keys in their old order too.
   function sortedOrder(values, options, field, type) {
-    var flags = Number(options) || 0;
+    var flags = Number(options) || 0, descending = (flags & kDescending) !== 0;
     var keys = keysOf(values, (flags & kNoCase) !== 0, field, type);
-    var order = new Array(keys.length);
-    for (var i = 0; i < order.length; i++) order[i] = i;
-    var allText = true;
-    for (var j = 0; j < keys.length && allText; j++) allText = typeof keys[j] === 'string';
-    var descending = (flags & kDescending) !== 0;
-    if (allText && !descending) order.sort(function (x, y) { var a = keys[x], b = keys[y]; return a < b ? -1 : a > b ? 1 : 0; });
-    else if (allText) order.sort(function (x, y) { var a = keys[x], b = keys[y]; return a > b ? -1 : a < b ? 1 : 0; });
-    else if (descending) order.sort(function (x, y) { return compareAny(keys[y], keys[x]); });
-    else order.sort(function (x, y) { return compareAny(keys[x], keys[y]); });
-    return order;
+    var n = keys.length, texts = [], numbers = [];
+    for (var i = 0; i < n; i++) {
+      var p = descending ? n - 1 - i : i;
+      (typeof keys[p] === 'string' ? texts : numbers).push(p);
+    }
+    var first = mergeSort(keys, Int32Array.from(numbers));
+    var order = new Int32Array(n);
+    order.set(first);
+    order.set(mergeSort(keys, Int32Array.from(texts)), first.length);
+    return descending ? order.reverse() : order;
   }
 
   // The part from start to end, clipped to the positions 0 to count - 1;
