@@ -338,6 +338,14 @@ var cLinkedList = (function () {
     return copy;
   }
 
+  // Whether two containers may hold the same kind of element: two known
+  // structures must be the same, two known first values of one type.
+  function sameKind(a, b) {
+    if (a === undefined || b === undefined) return true;
+    if (typeof a === 'function' || typeof b === 'function') return a === b;
+    return typeof a === typeof b;
+  }
+
   cLinkedList.prototype.copy_ = function () {
     var copy = new cLinkedList(this.kind_);
     copyInto(this, copy);
@@ -364,11 +372,12 @@ var cLinkedList = (function () {
   }
 
   // CopyList(src(), dst()): dst is cleared and gets a copy of every
-  // element, without a current element; src stays as it is.
+  // element, without a current element; src stays as it is. Lists of
+  // different element types are not copied (the answer is 0).
   cLinkedList.CopyList = function (src, dst) {
     src = list(src);
     dst = list(dst);
-    if (!src || !dst) return 0;
+    if (!src || !dst || !sameKind(src.kind_, dst.kind_)) return 0;
     if (src !== dst) copyInto(src, dst);
     return 1;
   };
@@ -535,6 +544,7 @@ var cLinkedList = (function () {
   };
 
   cLinkedList.copyValue = copyValue;  // for cMap
+  cLinkedList.sameKind = sameKind;
 
   // the PureBasic type of each command's result, for the converter
   cLinkedList.returns = {

@@ -230,11 +230,12 @@ var cMap = (function () {
   }
 
   // CopyMap(src(), dst()): dst is cleared and gets a copy of every element,
-  // without a current element.
+  // without a current element; maps of different element types are not
+  // copied (the answer is 0).
   cMap.CopyMap = function (src, dst) {
     src = map(src);
     dst = map(dst);
-    if (!src || !dst) return 0;
+    if (!src || !dst || !cLinkedList.sameKind(src.kind_, dst.kind_)) return 0;
     if (src !== dst) copyInto(src, dst);
     return 1;
   };

@@ -130,6 +130,7 @@ test('CopyList, MergeLists and SplitList', async function () {
     [body('var a = L([1, 2, 3]), b = L([9]); a.SelectElement(1); var r = cLinkedList.CopyList(a, b); return [r, S(a), S(b)];'), [1, [[1, 2, 3], 1, 2, 3], [[1, 2, 3], -1, null, 3]]],
     [body('var a = Pts([1, 2]), b = new cLinkedList(); cLinkedList.CopyList(a, b); b.FirstElement(); b.getData().x = 7; return [Xs(a), Xs(b), b.getData() instanceof Point];'), [[1, 2], [7, 2], true]],
     [body('var a = new cLinkedList(), b = L([1]); cLinkedList.CopyList(a, b); return S(b);'), [[], -1, null, 0]],
+    [body('var a = Pts([1]), b = new cLinkedList(function Other() {}), c = new cLinkedList(""); c.AddElement(); return [cLinkedList.CopyList(a, b), cLinkedList.CopyList(new cLinkedList(0n), c), c.ListSize()];'), [0, 0, 1]],
     [body('var a = L(["x"]), b = new cLinkedList(); cLinkedList.CopyList(a, b); b.AddElement(); return b.getData();'), ''],
     // MergeLists: all of src into dst (at the end by default), src empty
     [body('var a = L([1, 2]), b = L([3, 4]); b.FirstElement(); cLinkedList.MergeLists(a, b); return [S(a), S(b)];'), [[[], -1, null, 0], [[3, 4, 1, 2], 0, 3, 4]]],
@@ -183,6 +184,7 @@ test('Maps: ForEach, NextMapElement, DeleteMapElement, Clear, Free, Copy', async
     [body('var m = M([["a", 1]]); cMap.FreeMap(m); var n = m.MapSize(); m.setData2("b", 1); return [n, m.MapSize()];'), [-1, 1]],
     [body('var a = M([["x", 1], ["y", 2]]), b = M([["z", 9]]); a.FindMapElement("y"); var r = cMap.CopyMap(a, b); b.setData2("x", 5); return [r, K(a), K(b), a.MapKey(), b.MapKey()];'), [1, ['x=1', 'y=2'], ['x=5', 'y=2'], 'y', 'x']],
     [body('var a = new cMap(Point), b = new cMap(Point); a.getData2("p").x = 1; cMap.CopyMap(a, b); b.getData2("p").x = 2; return [a.getData2("p").x, b.getData2("p").x, b.MapSize()];'), [1, 2, 1]],
+    [body('var a = new cMap(Point), b = new cMap(""); b.setData2("x", "y"); return [cMap.CopyMap(a, b), K(b)];'), [0, ['x=y']]],
     [body('var a = M([["x", 1]]), b = M([["x", 2]]); a.ResetMap(); cMap.CopyMap(a, b); return [K(b), b.MapKey()];'), [['x=1'], '']],
     // a copied structure holds its own lists and maps
     [body('function Order() { this.items = new cLinkedList(); this.tags = new cMap(); } var a = new cMap(Order), b = new cMap(Order); var o = a.getData2("o"); o.items.AddElement(); o.items.setData(3); o.tags.setData2("t", 1); cMap.CopyMap(a, b); var c = b.getData2("o"); c.items.FirstElement(); c.items.setData(4); c.tags.setData2("t", 2); return [W(o.items), W(c.items), o.tags.getData2("t"), c.tags.getData2("t")];'), [[3], [4], 1, 2]]
@@ -234,6 +236,10 @@ test('SortList, SortStructuredList and RandomizeList', async function () {
     [body('var l = new cLinkedList(); cSort.SortList(l, 0); l.AddElement(); cSort.SortList(l, 1, 0, 5); return S(l);'), [[0], 0, 0, 1]],
     [body('var l = Pts([3, 1, 3, 2]); l.SelectElement(2); l.getData().y = 1; var h = l.FirstElement(); cSort.SortStructuredList(l, 0, "x", cConstants.PB_Long); return [W(l).map(function (p) { return p.x + "/" + p.y; }), l.getData() === h];'), [['1/0', '2/0', '3/0', '3/1'], true]],
     [body('var l = Pts([1, 3, 2]); cSort.SortStructuredList(l, cConstants.PB_Sort_Descending, "x", cConstants.PB_Integer); return Xs(l);'), [3, 2, 1]],
+    // long enough for the merges: the same order as a stable sort by hand
+    [body('var v = []; for (var i = 0; i < 1000; i++) v.push("k" + (i * 7919 % 101)); var l = L(v); cSort.SortList(l, 0); return W(l).join() === v.slice().sort().join();'), true],
+    [body('var l = new cLinkedList(Point); for (var i = 0; i < 1000; i++) { var p = l.AddElement(); p.x = i * 7919 % 50; p.y = i; } cSort.SortStructuredList(l, cConstants.PB_Sort_Descending, "x", cConstants.PB_Integer); var got = W(l).map(function (p) { return p.x + "/" + p.y; }).join(); var want = W(l).slice().sort(function (a, b) { return b.x - a.x || a.y - b.y; }).map(function (p) { return p.x + "/" + p.y; }).join(); return got === want;'), true],
+    [body('var v = []; for (var i = 0; i < 100; i++) v.push(i % 3 ? i * 37 % 11 : "t" + i % 7); var l = L(v); cSort.SortList(l, 1); var w = W(l); return [w.slice(0, 3), w.slice(-3)];'), [['t6', 't6', 't6'], [0, 0, 0]]],
     [body('var l = L([1, 2, 3, 4, 5, 6, 7, 8]); cSort.RandomizeList(l); return [l.ListSize(), W(l).sort(), l.ListIndex() >= 0];'), [8, [1, 2, 3, 4, 5, 6, 7, 8], true]],
     [body('var l = L([1, 2, 3, 4, 5]); cSort.RandomizeList(l, 1, 3); var w = W(l); return [w[0], w.slice(1, 4).sort(), w[4]];'), [1, [2, 3, 4], 5]],
     [body('var seen = {}; for (var i = 0; i < 200; i++) { var l = L([1, 2, 3]); cSort.RandomizeList(l); seen[W(l).join("")] = 1; } return Object.keys(seen).length;'), 6]
