@@ -90,7 +90,7 @@ var cLinkedList = (function () {
   };
 
   // A new slot holding value, linked between after and before (kNone for
-  // the ends); the list learns a structure type from the first object.
+  // the ends); a free slot is taken first.
   cLinkedList.prototype.link_ = function (value, after, before) {
     var slot = this.free_;
     if (slot < 0) {

@@ -116,8 +116,8 @@ var cSort = (function () {
   function storeOf(array) {
     if (Array.isArray(array)) return { d: array, count: array.length };
     if (!array || !array.d) return null;
-    var dim = Array.isArray(array.n) ? array.n[0] : array.n;
-    var count = dim === undefined ? array.d.length : Math.min(array.d.length, Number(dim) + 1);
+    var dim = typeof array.n === 'number' ? array.n : array.n && array.n.length ? Number(array.n[0]) : NaN;
+    var count = dim >= -1 ? Math.min(array.d.length, dim + 1) : array.d.length;
     return { d: array.d, count: count };
   }
 
