@@ -134,9 +134,12 @@ var cLinkedList = (function () {
     for (var i = 0; i < positions.length; i++) if (positions[i] === slot) positions[i] = kDead;
   }
 
+  // A list given an object to hold (AddElement(new Point)) holds
+  // structures of its constructor.
   cLinkedList.prototype.learnKind_ = function (data) {
+    if (typeof data !== 'object' || data === null) return;
     this.structured_ = true;
-    if (this.kind_ === undefined && typeof data === 'object' && data !== null) this.kind_ = data.constructor;
+    if (this.kind_ === undefined) this.kind_ = data.constructor;
   };
 
   // AddElement inserts after the current element (at the front when there
@@ -297,6 +300,20 @@ var cLinkedList = (function () {
     this.cur_ = next;
     this.index_++;
     return true;
+  };
+
+  // The values in order, and a value like the elements (a new structure,
+  // the declared first value, else the first element's value, undefined
+  // for an empty untyped list), for code that reads or fills a list (cJson).
+  cLinkedList.prototype.values = function () {
+    var out = [];
+    for (var s = this.first_; s >= 0; s = this.next_[s]) out.push(this.data_[s]);
+    return out;
+  };
+
+  cLinkedList.prototype.sample = function () {
+    if (typeof this.kind_ === 'function') return new this.kind_();
+    return this.size_ > 0 ? this.data_[this.first_] : this.kind_;
   };
 
   // The slots from position from to position to (both included), in

@@ -201,6 +201,25 @@ var cMap = (function () {
     return next >= 0;
   };
 
+  // The keys and the values in order, and a value like the elements (as
+  // a list's sample), for code that reads or fills a map (cJson).
+  cMap.prototype.keys = function () {
+    var out = [];
+    for (var s = this.first_; s >= 0; s = this.next_[s]) out.push(this.keys_[s]);
+    return out;
+  };
+
+  cMap.prototype.values = function () {
+    var out = [];
+    for (var s = this.first_; s >= 0; s = this.next_[s]) out.push(this.data_[s]);
+    return out;
+  };
+
+  cMap.prototype.sample = function () {
+    if (typeof this.kind_ === 'function') return new this.kind_();
+    return this.size_ > 0 ? this.data_[this.first_] : this.kind_;
+  };
+
   cMap.prototype.copy_ = function () {
     var copy = new cMap(this.kind_);
     copyInto(this, copy);
