@@ -1,8 +1,12 @@
-// cLinkedList: a PureBasic linked list with a current element. The chain
-// lives in arrays indexed by slot (the values in data_, the links in the
-// typed arrays prev_ and next_), so adding an element allocates no object
-// of its own and every insert, delete and step is O(1); deleted slots are
-// used again.
+// cLinkedList: a PureBasic linked list with a current element. The values
+// live in the array data_, indexed by slot, so adding an element allocates
+// no object of its own. A list that has only been added to at its end is
+// dense: slot and position are the same and no links are kept (nor
+// first_, last_ and index_, which follow from the slots), so adds, ForEach
+// and SelectElement cost what an array's do. The first insert
+// before the end, delete or move links it: the typed arrays prev_ and next_
+// then chain the slots, every insert, delete and step is O(1), and deleted
+// slots are used again.
 // Emitted uses ("NewList items()" and the list commands):
 //   items = new cLinkedList()            items.AddElement(), items.AddElement(new Point)
 //   new cLinkedList(Point), new cLinkedList(""), new cLinkedList(0n)
@@ -44,9 +48,10 @@ var cLinkedList = (function () {
 
   cLinkedList.prototype.empty_ = function () {
     this.data_ = [];
+    this.linked_ = false;          // dense until an element goes in before the end or out
+    this.first_ = kNone;           // the ends and the position, kept once linked
     this.prev_ = kNoLinks;
     this.next_ = kNoLinks;
-    this.first_ = kNone;
     this.last_ = kNone;
     this.cur_ = kNone;
     this.index_ = -1;
@@ -60,9 +65,8 @@ var cLinkedList = (function () {
   // or "" once the list has held a text.
   cLinkedList.prototype.newValue_ = function () {
     var kind = this.kind_;
-    if (typeof kind === 'function') return new kind();
-    if (kind !== undefined) return kind;
-    return this.holdsText_ ? '' : 0;
+    if (kind === undefined) return this.holdsText_ ? '' : 0;
+    return typeof kind === 'function' ? new kind() : kind;
   };
 
   cLinkedList.prototype.handleOf_ = function (slot) {
@@ -83,15 +87,58 @@ var cLinkedList = (function () {
 
   cLinkedList.prototype.indexHandles_ = function () {
     this.handles_ = new Map();
-    for (var s = this.first_; s >= 0; s = this.next_[s]) {
+    for (var s = this.firstSlot_(); s >= 0; s = this.nextOf_(s)) {
       var d = this.data_[s];
       if (typeof d === 'object' && d !== null) this.handles_.set(d, s);
     }
   };
 
+  // The first and the last slot, and the slots after and before slot;
+  // kNone at the ends.
+  cLinkedList.prototype.firstSlot_ = function () {
+    return this.linked_ ? this.first_ : this.size_ > 0 ? 0 : kNone;
+  };
+
+  cLinkedList.prototype.lastSlot_ = function () {
+    return this.linked_ ? this.last_ : this.size_ - 1;
+  };
+
+  cLinkedList.prototype.nextOf_ = function (slot) {
+    if (this.linked_) return this.next_[slot];
+    return slot + 1 < this.size_ ? slot + 1 : kNone;
+  };
+
+  cLinkedList.prototype.prevOf_ = function (slot) {
+    return this.linked_ ? this.prev_[slot] : slot - 1;
+  };
+
+  // A dense list becomes linked: slot s is followed by s + 1.
+  cLinkedList.prototype.toLinked_ = function () {
+    var n = this.data_.length, room = 8;
+    while (room < n) room *= 2;
+    var prev = new Int32Array(room), next = new Int32Array(room);
+    for (var s = 0; s < n; s++) {
+      prev[s] = s - 1;
+      next[s] = s + 1;
+    }
+    if (n > 0) next[n - 1] = kNone;
+    this.prev_ = prev;
+    this.next_ = next;
+    this.first_ = n > 0 ? 0 : kNone;
+    this.last_ = n - 1;
+    this.index_ = this.cur_;
+    this.indexKnown_ = true;
+    this.linked_ = true;
+  };
+
   // A new slot holding value, linked between after and before (kNone for
-  // the ends); a free slot is taken first.
+  // the ends); a free slot is taken first. On a dense list a value after
+  // the last element just goes at the end.
   cLinkedList.prototype.link_ = function (value, after, before) {
+    if (!this.linked_) {
+      if (before < 0) return this.append_(value);
+      this.toLinked_();
+    }
     var slot = this.free_;
     if (slot < 0) {
       slot = this.data_.length;
@@ -113,8 +160,17 @@ var cLinkedList = (function () {
     return slot;
   };
 
+  cLinkedList.prototype.append_ = function (value) {
+    var slot = this.data_.length;
+    this.data_.push(value);
+    this.size_++;
+    if (this.handles_ !== null && typeof value === 'object' && value !== null) this.handles_.set(value, slot);
+    return slot;
+  };
+
   // Takes the slot out of the chain; it stays valid until release_.
   cLinkedList.prototype.unlink_ = function (slot) {
+    if (!this.linked_) this.toLinked_();
     var p = this.prev_[slot], n = this.next_[slot];
     if (p < 0) this.first_ = n; else this.next_[p] = n;
     if (n < 0) this.last_ = p; else this.prev_[n] = p;
@@ -143,11 +199,26 @@ var cLinkedList = (function () {
   };
 
   // AddElement inserts after the current element (at the front when there
-  // is none) and makes the new element current.
+  // is none) and makes the new element current. The common case, a dense
+  // list growing at its end, takes the short way.
   cLinkedList.prototype.AddElement = function (data) {
+    var slot = this.cur_ + 1;
+    if (slot === this.data_.length && !this.linked_ && this.handles_ === null &&
+        (data === undefined || this.structured_)) {
+      var value = data === undefined ? this.newValue_() : data;
+      this.data_.push(value);
+      this.cur_ = slot;
+      this.size_ = slot + 1;
+      if (this.freed_) this.freed_ = false;
+      return this.structured_ ? value : slot + 1;
+    }
+    return this.add_(data);
+  };
+
+  cLinkedList.prototype.add_ = function (data) {
     if (data !== undefined && !this.structured_) this.learnKind_(data);
     var after = this.cur_;
-    var before = after < 0 ? this.first_ : this.next_[after];
+    var before = after < 0 ? this.firstSlot_() : this.nextOf_(after);
     this.cur_ = this.link_(data === undefined ? this.newValue_() : data, after, before);
     this.index_ = after < 0 ? 0 : this.index_ + 1;
     if (after < 0) this.indexKnown_ = true;
@@ -159,8 +230,9 @@ var cLinkedList = (function () {
   // there is none) and makes the new element current.
   cLinkedList.prototype.InsertElement = function (data) {
     if (data !== undefined && !this.structured_) this.learnKind_(data);
-    var before = this.cur_ < 0 ? this.first_ : this.cur_;
-    var after = before < 0 ? this.last_ : this.prev_[before];
+    var before = this.cur_ < 0 ? this.firstSlot_() : this.cur_;
+    if (before >= 0 && !this.linked_) this.toLinked_();
+    var after = before < 0 ? kNone : this.prev_[before];
     if (this.cur_ < 0) { this.index_ = 0; this.indexKnown_ = true; }
     this.cur_ = this.link_(data === undefined ? this.newValue_() : data, after, before);
     this.freed_ = false;
@@ -192,9 +264,10 @@ var cLinkedList = (function () {
   // that moves elements around (a sort, ChangeCurrentElement, ...) made it
   // unknown.
   cLinkedList.prototype.ListIndex = function () {
+    if (!this.linked_) return this.cur_;
     if (!this.indexKnown_) {
       var i = -1;
-      for (var s = this.cur_; s >= 0; s = this.prev_[s]) i++;
+      for (var s = this.cur_; s >= 0; s = this.prevOf_(s)) i++;
       this.index_ = i;
       this.indexKnown_ = true;
     }
@@ -221,17 +294,19 @@ var cLinkedList = (function () {
 
   // On an empty list the current element stays as it was (none).
   cLinkedList.prototype.FirstElement = function () {
-    return this.first_ < 0 ? 0 : this.at_(this.first_, 0);
+    var first = this.firstSlot_();
+    return first < 0 ? 0 : this.at_(first, 0);
   };
 
   cLinkedList.prototype.LastElement = function () {
-    return this.last_ < 0 ? 0 : this.at_(this.last_, this.size_ - 1);
+    var last = this.lastSlot_();
+    return last < 0 ? 0 : this.at_(last, this.size_ - 1);
   };
 
   // From before the first element the next one is the first; at the last
   // element NextElement answers 0 and the current element stays.
   cLinkedList.prototype.NextElement = function () {
-    var next = this.cur_ < 0 ? this.first_ : this.next_[this.cur_];
+    var next = this.cur_ < 0 ? this.firstSlot_() : this.nextOf_(this.cur_);
     if (next < 0) return 0;
     this.cur_ = next;
     this.index_++;
@@ -239,7 +314,7 @@ var cLinkedList = (function () {
   };
 
   cLinkedList.prototype.PreviousElement = function () {
-    var prev = this.cur_ < 0 ? kNone : this.prev_[this.cur_];
+    var prev = this.cur_ < 0 ? kNone : this.prevOf_(this.cur_);
     if (prev < 0) return 0;
     this.cur_ = prev;
     this.index_--;
@@ -253,7 +328,7 @@ var cLinkedList = (function () {
   cLinkedList.prototype.DeleteElement = function (flags) {
     var slot = this.cur_;
     if (slot < 0) return 0;
-    var prev = this.prev_[slot];
+    var prev = this.prevOf_(slot);
     this.unlink_(slot);
     this.release_(slot);
     this.cur_ = prev;
@@ -272,6 +347,7 @@ var cLinkedList = (function () {
   cLinkedList.prototype.SelectElement = function (position) {
     var target = Math.trunc(Number(position));
     if (!(target >= 0 && target < this.size_)) return 0;
+    if (!this.linked_) return this.at_(target, target);
     var slot = this.first_, at = 0;
     if (this.cur_ >= 0 && this.indexKnown_ && Math.abs(target - this.index_) < target) {
       slot = this.cur_;
@@ -295,7 +371,8 @@ var cLinkedList = (function () {
   cLinkedList.prototype.ForEach_Init = function () { this.ResetList(); };
 
   cLinkedList.prototype.ForEach = function () {
-    var next = this.cur_ < 0 ? this.first_ : this.next_[this.cur_];
+    var cur = this.cur_;
+    var next = this.linked_ ? (cur < 0 ? this.first_ : this.next_[cur]) : cur + 1 < this.size_ ? cur + 1 : kNone;
     if (next < 0) return false;
     this.cur_ = next;
     this.index_++;
@@ -306,6 +383,7 @@ var cLinkedList = (function () {
   // the declared first value, else the first element's value, undefined
   // for an empty untyped list), for code that reads or fills a list (cJson).
   cLinkedList.prototype.values = function () {
+    if (!this.linked_) return this.data_.slice();
     var out = [];
     for (var s = this.first_; s >= 0; s = this.next_[s]) out.push(this.data_[s]);
     return out;
@@ -313,12 +391,13 @@ var cLinkedList = (function () {
 
   cLinkedList.prototype.sample = function () {
     if (typeof this.kind_ === 'function') return new this.kind_();
-    return this.size_ > 0 ? this.data_[this.first_] : this.kind_;
+    return this.size_ > 0 ? this.data_[this.firstSlot_()] : this.kind_;
   };
 
   // The slots from position from to position to (both included), in
   // order, for the sorts and shuffles of cSort.
   cLinkedList.prototype.slots_ = function (from, to) {
+    if (!this.linked_) this.toLinked_();
     var out = [], s = this.first_, i = 0;
     for (; i < from; i++) s = this.next_[s];
     for (; i <= to; i++) { out.push(s); s = this.next_[s]; }
@@ -372,7 +451,7 @@ var cLinkedList = (function () {
   function copyInto(src, dst) {
     dst.ClearList();
     dst.takeKind_(src);
-    for (var s = src.first_; s >= 0; s = src.next_[s]) dst.link_(copyValue(src.data_[s]), dst.last_, kNone);
+    for (var s = src.firstSlot_(); s >= 0; s = src.nextOf_(s)) dst.link_(copyValue(src.data_[s]), dst.lastSlot_(), kNone);
   }
 
   cLinkedList.prototype.takeKind_ = function (src) {
@@ -408,14 +487,14 @@ var cLinkedList = (function () {
     dst = list(dst);
     if (!src || !dst || src === dst) return;
     var where = location === undefined ? kLast : Number(location);
-    var after = dst.last_;
+    var after = dst.lastSlot_();
     if (where === kFirst) after = kNone;
-    else if (where === kBefore) after = dst.cur_ < 0 ? kNone : dst.prev_[dst.cur_];
+    else if (where === kBefore) after = dst.cur_ < 0 ? kNone : dst.prevOf_(dst.cur_);
     else if (where === kAfter) after = dst.cur_;
-    var before = after < 0 ? dst.first_ : dst.next_[after];
+    var before = after < 0 ? dst.firstSlot_() : dst.nextOf_(after);
     dst.takeKind_(src);
     var count = 0;
-    for (var s = src.first_; s >= 0; s = src.next_[s], count++) after = dst.link_(src.data_[s], after, before);
+    for (var s = src.firstSlot_(); s >= 0; s = src.nextOf_(s), count++) after = dst.link_(src.data_[s], after, before);
     if (dst.cur_ >= 0 && (where === kFirst || where === kBefore)) dst.index_ += count;
     src.ClearList();
   };
@@ -432,6 +511,7 @@ var cLinkedList = (function () {
     dst.ClearList();
     dst.takeKind_(src);
     if (src.cur_ < 0) return;
+    if (!src.linked_) src.toLinked_();
     var kept = keep !== undefined && Number(keep) !== 0;
     var start = kept ? src.next_[src.cur_] : src.cur_;
     if (!kept) {
@@ -440,7 +520,7 @@ var cLinkedList = (function () {
     }
     for (var s = start; s >= 0;) {
       var next = src.next_[s];
-      dst.link_(src.data_[s], dst.last_, kNone);
+      dst.link_(src.data_[s], dst.lastSlot_(), kNone);
       src.unlink_(s);
       src.release_(s);
       s = next;
@@ -454,6 +534,7 @@ var cLinkedList = (function () {
     if (!l) return;
     var a = l.slotOf_(first), b = l.slotOf_(second);
     if (a < 0 || b < 0 || a === b) return;
+    if (!l.linked_) l.toLinked_();
     if (l.next_[a] === b) l.moveBefore_(b, a);
     else if (l.next_[b] === a) l.moveBefore_(a, b);
     else {
@@ -490,6 +571,7 @@ var cLinkedList = (function () {
   cLinkedList.MoveElement = function (argument, location, relative) {
     var l = list(argument);
     if (!l || l.cur_ < 0) return;
+    if (!l.linked_) l.toLinked_();
     var slot = l.cur_, where = Number(location);
     if (where === kFirst) {
       l.moveAfter_(slot, kNone);
@@ -511,9 +593,15 @@ var cLinkedList = (function () {
     var l = list(argument);
     if (!l) return;
     var slot = l.slotOf_(handle);
-    if (slot < 0) return;
-    l.cur_ = slot;
-    l.indexKnown_ = false;
+    if (slot >= 0) l.current_(slot);
+  };
+
+  // The slot becomes current; its position is known at once in a dense
+  // list, counted when asked for in a linked one.
+  cLinkedList.prototype.current_ = function (slot) {
+    this.cur_ = slot;
+    this.index_ = slot;
+    this.indexKnown_ = !this.linked_;
   };
 
   // PushListPosition(list()) remembers the current element (or none);
@@ -532,12 +620,7 @@ var cLinkedList = (function () {
     if (!l || l.positions_ === null) return;
     var slot = l.positions_.pop();
     if (l.positions_.length === 0) l.positions_ = null;
-    if (slot < 0) {
-      l.ResetList();
-      return;
-    }
-    l.cur_ = slot;
-    l.indexKnown_ = false;
+    if (slot < 0) l.ResetList(); else l.current_(slot);
   };
 
   cLinkedList.ResetList = function (argument) {

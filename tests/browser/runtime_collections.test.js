@@ -16,7 +16,7 @@ let runtime;
 //   P(x, y)        a structure Point
 const kHelpers = `
 function L(values) { var l = new cLinkedList(); values.forEach(function (v) { l.AddElement(); l.setData(v); }); return l; }
-function W(l) { var out = []; for (var s = l.first_; s >= 0; s = l.next_[s]) out.push(l.data_[s]); return out; }
+function W(l) { return l.values(); }
 function S(l) { var i = l.ListIndex(); return [W(l), i, i >= 0 ? l.getData() : null, l.ListSize()]; }
 function M(pairs) { var m = new cMap(); pairs.forEach(function (p) { m.setData2(p[0], p[1]); }); return m; }
 function K(m) { var out = []; for (var s = m.first_; s >= 0; s = m.next_[s]) out.push(m.keys_[s] + '=' + m.data_[s]); return out; }
@@ -53,6 +53,8 @@ test('Moving through a list: Add, Insert, First, Last, Next, Previous, Select, R
     [body('var l = L([1, 2, 3]); cLinkedList.ResetList(l); var out = []; while (l.NextElement()) out.push(l.getData()); return out;'), [1, 2, 3]],
     [body('var l = L([10, 20, 30, 40]); l.SelectElement(1); l.SelectElement(3); l.SelectElement(2); return S(l);'), [[10, 20, 30, 40], 2, 30, 4]],
     [body('var l = L([10, 20]); l.SelectElement(1); return [l.SelectElement(2), l.SelectElement(-1), l.getData()];'), [0, 0, 20]],
+    // the same once an element went in before the end (the list is linked)
+    [body('var l = L([10, 20, 30, 40, 50]); l.FirstElement(); l.InsertElement(); l.setData(5); var out = [l.SelectElement(4) && l.getData(), l.SelectElement(1) && l.getData(), l.SelectElement(5) && l.getData(), l.PreviousElement() && l.getData(), l.ListIndex()]; l.LastElement(); return out.concat([l.NextElement(), l.ListIndex()]);'), [40, 10, 50, 40, 4, 0, 5]],
     // new elements of a text list start as "", of a typed list as declared
     [body('var l = L(["a"]); l.AddElement(); return l.getData();'), ''],
     [body('var l = new cLinkedList(0n); l.AddElement(); return typeof l.getData();'), 'bigint'],
