@@ -66,12 +66,25 @@ var cSort = (function () {
     }
   }
 
-  // The runs lo..mid and mid..hi of k and at merged into k2 and at2.
+  // The runs lo..mid and mid..hi of k and at merged into k2 and at2; the
+  // head key of each run is kept at hand.
   function merge(k, at, k2, at2, lo, mid, hi) {
     var a = lo, b = mid, o = lo;
-    while (a < mid && b < hi) {
-      if (k[b] < k[a]) { k2[o] = k[b]; at2[o++] = at[b++]; }
-      else { k2[o] = k[a]; at2[o++] = at[a++]; }
+    if (a < mid && b < hi) {
+      var ka = k[a], kb = k[b];
+      for (;;) {
+        if (kb < ka) {
+          k2[o] = kb;
+          at2[o++] = at[b++];
+          if (b >= hi) break;
+          kb = k[b];
+        } else {
+          k2[o] = ka;
+          at2[o++] = at[a++];
+          if (a >= mid) break;
+          ka = k[a];
+        }
+      }
     }
     for (; a < mid; a++) { k2[o] = k[a]; at2[o++] = at[a]; }
     for (; b < hi; b++) { k2[o] = k[b]; at2[o++] = at[b]; }
@@ -84,15 +97,23 @@ var cSort = (function () {
   function sortedOrder(values, options, field, type) {
     var flags = Number(options) || 0, descending = (flags & kDescending) !== 0;
     var keys = keysOf(values, (flags & kNoCase) !== 0, field, type);
-    var n = keys.length, texts = [], numbers = [];
-    for (var i = 0; i < n; i++) {
-      var p = descending ? n - 1 - i : i;
-      (typeof keys[p] === 'string' ? texts : numbers).push(p);
+    var n = keys.length, texts = 0;
+    for (var i = 0; i < n; i++) if (typeof keys[i] === 'string') texts++;
+    var order;
+    if (texts === 0 || texts === n) {
+      order = new Int32Array(n);
+      for (i = 0; i < n; i++) order[i] = descending ? n - 1 - i : i;
+      order = mergeSort(keys, order);
+    } else {
+      var numbers = new Int32Array(n - texts), words = new Int32Array(texts), ni = 0, wi = 0;
+      for (i = 0; i < n; i++) {
+        var p = descending ? n - 1 - i : i;
+        if (typeof keys[p] === 'string') words[wi++] = p; else numbers[ni++] = p;
+      }
+      order = new Int32Array(n);
+      order.set(mergeSort(keys, numbers));
+      order.set(mergeSort(keys, words), n - texts);
     }
-    var first = mergeSort(keys, Int32Array.from(numbers));
-    var order = new Int32Array(n);
-    order.set(first);
-    order.set(mergeSort(keys, Int32Array.from(texts)), first.length);
     return descending ? order.reverse() : order;
   }
 

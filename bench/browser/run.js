@@ -1,10 +1,12 @@
 // Times a converted PureBasic program (list_map.pb) in headless Chromium
 // against the same work written by hand in plain JavaScript: an array for
 // the list, a Map for the map, Array.prototype.sort for SortList.
-//   node bench/browser/run.js        (after building; uses build/dist)
+//   node bench/browser/run.js [runs]     (after building; uses build/dist)
 //   KORVEX_DIST_DIR=... node bench/browser/run.js
-// Not a test: it prints the best time of five runs of each part, the
-// ratio, and fails when the two programs' results differ.
+// Not a test: it prints the best time of each part over the runs (default
+// 7), the ratio, and fails when the two programs' results differ. The
+// times are the page's own clock, which other work on a busy machine
+// stretches; runtime.js measures the same parts in CPU time.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -14,7 +16,7 @@ const { launchBrowser } = require(path.join(support, 'browser'));
 const { openPage } = require(path.join(support, 'page'));
 const { makeWorkplace } = require(path.join(support, 'convert'));
 
-const kRuns = 5;
+const kRuns = Number(process.argv[2] || 7);
 const kParts = ['list, 1,000,000 adds and a ForEach', 'map, 100,000 keys set and read',
   'SortList of 1,000,000 texts'];
 
