@@ -208,6 +208,10 @@ test('SortArray, SortStructuredArray and RandomizeArray', async function () {
     [body('var a = { d: new Float64Array([5, 3, 9, 1, 2]), n: [4] }; cSort.SortArray(a, cConstants.PB_Sort_Ascending); return Array.from(a.d);'), [1, 2, 3, 5, 9]],
     [body('var a = { d: new Int32Array([5, 3, 9, 1, 2]), n: [4] }; cSort.SortArray(a, cConstants.PB_Sort_Descending); return Array.from(a.d);'), [9, 5, 3, 2, 1]],
     [body('var a = { d: new Float64Array([9, 8, 7, 6, 5]), n: [4] }; cSort.SortArray(a, 0, 1, 3); return Array.from(a.d);'), [9, 6, 7, 8, 5]],
+    // arrays as Dim makes them
+    [body('var a = cArray.dim(null, "l", null, 4); a.d.set([5, 3, 9, 1, 2]); cSort.SortArray(a, cConstants.PB_Sort_Descending); return Array.from(a.d);'), [9, 5, 3, 2, 1]],
+    [body('var a = cArray.dim(null, "s", null, 2); a.d[0] = "b"; a.d[2] = "a"; cSort.SortArray(a, 0); return a.d;'), ['', 'a', 'b']],
+    [body('var a = cArray.dim(null, "S", Point, 2); a.d[0].x = 3; a.d[1].x = 1; a.d[2].x = 2; cSort.SortStructuredArray(a, 0, "x", cConstants.PB_Integer); cSort.RandomizeArray(a, 5, 9); return a.d.map(function (p) { return p.x; });'), [1, 2, 3]],
     // only the elements Dim made count, whatever room the store has
     [body('var a = { d: new Int32Array([3, 2, 1, 0]), n: new Int32Array([2]) }; cSort.SortArray(a, 0); return Array.from(a.d);'), [1, 2, 3, 0]],
     [body('var a = { d: new BigInt64Array([3n, -1n, 2n]), n: [2] }; cSort.SortArray(a, 0); return Array.from(a.d).map(String);'), ['-1', '2', '3']],
