@@ -37,6 +37,14 @@ var cConstants = {
   PB_String_NoCase: 1,
   PB_String_InPlace: 2,
 
+  // MoveElement, MergeLists; AddMapElement
+  PB_List_First: 1,
+  PB_List_Last: 2,
+  PB_List_Before: 3,
+  PB_List_After: 4,
+  PB_Map_NoElementCheck: 0,
+  PB_Map_ElementCheck: 1,
+
   // SortArray, SortList
   PB_Sort_Ascending: 0,
   PB_Sort_Descending: 1,

@@ -580,7 +580,8 @@ var cJson = (function () {
       });
     } else if (x instanceof cMap) {
       reset(n, kObject);
-      for (var m = x.first_; m; m = m.next) insert(addMember(n, m.key), m.data);
+      var keys = x.keys(), data = x.values();
+      for (var i = 0; i < keys.length; i++) insert(addMember(n, keys[i]), data[i]);
     } else if (isStructure(x)) {
       reset(n, kObject);
       Object.keys(x).forEach(function (field) { insert(addMember(n, fieldKey(field)), x[field]); });
@@ -686,7 +687,7 @@ var cJson = (function () {
   }
 
   function fillMap(n, map) {
-    var example = map.type_ ? new map.type_() : map.first_ ? map.first_.data : undefined;
+    var example = map.sample();
     map.ClearMap();
     n.items.forEach(function (m) {
       map.AddMapElement(m.key);
