@@ -35,10 +35,10 @@ class EscapeStringTranslation : public testing::PassFixture {
 };
 
 TEST_F(EscapeStringTranslation, WhereverAStringStands) {
-  EXPECT_EQ(Translate(R"(s$ = ~"a\tb" + "c\d")"), R"(s = "a\tb" + "c\\d" )");
+  EXPECT_EQ(Translate(R"(s$ = ~"a\tb" + "c\d")"), "var s = \"\" \n" R"( s = "a\tb" + "c\\d" )");
   EXPECT_EQ(Translate(R"(Debug ~"\"q\"")"), R"(cDebugger.Debug ( "\x22q\x22") )");
   // "~" before a number or a name is still the bitwise not
-  EXPECT_EQ(Translate("x = ~y"), "x = ~ y ");
+  EXPECT_EQ(Translate("x = ~y"), "var x = 0 , y = 0 \n x = cNum.not ( y ) ");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var s = "" , path = "" , n = 0 , t = "";
 cDebugger.EnableDebugger();
 // ; Größe ≥ 5 €, 日本;
 s = "Tab\there";
