@@ -3,87 +3,121 @@
 // ...), cString.Val("$1F") for hexadecimal literals, and cString.<Function>
 // for every string function of the program (Str, Mid, StringField, ...).
 // Positions are 1-based as in PureBasic; a value that is no string (a
-// number, null, an unset element) is taken as its text, null as "".
+// number, a BigInt quad, null, an unset element) is taken as its text, null
+// as "". Every number argument may be a BigInt; Str, StrU, Hex and Bin are
+// exact over all 64 bits of one. A helper for the rest of the runtime:
+// cString.text(value), the text a value is joined to a string as.
 var cString = (function () {
   var kCaseSensitive = 0, kNoCase = 1;
+  var kQuadIndefinite = -9223372036854775808n;  // what no quad holds converts to
+  var kTwoTo63 = 9223372036854775808;
+  var kMaxDecimals = 100;
 
-  // The value as PureBasic text: numbers as Str() writes them.
+  // The value as PureBasic text: whole numbers in full, other numbers as
+  // StrD() without a count of decimals writes them.
   function text(value) {
     if (value === null || value === undefined) return '';
     if (typeof value === 'string') return value;
-    if (typeof value === 'number') return Str(value);
+    if (typeof value === 'bigint') return value.toString();
+    if (typeof value === 'number') return Number.isInteger(value) ? integerText(value) : StrD(value);
     if (value === true) return '1';
     if (value === false) return '0';
     return String(value);
   }
 
-  // A count or position argument: missing or not a number gives fallback.
+  function integerText(n) {
+    if (Math.abs(n) < 1e21) return String(n === 0 ? 0 : n);
+    return BigInt(n).toString();
+  }
+
+  // A number argument as a double: a BigInt quad, a truth value or nothing
+  // included.
+  function real(value) {
+    if (value === null || value === undefined) return 0;
+    if (value === true) return 1;
+    if (value === false) return 0;
+    return Number(value);
+  }
+
+  // Halves go to the even neighbour, as the processor converts.
+  function roundHalfEven(n) {
+    var r = Math.round(n);
+    if (Math.abs(n % 1) === 0.5 && r % 2 !== 0) r -= 1;
+    return r;
+  }
+
+  // The value as the quad PureBasic stores it (a BigInt): a fraction is
+  // rounded to the nearest whole number, halves to even (Str(2.5) = "2");
+  // NaN, the infinities and numbers beyond 64 bits become the processor's
+  // "integer indefinite", -9223372036854775808.
+  function quad(value) {
+    if (typeof value === 'bigint') return BigInt.asIntN(64, value);
+    var n = real(value);
+    if (!isFinite(n)) return kQuadIndefinite;
+    var r = roundHalfEven(n);
+    if (r >= kTwoTo63 || r < -kTwoTo63) return kQuadIndefinite;
+    return BigInt(r);
+  }
+
+  // A count or position argument as a JS number; missing or not a number
+  // gives fallback.
   function whole(value, fallback) {
-    var n = Number(value);
-    if (value === undefined || value === null || isNaN(n)) return fallback;
-    return Math.trunc(n);
+    if (value === undefined || value === null) return fallback;
+    if (typeof value !== 'bigint' && isNaN(Number(value))) return fallback;
+    return Number(quad(value));
   }
 
-  // Numbers: integers in full, other values with at most 10 decimals and
-  // no trailing zeros (Str(2.5) = "2.5", Str(1 / 3) = "0.3333333333").
-  function trimmedDecimals(value) {
-    if (isNaN(value)) return 'NaN';
-    if (value === Infinity) return '+Infinity';
-    if (value === -Infinity) return '-Infinity';
-    var s = Math.abs(value) < 1e21 ? value.toFixed(10) : String(value);
-    if (s.indexOf('.') >= 0 && s.indexOf('e') < 0) s = s.replace(/0+$/, '').replace(/\.$/, '');
-    return s === '-0' ? '0' : s;
+  // NaN and the infinities as PureBasic writes them; "" for other numbers.
+  function special(n) {
+    if (n !== n) return 'NaN';
+    if (n === Infinity) return '+Infinity';
+    if (n === -Infinity) return '-Infinity';
+    return '';
   }
 
-  function fixedDecimals(value, count) {
-    if (isNaN(value)) return 'NaN';
-    if (value === Infinity) return '+Infinity';
-    if (value === -Infinity) return '-Infinity';
-    count = Math.max(0, Math.min(100, count));
-    var s = Math.abs(value) < 1e21 ? value.toFixed(count) : String(value);
-    return /^-0(\.0*)?$/.test(s) ? s.substring(1) : s;
+  // count decimals, rounded to the nearest with halves away from zero; at
+  // any size, without an exponent (1e21 and more are whole numbers).
+  function fixed(n, count) {
+    if (Math.abs(n) < 1e21) return n.toFixed(count);
+    return BigInt(n).toString() + (count > 0 ? '.' + '0'.repeat(count) : '');
   }
 
-  function integerText(value) {
-    if (Math.abs(value) < 1e21) return String(value === 0 ? 0 : value);
-    return BigInt(value).toString();
+  // "-0.00" is written "0.00".
+  function withoutNegativeZero(s) { return /^-0(\.0*)?$/.test(s) ? s.substring(1) : s; }
+
+  // No count: ten decimals, the trailing zeros removed (and the point with
+  // them): StrD(2.5) = "2.5", StrD(1 / 3) = "0.3333333333", StrD(10) = "10".
+  // A count: rounded to that many decimals, StrD(2.345, 2) = "2.35".
+  function decimalText(n, decimals) {
+    if (!isFinite(n)) return special(n);
+    if (decimals === undefined) {
+      var s = fixed(n, 10);
+      if (s.indexOf('.') >= 0) s = s.replace(/0+$/, '').replace(/\.$/, '');
+      return withoutNegativeZero(s);
+    }
+    var count = Math.max(0, Math.min(kMaxDecimals, whole(decimals, 10)));
+    return withoutNegativeZero(fixed(n, count));
   }
 
-  function Str(value) {
-    var n = Number(value);
-    if (typeof value === 'boolean') n = value ? 1 : 0;
-    if (value === null || value === undefined) n = 0;
-    if (Number.isInteger(n)) return integerText(n);
-    return trimmedDecimals(n);
-  }
+  function Str(value) { return quad(value).toString(); }
 
-  // StrF works on a single-precision float, as PureBasic's .f parameter.
-  function StrF(value, decimals) {
-    var n = Math.fround(Number(value) || 0);
-    return decimals === undefined ? trimmedDecimals(n) : fixedDecimals(n, whole(decimals, 10));
-  }
-
-  function StrD(value, decimals) {
-    var n = Number(value) || 0;
-    return decimals === undefined ? trimmedDecimals(n) : fixedDecimals(n, whole(decimals, 10));
-  }
+  // StrF works on a single-precision float, as PureBasic's .f parameter:
+  // StrF(1.1) = "1.1000000238".
+  function StrF(value, decimals) { return decimalText(Math.fround(real(value)), decimals); }
+  function StrD(value, decimals) { return decimalText(real(value), decimals); }
 
   // The bits of a whole number seen as an unsigned value of the type's
   // width: a quad (64 bits) unless a smaller type is given.
   function typeBits(type) {
-    switch (type) {
-      case 1: case 24: return 8n;               // #PB_Byte, #PB_Ascii
-      case 3: case 11: case 25: return 16n;     // #PB_Word, #PB_Character, #PB_Unicode
-      case 5: return 32n;                       // #PB_Long
-      default: return 64n;                      // #PB_Quad, #PB_Integer
+    switch (whole(type, 13)) {
+      case 1: case 24: return 8;              // #PB_Byte, #PB_Ascii
+      case 3: case 11: case 25: return 16;    // #PB_Word, #PB_Character, #PB_Unicode
+      case 5: return 32;                      // #PB_Long
+      default: return 64;                     // #PB_Quad, #PB_Integer
     }
   }
 
-  function unsigned(value, type) {
-    var n = Number(value);
-    if (!isFinite(n)) n = 0;
-    return BigInt.asUintN(Number(typeBits(type)), BigInt(Math.trunc(n)));
-  }
+  function unsigned(value, type) { return BigInt.asUintN(typeBits(type), quad(value)); }
 
   function StrU(value, type) { return unsigned(value, type).toString(); }
   // Hex(-1) = "FFFFFFFFFFFFFFFF", Hex(-1, #PB_Long) = "FFFFFFFF", Hex(255) = "FF"
@@ -92,46 +126,52 @@ var cString = (function () {
 
   // Val("$FF") = 255, Val("%101") = 5, Val("12abc") = 12, Val("x") = 0:
   // leading blanks are skipped and the number ends at the first character
-  // that is not one of its digits.
+  // that is not one of its digits. The value is a quad: "$FFFFFFFFFFFFFFFF"
+  // is -1.
   function Val(value) {
     var s = text(value).replace(/^[ \t]+/, '');
-    var sign = 1;
-    if (s.charAt(0) === '-' || s.charAt(0) === '+') {
-      if (s.charAt(0) === '-') sign = -1;
-      s = s.substring(1);
-    }
-    var base = 10, digits = /^[0-9]+/;
+    var negative = s.charAt(0) === '-';
+    if (negative || s.charAt(0) === '+') s = s.substring(1);
+    var prefix = '', digits = /^[0-9]+/;
     if (s.charAt(0) === '$') {
-      base = 16;
+      prefix = '0x';
       digits = /^[0-9a-fA-F]+/;
-      s = s.substring(1);
     } else if (s.charAt(0) === '%') {
-      base = 2;
+      prefix = '0b';
       digits = /^[01]+/;
-      s = s.substring(1);
     }
-    var m = digits.exec(s);
+    var m = digits.exec(prefix ? s.substring(1) : s);
     if (!m) return 0;
-    var n = sign * parseInt(m[0], base);
-    return n === 0 ? 0 : n;
+    var n = BigInt(prefix + m[0]);
+    return Number(BigInt.asIntN(64, negative ? -n : n));
   }
 
-  // ValD("1.5e3 kg") = 1500, ValD("abc") = 0.
+  // ValD("1.5e3 kg") = 1500, ValD("abc") = 0, ValD("-Infinity") = -Infinity.
   function ValD(value) {
-    var m = /^[ \t]*([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?)/.exec(text(value));
+    var m = /^[ \t]*([-+]?)(?:(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?|(infinity)|(nan))/i.exec(text(value));
     if (!m) return 0;
-    var n = parseFloat(m[1]);
+    if (m[5]) return NaN;
+    var n = m[4] ? Infinity : parseFloat(m[2] + (m[3] || ''));
+    if (m[1] === '-') n = -n;
     return n === 0 ? 0 : n;
   }
 
   function ValF(value) { return Math.fround(ValD(value)); }
 
+  // Asc("€") = 8364; Asc("") = 0.
   function Asc(value) {
     var s = text(value);
     return s.length ? s.charCodeAt(0) : 0;
   }
 
-  function Chr(code) { return String.fromCharCode(code); }
+  // Chr(8364) = "€". A string holds the characters 1 to $FFFF without the
+  // surrogates; any other code gives "" (0 ends a PureBasic string).
+  function Chr(code) {
+    var n = whole(code, 0);
+    if (n < 1 || n > 0xFFFF || (n >= 0xD800 && n <= 0xDFFF)) return '';
+    return String.fromCharCode(n);
+  }
+
   function Len(value) { return text(value).length; }
 
   function Left(value, length) {
@@ -144,17 +184,32 @@ var cString = (function () {
     return n > 0 ? s.substring(Math.max(0, s.length - n)) : '';
   }
 
-  // Mid("Hello", 2, 3) = "ell"; without a length, to the end; a start past
-  // the end gives "".
+  // Mid("Hello", 2, 3) = "ell"; without a length (or a negative one), to
+  // the end; a start below 1 counts as 1, a start past the end gives "".
   function Mid(value, start, length) {
     var s = text(value);
     var from = Math.max(1, whole(start, 1)) - 1;
-    if (length === undefined || whole(length, -1) < 0) return s.substring(from);
-    return s.substr(from, whole(length, 0));
+    var n = whole(length, -1);
+    if (n < 0) return s.substring(from);
+    return s.substr(from, n);
   }
 
-  function LCase(value) { return text(value).toLowerCase(); }
-  function UCase(value) { return text(value).toUpperCase(); }
+  // Each character changed on its own, so the length stays: UCase("ß") is
+  // "ß" (there is no one-character capital), UCase("éà") = "ÉÀ".
+  function eachCharacter(s, change) {
+    if (!/[^\x00-\x7F]/.test(s)) return change(s);
+    var out = '';
+    for (var i = 0; i < s.length; i++) {
+      var c = s.charAt(i), changed = change(c);
+      out += changed.length === 1 ? changed : c;
+    }
+    return out;
+  }
+
+  function lower(s) { return s.toLowerCase(); }
+  function upper(s) { return s.toUpperCase(); }
+  function LCase(value) { return eachCharacter(text(value), lower); }
+  function UCase(value) { return eachCharacter(text(value), upper); }
 
   // Only the one character is removed (a space unless given): tabs stay.
   function trimCharacter(character) {
@@ -178,11 +233,12 @@ var cString = (function () {
 
   function repeat(character, count) {
     var c = character === undefined ? ' ' : text(character).charAt(0) || ' ';
-    return count > 0 ? new Array(count + 1).join(c) : '';
+    return count > 0 ? c.repeat(count) : '';
   }
 
   // LSet("ab", 4, "*") = "ab**", RSet("ab", 4) = "  ab"; a longer text is
-  // cut to its first Length characters.
+  // cut to its first Length characters by both: RSet("LongString", 4) =
+  // "Long".
   function LSet(value, length, character) {
     var s = text(value), n = Math.max(0, whole(length, 0));
     return s.length >= n ? s.substring(0, n) : s + repeat(character, n - s.length);
@@ -197,32 +253,37 @@ var cString = (function () {
 
   function ReverseString(value) { return text(value).split('').reverse().join(''); }
 
-  // Index of find in s from the 0-based position from, -1 when absent.
-  function search(s, find, from, mode) {
-    if (mode === kNoCase) return s.toLowerCase().indexOf(find.toLowerCase(), from);
+  // Index of find in s from the 0-based position from, -1 when absent. The
+  // case is folded character by character, so positions stay where they are.
+  function search(s, find, from, noCase) {
+    if (noCase) return eachCharacter(s, lower).indexOf(eachCharacter(find, lower), from);
     return s.indexOf(find, from);
   }
 
-  // FindString("abcabc", "c", 4) = 6; 0 when not found; a start below 1
-  // searches from the first character.
+  function noCase(mode) { return (whole(mode, kCaseSensitive) & kNoCase) !== 0; }
+
+  // FindString("abcabc", "c", 4) = 6; 0 when not found or for an empty
+  // search; a start below 1 searches from the first character.
   function FindString(value, find, start, mode) {
     var s = text(value), f = text(find);
     if (f === '') return 0;
     var from = Math.max(1, whole(start, 1)) - 1;
-    var at = search(s, f, from, whole(mode, kCaseSensitive) & kNoCase);
+    var at = search(s, f, from, noCase(mode));
     return at < 0 ? 0 : at + 1;
   }
 
   // Replaces up to count occurrences (all when count is missing) found from
   // the 1-based start on; the search goes on after each replacement.
+  // #PB_String_InPlace gives the same text (a JavaScript string cannot be
+  // changed where it is).
   function replaceFrom(s, find, by, mode, start, count) {
     if (find === '') return s;
-    var noCase = whole(mode, kCaseSensitive) & kNoCase;
-    var from = Math.max(1, whole(start, 1)) - 1;
+    var folded = noCase(mode);
+    var from = Math.min(s.length, Math.max(1, whole(start, 1)) - 1);
     var left = count === undefined ? Infinity : whole(count, Infinity);
     var out = s.substring(0, from);
     var at;
-    while (left > 0 && (at = search(s, find, from, noCase)) >= 0) {
+    while (left > 0 && (at = search(s, find, from, folded)) >= 0) {
       out += s.substring(from, at) + by;
       from = at + find.length;
       left--;
@@ -239,7 +300,7 @@ var cString = (function () {
   }
 
   // InsertString("Hello", "XX", 3) = "HeXXllo"; a position past the end
-  // appends.
+  // appends, one below 1 puts it in front.
   function InsertString(value, insert, position) {
     var s = text(value);
     var at = Math.min(s.length, Math.max(1, whole(position, 1)) - 1);
@@ -267,13 +328,15 @@ var cString = (function () {
     return n <= fields.length ? fields[n - 1] : '';
   }
 
-  // FormatNumber(1234567.891) = "1,234,567.89"; the decimal point and the
-  // thousands separator can be given.
+  // FormatNumber(1234567.891) = "1,234,567.89"; the count of decimals (2),
+  // the decimal point (".") and the thousands separator (",") can be given.
   function FormatNumber(value, decimals, point, separator) {
-    var count = whole(decimals, 2);
+    var n = real(value);
+    if (!isFinite(n)) return special(n);
+    var count = Math.max(0, Math.min(kMaxDecimals, whole(decimals, 2)));
     var dot = point === undefined ? '.' : text(point);
     var sep = separator === undefined ? ',' : text(separator);
-    var s = fixedDecimals(Number(value) || 0, count);
+    var s = withoutNegativeZero(fixed(n, count));
     var negative = s.charAt(0) === '-';
     if (negative) s = s.substring(1);
     var parts = s.split('.');

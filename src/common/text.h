@@ -1,6 +1,7 @@
-// Small text helpers shared by every pass. All work on single-byte text and
-// compare case-sensitively; callers lower-case both sides where case is to
-// be ignored.
+// Small text helpers shared by every pass. All work on the bytes of UTF-8
+// text (a character beyond ASCII is never split by them) and compare
+// case-sensitively; callers lower-case both sides where case is to be
+// ignored.
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
 // IniFile; see ini_file.h.
 #include "driver/ini_file.h"
 
-#include "platform/platform.h"
+#include "platform/codepage.h"
 #include "common/text.h"
 
 namespace korvex::driver {
@@ -15,41 +15,13 @@ constexpr const char* kNewFileLineEnd = "\r\n";
 constexpr const char* kNewFileLineEnd = "\n";
 #endif
 
-// The characters 0x80 to 0x9F of Windows-1252; the five unused codes keep
-// their own value, as Windows maps them.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 }  // namespace
-
-std::string Utf8FromAnsi(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size());
-  for (char c : ansi) {
-    unsigned byte = static_cast<unsigned char>(c);
-    unsigned code = (byte >= 0x80 && byte < 0xA0) ? kWindows1252High[byte - 0x80] : byte;
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code < 0x800) {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (code >> 12));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return out;
-}
 
 // "[name]" starts a group, "key = value" is a key line; empty lines, lines
 // starting with ";" or "#" and anything else are kept but mean nothing.
-IniFile::Line IniFile::ParseLine(std::string_view raw, bool utf8) {
-  auto decode = [utf8](std::string_view s) {
-    return utf8 ? platform::AnsiFromUtf8(s) : std::string(s);
+IniFile::Line IniFile::ParseLine(std::string_view raw, bool windows1252) {
+  auto decode = [windows1252](std::string_view s) {
+    return windows1252 ? platform::Utf8FromWindows1252(s) : std::string(s);
   };
   Line line;
   line.Raw = std::string(raw);
@@ -75,9 +47,12 @@ IniFile::Line IniFile::ParseLine(std::string_view raw, bool utf8) {
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
   if (StartsWith(bytes, kUtf8Mark)) {
-    ini.utf8_ = true;
+    ini.utf8Mark_ = true;
     bytes.remove_prefix(kUtf8Mark.size());
   }
+  // Without the mark, bytes that are no UTF-8 come from an editor that
+  // writes Windows-1252.
+  ini.windows1252_ = !ini.utf8Mark_ && !platform::IsValidUtf8(bytes);
   size_t pos = 0;
   while (pos < bytes.size()) {
     // A line ends at CR LF, LF or CR.
@@ -85,7 +60,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
     if (end == std::string_view::npos) end = bytes.size();
     size_t next = end;
     if (next < bytes.size()) next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
-    Line line = ParseLine(bytes.substr(pos, end - pos), ini.utf8_);
+    Line line = ParseLine(bytes.substr(pos, end - pos), ini.windows1252_);
     line.End = std::string(bytes.substr(end, next - end));
     if (line.Kind == LineKind::Group) ini.groupCount_++;
     line.Group = ini.groupCount_ - 1;
@@ -96,7 +71,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
 }
 
 std::string IniFile::Serialize() const {
-  std::string out(utf8_ ? kUtf8Mark : "");
+  std::string out(utf8Mark_ ? kUtf8Mark : "");
   for (const Line& line : lines_) out += line.Raw + line.End;
   return out;
 }
@@ -124,8 +99,8 @@ std::string IniFile::Value(int group, std::string_view key, const std::string& f
   return *value;
 }
 
-std::string IniFile::Encode(const std::string& ansi) const {
-  return utf8_ ? Utf8FromAnsi(ansi) : ansi;
+std::string IniFile::Encode(const std::string& text) const {
+  return windows1252_ ? platform::Windows1252FromUtf8(text) : text;
 }
 
 std::string IniFile::DefaultEnd() const {

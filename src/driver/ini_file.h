@@ -4,9 +4,10 @@
 //   [profile:Shop]
 //   serverpath = D:\www\shop\       ->  group "profile:Shop", key "serverpath"
 // Group names and keys are kept exactly as written (case counts); blanks and
-// tabs around keys and values are dropped. A file that starts with the UTF-8
-// mark is read as UTF-8 and handed out in the ANSI code page; changed lines
-// are written back in the file's own encoding, every other byte is kept.
+// tabs around keys and values are dropped. Names and values are handed out
+// in UTF-8: a file with the UTF-8 mark or with valid UTF-8 bytes is UTF-8,
+// any other file Windows-1252. Changed lines are written back in the file's
+// own encoding, every other byte is kept.
 #pragma once
 
 #include <string>
@@ -58,23 +59,22 @@ class IniFile {
     std::string Raw;     // the bytes of the line without its line end
     std::string End;     // "\r\n", "\n", "\r" or "" for a last line without one
     int Group = 0;       // index of the group the line belongs to
-    std::string Name;    // group name or key, in the ANSI code page
-    std::string Value;   // key value, in the ANSI code page
+    std::string Name;    // group name or key, in UTF-8
+    std::string Value;   // key value, in UTF-8
   };
 
-  static Line ParseLine(std::string_view raw, bool utf8);
-  std::string Encode(const std::string& ansi) const;
+  static Line ParseLine(std::string_view raw, bool windows1252);
+  /// A UTF-8 text in the file's encoding.
+  std::string Encode(const std::string& text) const;
   std::string DefaultEnd() const;
   /// Position after which a new key line of the group goes.
   size_t InsertPosition(int group) const;
   void InsertLine(size_t pos, Line line);
 
   std::vector<Line> lines_;
-  bool utf8_ = false;
+  bool utf8Mark_ = false;    // the file starts with the UTF-8 mark
+  bool windows1252_ = false; // the file is no UTF-8
   int groupCount_ = 1;
 };
-
-/// Windows-1252 text as UTF-8, for UTF-8 files and terminals.
-std::string Utf8FromAnsi(std::string_view ansi);
 
 }  // namespace korvex::driver

@@ -1,9 +1,9 @@
-// ReadTextFile and WriteTextFile.
+// ReadTextFile and WriteTextFile. Texts are UTF-8 inside the converter:
+// a file is read into UTF-8 by its mark, or without one as UTF-8 when it is
+// valid UTF-8 and as Windows-1252 otherwise; it is written as it is.
 #include "driver/text_files.h"
 
-#include <string_view>
-
-#include "common/text.h"
+#include "platform/codepage.h"
 
 namespace korvex {
 
@@ -11,10 +11,7 @@ std::string ReadTextFile(RunState& run, const std::string& path) {
   if (run.platform.FileSize(path) <= 0) return "";
   std::string bytes;
   if (!run.platform.ReadFile(path, bytes)) return "";
-  std::string_view view(bytes);
-  if (StartsWith(view, "\xEF\xBB\xBF")) return platform::AnsiFromUtf8(view.substr(3));
-  if (StartsWith(view, "\xFF\xFE")) return platform::AnsiFromUtf16Le(view.substr(2));
-  return bytes;
+  return platform::Utf8FromFileBytes(bytes);
 }
 
 void WriteTextFile(RunState& run, const std::string& text, const std::string& path) {

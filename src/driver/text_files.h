@@ -7,11 +7,13 @@
 
 namespace korvex {
 
-/// The file's text; "" when it is empty, missing or unreadable. UTF-8 and
-/// UTF-16 LE files (with their mark) come back in the ANSI code page without
-/// the mark; other files byte for byte. Line ends are kept.
+/// The file's text in UTF-8; "" when it is empty, missing or unreadable.
+/// A UTF-8 or UTF-16 LE mark decides the encoding and is dropped; a file
+/// without one is UTF-8 when its bytes are valid UTF-8, else Windows-1252.
+/// Line ends are kept.
 std::string ReadTextFile(RunState& run, const std::string& path);
-/// Creates or truncates the file and writes the bytes as they are.
+/// Creates or truncates the file and writes the bytes as they are (UTF-8,
+/// no mark).
 void WriteTextFile(RunState& run, const std::string& text, const std::string& path);
 
 }  // namespace korvex

@@ -1,6 +1,6 @@
 // HTML character references in the final JavaScript: the named ones of the
-// table below, then the first numeric one. The result is single-byte text,
-// so "&eacute;" becomes the one byte 0xE9.
+// table below, then the first numeric one. The text is UTF-8, so
+// "&eacute;" becomes the character U+00E9, the two bytes C3 A9.
 // "a &lt; b &amp;&amp; c"  ->  "a < b && c".
 #include <algorithm>
 #include <array>
@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "passes/output_cleanup.h"
+#include "platform/codepage.h"
 #include "common/text.h"
 
 namespace korvex::passes {
@@ -44,11 +45,18 @@ constexpr std::array<Entity, 4> kMarkupEntities = {{
     {"gt", 62},
 }};
 
-// Replaces "&" + name + ";" by the byte code; a pass only when it occurs.
+// The character of a code from 0 to 255 in UTF-8.
+std::string Character(unsigned code) {
+  std::string out;
+  platform::AppendUtf8(code, out);
+  return out;
+}
+
+// Replaces "&" + name + ";" by its character; a pass only when it occurs.
 void ReplaceEntity(std::string& text, std::string_view name, int code) {
   std::string reference = "&" + std::string(name) + ";";
   if (!Contains(text, reference)) return;
-  text = ReplaceAll(text, reference, std::string(1, static_cast<char>(code)));
+  text = ReplaceAll(text, reference, Character(static_cast<unsigned>(code)));
 }
 
 // The byte for "&" + name + ";" among the entries after "&amp;", or -1.
@@ -73,8 +81,8 @@ bool IsNameChar(char c) {
 
 // The entries after "&amp;" in one walk. Replacing them one entry after the
 // other gives the same text: references cannot overlap (a name holds no "&"
-// or ";"), and each becomes a byte that is neither "&", ";" nor a letter or
-// digit, so no replacement can make another reference.
+// or ";"), and each becomes bytes that are neither "&", ";" nor a letter
+// or digit, so no replacement can make another reference.
 std::string ReplaceLaterEntities(const std::string& text) {
   std::string out;
   out.reserve(text.size());
@@ -92,7 +100,7 @@ std::string ReplaceLaterEntities(const std::string& text) {
       out += '&';
       i = amp + 1;
     } else {
-      out += static_cast<char>(code);
+      out += Character(static_cast<unsigned>(code));
       i = end + 1;
     }
   }
@@ -103,8 +111,8 @@ std::string ReplaceLaterEntities(const std::string& text) {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "&#" + digits + ";" at the first "&#" of the text, and every identical
-// repeat of it, becomes the byte of the number's low 8 bits. Other numeric
-// references stay.
+// repeat of it, becomes the character of the number's low 8 bits. Other
+// numeric references stay.
 void ReplaceFirstNumericReference(std::string& text) {
   size_t start = text.find("&#");
   if (start == std::string::npos) return;
@@ -116,7 +124,7 @@ void ReplaceFirstNumericReference(std::string& text) {
     value = (value * 10 + static_cast<unsigned>(text[i] - '0')) & 0xFFu;
   }
   std::string reference = text.substr(start, end - start + 1);
-  text = ReplaceAll(text, reference, std::string(1, static_cast<char>(value)));
+  text = ReplaceAll(text, reference, Character(value));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Win32Platform: the file operations. Sizes come from the file attributes:
 // -1 for a missing path, -2 for a folder, else the size in bytes. A move
-// never replaces its target (MoveFileA refuses an existing one); a copy
+// never replaces its target (MoveFileW refuses an existing one); a copy
 // replaces it. Folders are listed with the pattern "*.*".
 #include <algorithm>
 #include <string_view>
@@ -51,13 +51,13 @@ size_t FirstFolderLevel(const std::string& path) {
 
 int64_t Win32Platform::FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+  if (path.empty() || !GetFileAttributesExW(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &data)) return -1;
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -2;
   return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
 }
 
 bool Win32Platform::ReadFile(const std::string& path, std::string& bytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+  FileHandle file(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
@@ -78,7 +78,7 @@ bool Win32Platform::ReadFile(const std::string& path, std::string& bytes) {
 }
 
 bool Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+  FileHandle file(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
   size_t done = 0;
@@ -93,17 +93,19 @@ bool Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
 }
 
 bool Win32Platform::MoveFile(const std::string& from, const std::string& to) {
-  return MoveFileA(from.c_str(), to.c_str()) != 0;
+  return MoveFileW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str()) != 0;
 }
 
-bool Win32Platform::DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32Platform::DeleteFile(const std::string& path) {
+  return DeleteFileW(WideFromUtf8(path).c_str()) != 0;
+}
 
 bool Win32Platform::CopyFile(const std::string& from, const std::string& to) {
-  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  return CopyFileW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(), FALSE) != 0;
 }
 
 bool Win32Platform::CreateFolder(const std::string& path) {
-  return !path.empty() && CreateDirectoryA(path.c_str(), nullptr) != 0;
+  return !path.empty() && CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr) != 0;
 }
 
 // Every level is tried in turn; levels that exist already fail to be
@@ -113,7 +115,7 @@ bool Win32Platform::CreatePath(const std::string& path) {
   for (size_t i = FirstFolderLevel(path); i <= path.size(); ++i) {
     if (i == path.size() || IsSeparator(path[i])) {
       std::string level = path.substr(0, i);
-      if (!level.empty() && !IsSeparator(level.back())) CreateDirectoryA(level.c_str(), nullptr);
+      if (!level.empty() && !IsSeparator(level.back())) CreateDirectoryW(WideFromUtf8(level).c_str(), nullptr);
     }
   }
   return FileSize(path) == -2;
@@ -122,14 +124,14 @@ bool Win32Platform::CreatePath(const std::string& path) {
 bool Win32Platform::ListFolder(const std::string& path, std::vector<DirEntry>& entries) {
   entries.clear();
   if (path.empty()) return false;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((WithBackslash(path) + "*.*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(WideFromUtf8(WithBackslash(path) + "*.*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
   do {
-    std::string name = found.cFileName;
+    std::string name = Utf8FromWide(found.cFileName);
     if (name == "." || name == "..") continue;
     entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   return true;
 }

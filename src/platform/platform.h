@@ -3,6 +3,8 @@
 // POSIX, and against FakePlatform in tests. platform_posix.cpp and
 // platform_win32.cpp implement it; nothing else includes system headers.
 // Calls return values and never print: the caller decides what the user sees.
+// Every text that crosses it (paths, environment values, console lines) is
+// UTF-8; the Windows layer converts at its edge.
 #pragma once
 
 #include <cstdint>
@@ -20,15 +22,6 @@ inline constexpr char kPathSeparator = '\\';
 #else
 inline constexpr char kPathSeparator = '/';
 #endif
-
-/// Text from a UTF-8 file (mark removed) in the ANSI code page; characters
-/// the page lacks become "?".
-std::string AnsiFromUtf8(std::string_view utf8);
-/// Text from UTF-16 little-endian bytes (mark removed) in the ANSI code page.
-std::string AnsiFromUtf16Le(std::string_view bytes);
-/// A path as SQLite opens it (UTF-8): converted from the ANSI code page on
-/// Windows; elsewhere file names are bytes and stay as they are.
-std::string Utf8PathFromAnsi(std::string_view path);
 
 }  // namespace platform
 

@@ -1,6 +1,7 @@
-// Win32Platform: the platform interface on Windows, through the ANSI (A)
-// functions of the Windows API, so that every path and text is single-byte
-// in the system's ANSI code page. Its operations live in files by concern:
+// Win32Platform: the platform interface on Windows, through the wide (W)
+// functions of the Windows API: the converter's UTF-8 texts become UTF-16
+// on the way in and UTF-8 again on the way out, so a path is read, written
+// and shown whatever its characters. Its operations live in files by concern:
 // platform_win32.cpp (console, environment, the Yes/No message box),
 // files_win32.cpp, processes_win32.cpp, editor_bridge_win32.cpp and
 // codepage_win32.cpp. Only these files include <windows.h>, through
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -55,5 +57,10 @@ class Win32Platform : public Platform {
 
 /// The path with a backslash at its end (a "/" there counts as one too).
 std::string WithBackslash(std::string path);
+
+/// UTF-8 as the UTF-16 of the W functions; a malformed byte becomes U+FFFD.
+std::wstring WideFromUtf8(std::string_view utf8);
+/// UTF-16 from a W function as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8FromWide(std::wstring_view wide);
 
 }  // namespace korvex::platform

@@ -1,9 +1,11 @@
 // Win32Platform: child processes and the shell's "open". The command line
-// goes to CreateProcessA as it is, so the child splits it itself:
+// goes to CreateProcessW as it is, so the child splits it itself:
 // "\"C:\PB\Compilers\pbcompiler.exe\" /CHECK \"C:\src\shop.pb\"". A child
 // started with Read writes its standard output into a pipe that is read
 // while polling PeekNamedPipe; what is still in the pipe after the child
-// ended is read too.
+// ended is read too. A line that is not UTF-8 is taken in the OEM code
+// page, the one console programs write in.
+#include "platform/codepage.h"
 #include "platform/line_splitter.h"
 #include "platform/platform_win32.h"
 #include "platform/windows_win32.h"
@@ -12,6 +14,16 @@
 
 namespace korvex::platform {
 namespace {
+
+std::string Utf8FromChildLine(const std::string& line) {
+  if (IsValidUtf8(line) || line.size() > 32768) return line;
+  int count = static_cast<int>(line.size());
+  int length = MultiByteToWideChar(CP_OEMCP, 0, line.data(), count, nullptr, 0);
+  if (length <= 0) return Utf8FromUnknownText(line);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_OEMCP, 0, line.data(), count, wide.data(), length);
+  return Utf8FromWide(wide);
+}
 
 void CloseIfOpen(HANDLE& handle) {
   if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
@@ -28,7 +40,7 @@ class Win32Child : public ChildProcess {
 
   bool Running() override { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   bool OutputWaiting() override;
-  std::string ReadLine() override { return lines_.TakeLine(); }
+  std::string ReadLine() override { return Utf8FromChildLine(lines_.TakeLine()); }
   int ExitCode() override;
 
  private:
@@ -110,17 +122,17 @@ std::unique_ptr<ChildProcess> Win32Platform::Start(const StartRequest& request) 
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return nullptr;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);  // only the child's end is passed on
   }
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = InheritableStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = request.Read ? writeEnd : InheritableStdHandle(STD_OUTPUT_HANDLE);
   startup.hStdError = InheritableStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION created{};
-  std::string commandLine = request.CommandLine;  // CreateProcessA may write into it
-  BOOL ok = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                           request.WorkingFolder.empty() ? nullptr : request.WorkingFolder.c_str(),
-                           &startup, &created);
+  std::wstring commandLine = WideFromUtf8(request.CommandLine);  // CreateProcessW may write into it
+  std::wstring folder = WideFromUtf8(request.WorkingFolder);
+  BOOL ok = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &created);
   CloseIfOpen(writeEnd);  // only the child writes; its end then ends our reads
   if (!ok) {
     CloseIfOpen(readEnd);
@@ -133,7 +145,8 @@ std::unique_ptr<ChildProcess> Win32Platform::Start(const StartRequest& request) 
 }
 
 bool Win32Platform::ShellOpen(const std::string& target) {
-  HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  HINSTANCE result =
+      ShellExecuteW(nullptr, L"open", WideFromUtf8(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -1,7 +1,7 @@
 // <windows.h> for the Win32 platform files, without the macros that would
 // rename the platform's own operations: MoveFile, DeleteFile and CopyFile
 // stand for the A or W function there. The Windows functions are called by
-// their A names (MoveFileA, ...), and ::ReadFile / ::WriteFile are written
+// their W names (MoveFileW, ...), and ::ReadFile / ::WriteFile are written
 // with "::" where a member of the same name is in scope.
 #pragma once
 

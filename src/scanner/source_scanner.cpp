@@ -2,13 +2,16 @@
 // "x = %101 ; bits" gives x (word), = (other), %101 (number), "; bits"
 // (comment). The rules for "#", "*" and "%" look at the token delivered
 // before, so the scanner records the kind and text of each token it hands out.
+// An escape string ~"say \"hi\"\n" is one string token, its "~" included.
+// The text is UTF-8: a character outside the rules is one token whatever
+// its length in bytes.
 #include "scanner/source_scanner.h"
 
 #include <array>
 #include <fstream>
 #include <iterator>
 
-#include "platform/platform.h"
+#include "platform/codepage.h"
 #include "common/text.h"
 
 namespace korvex {
@@ -21,6 +24,25 @@ bool IsHexDigit(char c) {
 }
 bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '$'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The length of the escape string ~"..." at the start of s: up to the first
+// quote that no backslash escapes, or the rest of the line.
+size_t EscapeStringLength(std::string_view s) {
+  for (size_t i = 2; i < s.size(); ++i) {
+    if (s[i] == '\\') ++i;
+    else if (s[i] == '"') return i + 1;
+  }
+  return s.size();
+}
+
+// The bytes of the UTF-8 character at the start of s: a lead byte and the
+// continuation bytes after it (at most three), so no character is cut.
+size_t CharacterLength(std::string_view s) {
+  size_t n = 1;
+  if (static_cast<unsigned char>(s[0]) < 0xC0) return n;
+  while (n < s.size() && n < 4 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) ++n;
+  return n;
+}
 
 std::string_view TrimBlanksView(std::string_view s) {
   size_t first = 0, end = s.size();
@@ -82,16 +104,8 @@ int SourceScanner::LoadFile(const std::string& path) {
   rest_ = {};
   firstLine_ = 1;
   auto starts = [&](std::string_view mark) { return StartsWith(bytes, mark); };
-  std::string decoded;
-  if (starts("\xEF\xBB\xBF")) {
-    decoded = platform::AnsiFromUtf8(std::string_view(bytes).substr(3));
-  } else if (starts("\xFF\xFE\x00\x00") || starts("\x00\x00\xFE\xFF") || starts("\xFE\xFF")) {
-    return 0;
-  } else if (starts("\xFF\xFE")) {
-    decoded = platform::AnsiFromUtf16Le(std::string_view(bytes).substr(2));
-  } else {
-    decoded = std::move(bytes);
-  }
+  if (starts("\xFF\xFE\x00\x00") || starts("\x00\x00\xFE\xFF") || starts("\xFE\xFF")) return 0;
+  std::string decoded = platform::Utf8FromFileBytes(bytes);
   // Lines end at CR, LF or CR LF; each is stored with "\n".
   lineCount_ = 0;
   size_t i = 0;
@@ -179,13 +193,16 @@ size_t SourceScanner::Classify(std::string_view s) {
     size_t close = s.find(s[0], 1);
     n = close == std::string_view::npos ? s.size() : close + 1;
     kind = (s[0] == '"' || close == std::string_view::npos) ? KindString : KindNumber;
+  } else if (s[0] == '~' && s.size() >= 2 && s[1] == '"') {
+    n = EscapeStringLength(s);
+    kind = KindString;
   } else if ((n = ClassifyNumber(s)) > 0) {
     kind = KindNumber;
   } else if (s.size() >= 2 && (s[0] == '<' || s[0] == '>') &&
              (s[1] == '>' || s[1] == '<' || s[1] == '=')) {
     n = 2;
   } else {
-    n = 1;
+    n = CharacterLength(s);
   }
   RecordKind(kind);
   RecordText(s.substr(0, n));

@@ -15,9 +15,9 @@ namespace korvex {
 
 class SourceScanner {
  public:
-  /// Reads a file (no mark, UTF-8 or UTF-16 LE) and appends its lines, each
-  /// ended by "\n", to the text. Returns 0 when it cannot be opened or has
-  /// another encoding mark.
+  /// Reads a file (no mark, UTF-8 or UTF-16 LE) and appends its lines in
+  /// UTF-8, each ended by "\n", to the text. Returns 0 when it cannot be
+  /// opened or has another encoding mark.
   int LoadFile(const std::string& path);
   void SetText(std::string text);
   /// The next token comes from line n.

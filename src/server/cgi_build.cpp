@@ -3,8 +3,10 @@
 // "/home/ann/tempcgi.pb" and built by
 //   "<compiler>" "/home/ann/tempcgi.pb" /EXE "/srv/cgi-bin/shop.exe"
 // The compiler's lines are echoed as plain console lines: they are its
-// messages, not ours, and do not count as errors. Runs inside the
-// server-procedure pass, once per run.
+// messages, not ours, and do not count as errors. The source is written in
+// UTF-8 with its mark, so that the compiler reads the program's strings
+// ("Größe", "日本") as they are. Runs inside the server-procedure pass,
+// once per run.
 #include "server/cgi_build.h"
 
 #include <memory>
@@ -19,6 +21,7 @@ namespace {
 
 constexpr int kDeleteTries = 10;
 constexpr int kDeletePauseMs = 500;
+constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
 
 // An error between two empty lines.
 void PrintFramedError(RunState& run, const std::string& message) {
@@ -81,7 +84,7 @@ CgiBuild BuildCgiProgram(RunState& run, const std::string& serverCode) {
   program = ReplaceAll(program, kServerCodeMarker, serverCode);
   program = ReplaceAll(program, kRequestSelectMarker, dispatcher);
   std::string tempCgi = FolderPart(run.SourceFile) + "tempcgi.pb";
-  WriteTextFile(run, program, tempCgi);
+  WriteTextFile(run, kUtf8Mark + program, tempCgi);
   RemoveOldExecutable(run, settings.CgiFilename);
   Compile(run, tempCgi, settings.CgiFilename);
   return CgiBuild::Continue;

@@ -9,6 +9,7 @@
 
 #include "scanner/source_scanner.h"
 #include "translate/construct_passes.h"
+#include "translate/escape_strings.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {
@@ -49,6 +50,7 @@ constexpr Step kSteps[] = {
     {"forward declarations", OnTokens<BlankDeclares>},
     {"Bool", OnTokens<BlankBool>},
     {"string backslashes", OnTokens<EscapeStringBackslashes>},
+    {"escape strings", OnTokens<RewriteEscapeStrings>},
     {"hexadecimal numbers", OnTokens<RewriteHexNumbers>},
     {"basic type suffixes", OnTokens<DropBasicTypeSuffixes>},
     // first group of construct passes

@@ -41,8 +41,8 @@ std::string ColumnText(sqlite3_stmt* stmt, int column) {
 bool ReadRows(const std::string& path, const char* query,
               const std::function<void(sqlite3_stmt*)>& onRow) {
   sqlite3* db = nullptr;
-  std::string fileName = platform::Utf8PathFromAnsi(path);  // SQLite takes UTF-8 names
-  if (sqlite3_open_v2(fileName.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+  // SQLite takes UTF-8 names, which the converter's paths are
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     sqlite3_close(db);
     return false;
   }

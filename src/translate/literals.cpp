@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "platform/codepage.h"
 #include "translate/comparisons.h"
 #include "translate/expressions.h"
 
@@ -78,9 +79,10 @@ void BlankBool(TokenList& tokens) {
 }
 
 // "C:\temp"  ->  "C:\\temp": the literal keeps its meaning in JavaScript.
+// An escape string (~"a\tb") means its backslashes: it has a pass of its own.
 void EscapeStringBackslashes(TokenList& tokens) {
   for (Token& t : tokens)
-    if (t.Kind == KindString && t.Text.find('\\') != std::string::npos)
+    if (t.Kind == KindString && t.Text.find('\\') != std::string::npos && t.Text.front() != '~')
       t.Text = ReplaceAll(t.Text, "\\", "\\\\");
 }
 
@@ -95,9 +97,14 @@ bool IsPrefixedNumber(const std::string& text) {
 }
 
 // 'A' is the number 65 in PureBasic, not a one-letter string: exactly one
-// character between single quotes.
-bool IsCharacterConstant(const std::string& text) {
-  return text.size() == 3 && text.front() == '\'' && text.back() == '\'';
+// character between single quotes ('€' is three bytes of UTF-8 there).
+// Its code point, or -1 when the quotes hold anything else.
+long CharacterConstantCode(const std::string& text) {
+  if (text.size() < 3 || text.front() != '\'' || text.back() != '\'') return -1;
+  std::string_view inner = std::string_view(text).substr(1, text.size() - 2);
+  size_t i = 0;
+  char32_t c = platform::DecodeUtf8(inner, i);
+  return i == inner.size() ? static_cast<long>(c) : -1;
 }
 
 }  // namespace
@@ -109,9 +116,8 @@ void RewriteHexNumbers(TokenList& tokens) {
     if (t.Kind != KindNumber) continue;
     if (IsPrefixedNumber(t.Text)) {
       t.Text = "cString.Val(\"" + t.Text + "\")";
-    } else if (IsCharacterConstant(t.Text)) {
-      // the text is in the Windows-1252 page, so the byte is the code
-      t.Text = std::to_string(static_cast<unsigned char>(t.Text[1]));
+    } else if (long code = CharacterConstantCode(t.Text); code >= 0) {
+      t.Text = std::to_string(code);  // 'é'  ->  233, '€'  ->  8364
     }
   }
 }

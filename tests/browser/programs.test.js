@@ -3,7 +3,9 @@
 // output PureBasic gives (the console's lines, then the Debug window's
 // lines). answers.txt, when present, holds the answers to the program's
 // prompts, one a line; dialogs.txt the dialogs the page must open
-// ("prompt: " and the prompt's text, one a line). Every page must still
+// ("prompt: " and the prompt's text, one a line); from-editor.txt, when
+// present, has the program converted from the IDE's editor instead of from
+// its file (the file says why). Every page must still
 // answer once its program is done. A folder with known-difference.txt is a
 // program whose converted form cannot give PureBasic's output; the file
 // says why, and the test checks that the difference is still there, so
@@ -48,9 +50,14 @@ function readLines(file) {
 // Converts the program into the site; its page starts with an empty
 // local storage.
 async function convert(name) {
-  const source = path.join(workplace.root, name + '.pb');
-  fs.copyFileSync(path.join(kPrograms, name, 'program.pb'), source);
-  workplace.convert(source);
+  const folder = path.join(kPrograms, name);
+  if (fs.existsSync(path.join(folder, 'from-editor.txt'))) {
+    workplace.convertEditorText(fs.readFileSync(path.join(folder, 'program.pb')));
+  } else {
+    const source = path.join(workplace.root, name + '.pb');
+    fs.copyFileSync(path.join(folder, 'program.pb'), source);
+    workplace.convert(source);
+  }
   await clearStorage(browser.context, server.url);
 }
 

@@ -59,11 +59,16 @@ TEST(IniFileRead, RepeatedKeyTheLastOneCounts) {
   EXPECT_EQ(IniFile::Parse("[g]\nk=1\nk=2\n").Value(1, "k"), "2");
 }
 
-TEST(IniFileRead, Utf8MarkMakesTextAnsi) {
-  // "Café" in UTF-8; the mark itself is not part of the first line.
-  IniFile ini = IniFile::Parse("\xEF\xBB\xBF[profile:Caf\xC3\xA9]\nk=\xC3\xA9\n");
-  EXPECT_EQ(ini.Groups()[1].Name, "profile:Caf\xE9");
-  EXPECT_EQ(ini.Value(1, "k"), "\xE9");
+TEST(IniFileRead, TextComesOutInUtf8) {
+  // the mark itself is not part of the first line
+  IniFile marked = IniFile::Parse("\xEF\xBB\xBF[profile:Café]\nk=日本\n");
+  EXPECT_EQ(marked.Groups()[1].Name, "profile:Café");
+  EXPECT_EQ(marked.Value(1, "k"), "日本");
+  EXPECT_EQ(IniFile::Parse("[profile:Café]\nk=/srv/grüße/\n").Value(1, "k"), "/srv/grüße/");
+  // bytes that are no UTF-8 are Windows-1252
+  IniFile latin = IniFile::Parse("[profile:Caf\xE9]\nk=\x80\n");
+  EXPECT_EQ(latin.Groups()[1].Name, "profile:Café");
+  EXPECT_EQ(latin.Value(1, "k"), "€");
 }
 
 TEST(IniFileRead, UnclosedGroupIsNoGroup) {
@@ -126,14 +131,17 @@ TEST(IniFileWrite, NewFileUsesTheSystemsLineEnd) {
 #endif
 }
 
-TEST(IniFileWrite, Utf8FileGetsUtf8Values) {
-  IniFile ini = IniFile::Parse("\xEF\xBB\xBFk=1\n");
-  ini.SetValue(0, "k", "Caf\xE9");
-  EXPECT_EQ(ini.Serialize(), "\xEF\xBB\xBFk=Caf\xC3\xA9\n");
-}
-
-TEST(Utf8FromAnsi, Windows1252Characters) {
-  EXPECT_EQ(Utf8FromAnsi("a\xE9\x80\x9F"), "a\xC3\xA9\xE2\x82\xAC\xC5\xB8");
+TEST(IniFileWrite, ValuesInTheFilesOwnEncoding) {
+  IniFile marked = IniFile::Parse("\xEF\xBB\xBFk=1\n");
+  marked.SetValue(0, "k", "Café");
+  EXPECT_EQ(marked.Serialize(), "\xEF\xBB\xBFk=Café\n");
+  IniFile plain = IniFile::Parse("k=1\n");
+  plain.SetValue(0, "k", "日本");
+  EXPECT_EQ(plain.Serialize(), "k=日本\n");
+  // a Windows-1252 file stays one: its other lines keep their bytes
+  IniFile latin = IniFile::Parse("a=\xE9\nk=1\n");
+  latin.SetValue(0, "k", "Café €");
+  EXPECT_EQ(latin.Serialize(), "a=\xE9\nk=Caf\xE9 \x80\n");
 }
 
 }  // namespace

@@ -207,6 +207,33 @@ TEST_F(KorvexFullRunTest, ConvertsTheEditorTextAndDeletesItsCopy) {
   EXPECT_EQ(AwaitFile(root / "opened.txt"), PageAddress() + "\n");
 }
 
+// Text without losses: a folder name and a server path outside ASCII (the
+// second from a settings file with the UTF-8 mark) are shown as they are, and
+// the program's strings reach the script and the page unchanged.
+TEST_F(KorvexFullRunTest, NamesAndTextOutsideAsciiArriveUnchanged) {
+  fs::path shop = root / "Größe 日本";
+  fs::create_directories(shop);
+  WriteBytes(SettingsFolder() / "Korvex.ini", "\xEF\xBB\xBF[profile:Test]\r\nserverpath=" +
+                                                  shop.string() + "/\r\napplicationname=shop\r\n");
+  std::string source = (shop / "shop.pb").string();
+  WriteBytes(source, "KVX_Converter_SetProfile \"Test\"\r\nDebug \"Größe ≥ 5 €, 日本\" ; ≥\r\n");
+  Lines lines = Run({source});
+  ASSERT_GE(lines.size(), 12u);
+  EXPECT_EQ(lines[2], "SourceFile: '" + source + "'");
+  EXPECT_EQ(lines[11], "Setting ServerPath to: '" + shop.string() + "/'");
+  std::string script = ReadBytes(shop / "shop.js");
+  EXPECT_NE(script.find("cDebugger.Debug(\"Größe ≥ 5 €, 日本\")"), std::string::npos) << script;
+  EXPECT_NE(script.find("// ; ≥"), std::string::npos) << script;
+  EXPECT_NE(ReadBytes(shop / "index.html").find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+TEST_F(KorvexFullRunTest, EditorTextOutsideAsciiArrivesUnchanged) {
+  WriteBytes(temp / "korvex-scintilla-4711", std::string(kSource) + "s$ = \"Grüße, 日本\"\r\n");
+  env["PB_TOOL_Scintilla"] = "4711";
+  Run();
+  EXPECT_NE(ReadBytes(www / "shop.js").find("s = \"Grüße, 日本\";"), std::string::npos);
+}
+
 TEST_F(KorvexFullRunTest, EditorCopyStaysWhenTheRunFails) {
   WriteBytes(temp / "korvex-scintilla-4711", "If 1\r\n");
   env["PB_TOOL_Scintilla"] = "4711";

@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "platform/platform_win32.h"
 #include "support/console_transcript.h"
 #include "support/golden_files.h"
 #include "support/process_runner.h"
@@ -35,13 +36,13 @@ std::string RoamingFolder() {
   return buffer;
 }
 
-// The environment block of the run: ours without the IDE's variables and
-// the temporary folder, then the given ones.
+// The environment block of the run, in UTF-8: ours without the IDE's
+// variables and the temporary folder, then the given ones.
 std::string EnvironmentBlock(const std::map<std::string, std::string>& set) {
   std::map<std::string, std::string> all;
-  char* current = GetEnvironmentStringsA();
-  for (const char* entry = current; *entry != '\0'; entry += strlen(entry) + 1) {
-    std::string text = entry;
+  wchar_t* current = GetEnvironmentStringsW();
+  for (const wchar_t* entry = current; *entry != L'\0'; entry += wcslen(entry) + 1) {
+    std::string text = platform::Utf8FromWide(entry);
     size_t eq = text.find('=', 1);
     if (eq == std::string::npos) continue;
     std::string name = text.substr(0, eq);
@@ -50,7 +51,7 @@ std::string EnvironmentBlock(const std::map<std::string, std::string>& set) {
     if (upper.rfind("PB_TOOL_", 0) == 0 || upper == "TMP" || upper == "TEMP") continue;
     all[name] = text.substr(eq + 1);
   }
-  FreeEnvironmentStringsA(current);
+  FreeEnvironmentStringsW(current);
   for (const auto& [name, value] : set) all[name] = value;
   std::string block;
   for (const auto& [name, value] : all) block += name + "=" + value + '\0';
@@ -257,6 +258,33 @@ TEST_F(KorvexWin32FullRunTest, ConvertsDeploysAndOpensThePage) {
   EXPECT_TRUE(fs::exists(www + "\\index.html"));
   EXPECT_TRUE(fs::exists(www + "\\CGI\\cgitemplate.pb"));
   EXPECT_NE(AwaitFile(opener + ".calls"), "");
+}
+
+// A path as the converter writes it (UTF-8) for std::filesystem, which
+// takes a plain string in the ANSI code page on Windows.
+fs::path U8(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+// Text without losses: the source in a folder outside ASCII (its Latin
+// part: the stand-in compiler reads its arguments in the ANSI code page),
+// the server folder outside every code page, both shown as they are, and
+// the program's strings in the script unchanged.
+TEST_F(KorvexWin32FullRunTest, NamesAndTextOutsideAsciiArriveUnchanged) {
+  if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
+  std::string shop = root + "\\Größe", site = root + "\\日本 ≥";
+  fs::create_directories(U8(shop));
+  fs::create_directories(U8(site));
+  WriteBytes(SettingsFolder() + "Korvex.ini", "\xEF\xBB\xBF[profile:Test]\r\nserverpath=" + site +
+                                                  "\r\nserveraddress=" + opener +
+                                                  "\r\napplicationname=shop\r\n");
+  std::string source = shop + "\\shop.pb";
+  WriteBytes(U8(source), "KVX_Converter_SetProfile \"Test\"\r\nDebug \"Größe ≥ 5 €, 日本\"\r\n");
+  Lines lines = Run({source});
+  ASSERT_GE(lines.size(), 12u);
+  EXPECT_EQ(lines[2], "SourceFile: '" + source + "'");
+  EXPECT_EQ(lines[11], "Setting ServerPath to: '" + site + "'");
+  std::string script = ReadBytes(U8(site + "\\shop.js"));
+  EXPECT_NE(script.find("cDebugger.Debug(\"Größe ≥ 5 €, 日本\")"), std::string::npos) << script;
+  EXPECT_TRUE(fs::exists(U8(site + "\\CGI\\cgitemplate.pb")));
 }
 
 TEST_F(KorvexWin32FullRunTest, ProfileThatIsMissingAndNotCreated) {

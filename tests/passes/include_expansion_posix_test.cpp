@@ -46,17 +46,28 @@ TEST_F(IncludeExpansionOnDisk, PlainFileIsInsertedWithLfLineEnds) {
   EXPECT_EQ(Expand("a = 1\nIncludeFile \"inc.pbi\"\nb = 2\n"), "a = 1\nx = 5\ny = 6\n\nb = 2\n");
 }
 
-TEST_F(IncludeExpansionOnDisk, Utf8MarkIsDroppedAndTextConverted) {
-  // "grüß" in UTF-8 becomes the Windows-1252 bytes FC DF
-  Write("utf8.pbi", "\xEF\xBB\xBFs = \"gr\xC3\xBC\xC3\x9F\"\r\n");
-  EXPECT_EQ(Expand("IncludeFile \"utf8.pbi\"\n"), "s = \"gr\xFC\xDF\"\n\n");
+TEST_F(IncludeExpansionOnDisk, Utf8MarkIsDroppedAndTheTextKept) {
+  Write("utf8.pbi", "\xEF\xBB\xBFs = \"grüß 日本\"\r\n");
+  EXPECT_EQ(Expand("IncludeFile \"utf8.pbi\"\n"), "s = \"grüß 日本\"\n\n");
 }
 
-TEST_F(IncludeExpansionOnDisk, Utf16LittleEndianIsConverted) {
-  // s = "é€" as UTF-16 LE with its mark: é is E9 and € is 80 in Windows-1252
+TEST_F(IncludeExpansionOnDisk, Utf16LittleEndianBecomesUtf8) {
+  // s = "é€" as UTF-16 LE with its mark
   static const char kBytes[] = "\xFF\xFEs\0 \0=\0 \0\"\0\xE9\0\xAC\x20\"\0\r\0\n\0";
   Write("utf16.pbi", std::string(kBytes, sizeof kBytes - 1));
-  EXPECT_EQ(Expand("XIncludeFile \"utf16.pbi\"\n"), "s = \"\xE9\x80\"\n\n");
+  EXPECT_EQ(Expand("XIncludeFile \"utf16.pbi\"\n"), "s = \"é€\"\n\n");
+}
+
+TEST_F(IncludeExpansionOnDisk, WithoutAMarkUtf8OrWindows1252) {
+  Write("plain.pbi", "a$ = \"≥ 5 €\"\n");
+  Write("latin.pbi", "b$ = \"Gr\xF6\xDF" "e \x80\"\n");
+  EXPECT_EQ(Expand("IncludeFile \"plain.pbi\"\nIncludeFile \"latin.pbi\"\n"),
+            "a$ = \"≥ 5 €\"\n\nb$ = \"Größe €\"\n\n");
+}
+
+TEST_F(IncludeExpansionOnDisk, FileNamesWithAnyCharacters) {
+  Write("Größe 日本.pbi", "x = 1\n");
+  EXPECT_EQ(Expand("IncludeFile \"Größe 日本.pbi\"\n"), "x = 1\n\n");
 }
 
 TEST_F(IncludeExpansionOnDisk, BackslashNamesASubfolder) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "platform/codepage.h"
 #include "support/pass_fixture.h"
 
 namespace korvex {
@@ -215,29 +216,30 @@ TEST(DecodeEntitiesTest, NamedMarkupReferences) {
 
 TEST(DecodeEntitiesTest, AmpersandIsDecodedBeforeTheOthers) {
   EXPECT_EQ(DecodeEntities("&amp;lt;"), "<");
-  EXPECT_EQ(DecodeEntities("&amp;eacute;"), "\xE9");
+  EXPECT_EQ(DecodeEntities("&amp;eacute;"), "é");
 }
 
-TEST(DecodeEntitiesTest, Latin1NamesGiveSingleBytes) {
-  EXPECT_EQ(DecodeEntities("&nbsp;&sect;&copy;&shy;&para;&iquest;"), "\xA0\xA7\xA9\xAD\xB6\xBF");
-  EXPECT_EQ(DecodeEntities("&Agrave;&Auml;&ETH;&times;&szlig;"), "\xC0\xC4\xD0\xD7\xDF");
-  EXPECT_EQ(DecodeEntities("&eacute;&eth;&divide;&thorn;&yuml;"), "\xE9\xF0\xF7\xFE\xFF");
+TEST(DecodeEntitiesTest, Latin1NamesGiveTheirCharactersInUtf8) {
+  EXPECT_EQ(DecodeEntities("&nbsp;&sect;&copy;&shy;&para;&iquest;"), "\u00A0§©\u00AD¶¿");
+  EXPECT_EQ(DecodeEntities("&Agrave;&Auml;&ETH;&times;&szlig;"), "ÀÄÐ×ß");
+  EXPECT_EQ(DecodeEntities("&eacute;&eth;&divide;&thorn;&yuml;"), "éð÷þÿ");
 }
 
 TEST(DecodeEntitiesTest, NamesAreCaseSensitive) {
-  EXPECT_EQ(DecodeEntities("&Eacute;&eacute;&AMP;"), "\xC9\xE9&AMP;");
+  EXPECT_EQ(DecodeEntities("&Eacute;&eacute;&AMP;"), "Éé&AMP;");
 }
 
 TEST(DecodeEntitiesTest, OnlyTheFirstNumericReferenceAndItsRepeats) {
   EXPECT_EQ(DecodeEntities("&#65;&#66;"), "A&#66;");
   EXPECT_EQ(DecodeEntities("&#65;x&#65;"), "AxA");
+  EXPECT_EQ(DecodeEntities("&#233;"), "é");  // the low 8 bits, as a character
 }
 
 TEST(DecodeEntitiesTest, NumericReferenceTakesTheLowEightBits) {
   EXPECT_EQ(DecodeEntities("&#300;"), ",");
   EXPECT_EQ(DecodeEntities("&#065;"), "A");
   // 10^32 - 1 leaves 255 modulo 256
-  EXPECT_EQ(DecodeEntities("&#" + std::string(32, '9') + ";"), "\xFF");
+  EXPECT_EQ(DecodeEntities("&#" + std::string(32, '9') + ";"), "ÿ");
 }
 
 TEST(DecodeEntitiesTest, NumericReferenceMadeByANamedOneIsDecoded) {
@@ -262,7 +264,7 @@ std::string DecodeOneByOne(std::string text) {
   text = ReplaceAll(text, "&quot;", "\"");
   text = ReplaceAll(text, "&amp;", "&");
   text = ReplaceAll(text, "&lt;", "<");
-  text = ReplaceAll(text, "&eacute;", "\xE9");
+  text = ReplaceAll(text, "&eacute;", "é");
   size_t start = text.find("&#");
   size_t end = start == std::string::npos ? start : text.find(';', start);
   if (end == std::string::npos) return text;
@@ -270,7 +272,9 @@ std::string DecodeOneByOne(std::string text) {
   if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return text;
   unsigned code = 0;
   for (char d : digits) code = (code * 10 + static_cast<unsigned>(d - '0')) % 256;
-  return ReplaceAll(text, "&#" + digits + ";", std::string(1, static_cast<char>(code)));
+  std::string character;
+  platform::AppendUtf8(code, character);
+  return ReplaceAll(text, "&#" + digits + ";", character);
 }
 
 TEST(DecodeEntitiesTest, SameAsReplacingEachEntryInTurn) {

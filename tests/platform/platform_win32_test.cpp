@@ -3,7 +3,7 @@
 // line, with a working folder, their output read line by line through a
 // pipe; the shell's "open"; the Yes/No message box answered from another
 // thread; the editor control answering messages 2006 and 2007 from another
-// process; the ANSI code page.
+// process; names and texts outside every code page, in UTF-8.
 #include <gtest/gtest.h>
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "platform/platform_win32.h"
 #include "support/golden_files.h"
 #include "support/process_runner.h"
 
@@ -132,19 +133,37 @@ TEST_F(Win32PlatformTest, EnvironmentVariables) {
   EXPECT_EQ(system->GetEnv("KORVEX_TEST_VALUE"), "");
 }
 
-TEST_F(Win32PlatformTest, Utf8AndUtf16InTheWesternPage) {
-  if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
-  EXPECT_EQ(platform::AnsiFromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"), "Gr\xFC\xDF" "e \x80");
-  // No look-alike for a character the page lacks: "→" and "ā" become "?".
-  EXPECT_EQ(platform::AnsiFromUtf8("a\xE2\x86\x92\xC4\x81" "b"), "a??b");
-  EXPECT_EQ(platform::AnsiFromUtf16Le(std::string("\xFC\x00\xAC\x20x", 5)), "\xFC\x80?");
+TEST_F(Win32PlatformTest, EnvironmentValuesInUtf8) {
+  SetEnvironmentVariableW(L"KORVEX_TEST_VALUE", L"C:\\J\u00FCrgen\\\u65E5\u672C");
+  EXPECT_EQ(system->GetEnv("KORVEX_TEST_VALUE"), "C:\\Jürgen\\日本");
+  SetEnvironmentVariableW(L"KORVEX_TEST_VALUE", nullptr);
 }
 
-TEST_F(Win32PlatformTest, DatabasePathInUtf8) {
-  if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << GetACP();
-  EXPECT_EQ(platform::Utf8PathFromAnsi("C:\\Users\\J\xFCrgen\\framework.db"),
-            "C:\\Users\\J\xC3\xBCrgen\\framework.db");
-  EXPECT_EQ(platform::Utf8PathFromAnsi(""), "");
+TEST(Win32Text, Utf8AndUtf16BothWays) {
+  EXPECT_EQ(platform::WideFromUtf8("Jürgen 日本 😀"), L"J\u00FCrgen \u65E5\u672C \xD83D\xDE00");
+  EXPECT_EQ(platform::Utf8FromWide(L"J\u00FCrgen \u65E5\u672C \xD83D\xDE00"), "Jürgen 日本 😀");
+  EXPECT_EQ(platform::Utf8FromWide(std::wstring(1, wchar_t(0xD83D))), "\xEF\xBF\xBD");  // a lone surrogate
+  EXPECT_EQ(platform::WideFromUtf8("a\xFF" "b"), L"a\xFFFD" L"b");
+}
+
+// Files and folders whose names no ANSI code page holds all of.
+TEST_F(Win32PlatformTest, NamesOutsideEveryCodePage) {
+  std::string folder = base + "Größe 日本 ≥\\";
+  ASSERT_TRUE(system->CreatePath(folder + "sub\\"));
+  EXPECT_EQ(system->FileSize(folder), -2);
+  ASSERT_TRUE(system->WriteFile(folder + "Grüße €.pb", "x = 1"));
+  EXPECT_EQ(system->FileSize(folder + "Grüße €.pb"), 5);
+  std::string read;
+  ASSERT_TRUE(system->ReadFile(folder + "Grüße €.pb", read));
+  EXPECT_EQ(read, "x = 1");
+  EXPECT_TRUE(system->CopyFile(folder + "Grüße €.pb", folder + "sub\\日本.pb"));
+  EXPECT_TRUE(system->MoveFile(folder + "sub\\日本.pb", folder + "sub\\≥.pb"));
+  std::vector<DirEntry> entries;
+  ASSERT_TRUE(system->ListFolder(folder + "sub", entries));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].Name, "≥.pb");
+  EXPECT_TRUE(system->DeleteFile(folder + "sub\\≥.pb"));
+  EXPECT_EQ(system->FileSize(folder + "sub\\≥.pb"), -1);
 }
 
 // A copy of the stand-in child under a name with spaces in a folder with
@@ -203,6 +222,19 @@ TEST_F(Win32ChildTest, MuchOutputNeverBlocksTheChild) {
   Lines lines = Echo(*process);
   ASSERT_EQ(lines.size(), 20000u);
   EXPECT_EQ(lines.back(), "line 19999");
+}
+
+TEST_F(Win32ChildTest, OutputLinesInUtf8OrTheOemPage) {
+  // 0x81 is "ü" in the OEM pages of the West (437, 850)
+  WriteBytes(child + ".out", "J\xC3\xBCrgen \xE6\x97\xA5\r\nJ\x81rgen\r\n");
+  auto process = Start("", true);
+  ASSERT_NE(process, nullptr);
+  Lines lines = Echo(*process);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Jürgen 日");
+  if (GetOEMCP() == 437 || GetOEMCP() == 850) {
+    EXPECT_EQ(lines[1], "Jürgen");
+  }
 }
 
 TEST_F(Win32ChildTest, CommandLineIsSplitByTheChild) {

@@ -81,6 +81,24 @@ TEST(SourceScanner, PrefixesDependOnThePreviousToken) {
             "Enumeration | # | PB_Compiler_EnumerationValue");
 }
 
+TEST(SourceScanner, EscapeStringsAreOneStringToken) {
+  EXPECT_EQ(Scan("s = ~\"a\\tb\""), "s/1/1 | =/0/1 | ~\"a\\tb\"/3/1");
+  // an escaped quote does not end it, an escaped backslash before the end does not hide it
+  EXPECT_EQ(Texts("f(~\"say \\\"hi\\\"\", ~\"C:\\\\\")"), "f | ( | ~\"say \\\"hi\\\"\" | , | ~\"C:\\\\\" | )");
+  EXPECT_EQ(Texts("x = ~\"a;b\" ; note"), "x | = | ~\"a;b\" | ; note");
+  EXPECT_EQ(Scan("~\"open \\\""), "~\"open \\\"/3/1");  // unterminated: the rest of the line
+  EXPECT_EQ(Texts("x = ~ \"a\""), "x | = | ~ | \"a\"");     // with a blank it is no escape string
+  EXPECT_EQ(Texts("\"a\\\" + b"), "\"a\\\" | + | b");     // a plain string has no escapes
+}
+
+TEST(SourceScanner, Utf8CharactersStayWhole) {
+  EXPECT_EQ(Scan("s = \"Größe ≥ 5 €\" ; 日本"), "s/1/1 | =/0/1 | \"Größe ≥ 5 €\"/3/1 | ; 日本/4/1");
+  EXPECT_EQ(Scan("x = '€'"), "x/1/1 | =/0/1 | '€'/2/1");
+  // a character outside every rule is one token, not one per byte
+  EXPECT_EQ(Texts("a ≥ b"), "a | ≥ | b");
+  EXPECT_EQ(Texts("😀x"), "😀 | x");
+}
+
 TEST(SourceScanner, CrLfBecomesOneLineBreak) {
   EXPECT_EQ(Scan("a\r\nb\r\n"), "a/1/1 | NL/5/1 | b/1/2 | NL/5/2");
 }

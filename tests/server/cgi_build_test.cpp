@@ -61,11 +61,11 @@ TEST_F(CgiBuildTest, CompilerCommandLine) {
   EXPECT_FALSE(platform.started[0].Wait);
 }
 
-TEST_F(CgiBuildTest, TemplateFilledAtBothMarkers) {
+TEST_F(CgiBuildTest, TemplateFilledAtBothMarkersAndWrittenInUtf8WithItsMark) {
   Compiler({"", 0});
   Build();
   EXPECT_EQ(platform.files[kTempCgi],
-            "; head\nProcedureDLL Ping()\nProcedureReturn 1\nEndProcedure\n\n"
+            "\xEF\xBB\xBF; head\nProcedureDLL Ping()\nProcedureReturn 1\nEndProcedure\n\n"
             " Select Request \r\n\tCase \"ping\"\r\n\t\tHTTP_Content(@HTTP, Ping())\r\n"
             "\r\n Default \r\n   HTTP_Content(@HTTP, \"unknown request: '\" + Request + \"'\" ) \r\n"
             " EndSelect\nEnd\n");
@@ -75,14 +75,15 @@ TEST_F(CgiBuildTest, EveryOccurrenceOfAMarkerIsReplaced) {
   platform.files[kTemplatePath] = "; ### Korvex ServerCode ###|; ### Korvex ServerCode ###|; ### korvex servercode ###";
   Compiler({"", 0});
   Build();
-  EXPECT_EQ(platform.files[kTempCgi], std::string(kServerCode) + "|" + kServerCode + "|; ### korvex servercode ###");
+  EXPECT_EQ(platform.files[kTempCgi],
+            "\xEF\xBB\xBF" + std::string(kServerCode) + "|" + kServerCode + "|; ### korvex servercode ###");
 }
 
 TEST_F(CgiBuildTest, TempSourceOverwrittenBesideTheSource) {
   platform.files[kTempCgi] = "old";
   Compiler({"", 0});
   Build();
-  EXPECT_EQ(platform.files[kTempCgi].substr(0, 7), "; head\n");
+  EXPECT_EQ(platform.files[kTempCgi].substr(0, 10), "\xEF\xBB\xBF; head\n");
 }
 
 TEST_F(CgiBuildTest, StopsWithoutCgiFilename) {

@@ -36,8 +36,8 @@ class ServerProceduresTest : public testing::PassFixture {
   }
   // The server code as the CGI build received it.
   std::string ServerCode() {
-    const std::string& filled = platform.files[kTempCgi];
-    return filled.substr(1, filled.find('|') - 1);
+    const std::string& filled = platform.files[kTempCgi];  // the mark, then "<"
+    return filled.substr(4, filled.find('|') - 4);
   }
 };
 

@@ -1,7 +1,8 @@
 // Process runner for tests on Windows; see process_runner.h. There is no
 // shell in between: the command is a command line, started as it is with
-// CreateProcessA, and ShellQuote quotes one argument so that the child's C
-// runtime reads it back unchanged.
+// CreateProcessW (the command line, the folder and the environment are
+// UTF-8, as the converter's own texts), and ShellQuote quotes one argument
+// so that the child's C runtime reads it back unchanged.
 #include "support/process_runner.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -12,6 +13,8 @@
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
+
+#include "platform/platform_win32.h"
 
 namespace korvex::testing {
 
@@ -28,18 +31,19 @@ ProcessResult RunWithHandles(const std::string& commandLine, const std::string& 
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = input;
   startup.hStdOutput = writeEnd;
   startup.hStdError = mergeErrors ? writeEnd : GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION created{};
-  std::string line = commandLine;
-  std::string block = environment;
-  BOOL ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0,
+  std::wstring line = platform::WideFromUtf8(commandLine);
+  std::wstring block = platform::WideFromUtf8(environment);  // its NULs stay NULs
+  std::wstring wideFolder = platform::WideFromUtf8(folder);
+  BOOL ok = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
                            block.empty() ? nullptr : block.data(),
-                           folder.empty() ? nullptr : folder.c_str(), &startup, &created);
+                           wideFolder.empty() ? nullptr : wideFolder.c_str(), &startup, &created);
   CloseHandle(writeEnd);
   if (ok) {
     char buffer[4096];

@@ -108,6 +108,14 @@ TEST_F(StandInCompilerTest, CountsLinesOfEveryLineEnd) {
   ExpectValid("\xEF\xBB\xBFIf a\r\nEndIf");
 }
 
+TEST_F(StandInCompilerTest, Utf16SourceIsReadByItsMark) {
+  // s$ = "€" : If a (no EndIf), as UTF-16 LE with its mark
+  static const char kOpen[] = "\xFF\xFEs\0$\0=\0\"\0\xAC\x20\"\0\r\0\n\0I\0f\0 \0a\0";
+  ExpectFault(std::string(kOpen, sizeof kOpen - 1), "Line 2: 'If' without 'EndIf'");
+  static const char kText[] = "\xFF\xFEs\0$\0=\0\"\0\xAC\x20\"\0";
+  ExpectValid(std::string(kText, sizeof kText - 1));
+}
+
 TEST_F(StandInCompilerTest, UnreadableSourceFails) {
   ProcessResult r = RunShell(ShellQuote(KORVEX_PBCOMPILER) + " /CHECK " +
                              ShellQuote((folder.Path() / "gone.pb").string()));

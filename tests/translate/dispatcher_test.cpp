@@ -165,8 +165,9 @@ TEST_F(Dispatcher, HexadecimalAndBinaryNumbersGoToTheRuntime) {
 TEST_F(Dispatcher, CharacterConstantsAreTheirCodes) {
   EXPECT_EQ(Translate("x = 'A'"), "x = 65 ");
   EXPECT_EQ(Translate("x = ' '"), "x = 32 ");
-  // Windows-1252 bytes above 127 keep their code
-  EXPECT_EQ(Translate("x = '\xE9'"), "x = 233 ");
+  // a character beyond ASCII gives its Unicode code point
+  EXPECT_EQ(Translate("x = 'é'"), "x = 233 ");
+  EXPECT_EQ(Translate("x = '€' + '日'"), "x = 8364 + 26085 ");
   // not one character between the quotes: left as written
   EXPECT_EQ(Translate("x = 'ab'"), "x = 'ab' ");
   EXPECT_EQ(Translate("x = ''"), "x = '' ");

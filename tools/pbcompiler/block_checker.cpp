@@ -4,6 +4,8 @@
 // 'While' at line 1)".
 #include "block_checker.h"
 
+#include "platform/codepage.h"
+
 namespace korvex::pbcompiler {
 namespace {
 
@@ -145,8 +147,11 @@ std::optional<Fault> BlockChecker::Finish() const {
   return Fault{top.Line, Quoted(top.Opener) + " without " + Quoted(Kinds()[top.Kind].CloserName)};
 }
 
-std::optional<Fault> CheckSource(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+std::optional<Fault> CheckSource(std::string_view bytes) {
+  // a UTF-8 or UTF-16 LE mark decides how the file is read, as the
+  // converter reads it
+  std::string decoded = platform::Utf8FromFileBytes(bytes);
+  std::string_view text = decoded;
   BlockChecker checker;
   int lineNumber = 1;
   size_t start = 0;

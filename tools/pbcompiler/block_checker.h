@@ -40,7 +40,8 @@ class BlockChecker {
   bool inMacro_ = false;  // a macro's body is only looked at for "EndMacro"
 };
 
-/// The first fault of a whole source text (lines end at LF, CR LF or CR).
+/// The first fault of a whole source file, read by its mark (UTF-8, UTF-16
+/// LE) or without one as the converter reads it; lines end at LF, CR LF or CR.
 std::optional<Fault> CheckSource(std::string_view text);
 
 }  // namespace korvex::pbcompiler

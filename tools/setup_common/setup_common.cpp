@@ -6,29 +6,16 @@
 #include <fstream>
 
 #include "driver/profiles.h"
+#include "platform/codepage.h"
 #include "common/run_state.h"
 #include "common/text.h"
 
 namespace korvex::tools {
 namespace {
 
-// A POSIX terminal speaks UTF-8; the ini files and the converter use the
-// ANSI code page.
-std::string ToConsole(const std::string& ansi) {
-#ifdef _WIN32
-  return ansi;
-#else
-  return driver::Utf8FromAnsi(ansi);
-#endif
-}
-
-std::string FromConsole(const std::string& text) {
-#ifdef _WIN32
-  return text;
-#else
-  return platform::AnsiFromUtf8(text);
-#endif
-}
+// The ini files hand out UTF-8, which is what a terminal shows; an answer
+// typed in another encoding is read as Windows-1252.
+std::string FromConsole(const std::string& text) { return platform::Utf8FromUnknownText(text); }
 
 // One line without its line end; false when the input ended before any
 // byte. Standard input is unbuffered (see OpenPlatform), so nothing after
@@ -89,14 +76,13 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
 }
 
 void Say(const std::string& text) {
-  std::string line = ToConsole(text) + "\n";
+  std::string line = text + "\n";
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
 }
 
 bool Ask(const std::string& question, std::string& answer) {
-  std::string shown = ToConsole(question);
-  std::fwrite(shown.data(), 1, shown.size(), stdout);
+  std::fwrite(question.data(), 1, question.size(), stdout);
   std::fflush(stdout);
   std::string line;
   if (!ReadLine(line)) {

@@ -24,7 +24,7 @@ bool LoadIni(Platform& platform, const std::string& path, driver::IniFile& ini);
 /// an interrupted write never leaves a half file behind.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
-/// Writes a line (ANSI text) and flushes.
+/// Writes a line (UTF-8 text) and flushes.
 void Say(const std::string& text);
 /// Writes a question without a line end and reads the answer, blanks and
 /// tabs around it removed; false at the end of the input.

@@ -44,12 +44,13 @@ function makeWorkplace() {
 
   // Converts sourceFile into site/program.js and site/index.html; answers
   // the converter's console text. A conversion that writes no script
-  // throws, with that text.
-  function convert(sourceFile) {
+  // throws, with that text. Without a sourceFile the program is the text
+  // in the IDE's editor (the stand-in control's file, see editorText).
+  function convert(sourceFile, environment) {
     fs.rmSync(path.join(site, 'program.js'), { force: true });
     let log;
     try {
-      log = execFileSync(paths.korvex, [sourceFile], {
+      log = execFileSync(paths.korvex, sourceFile ? [sourceFile] : [], {
         input: '1\n',
         cwd: root,
         timeout: 60000,
@@ -59,20 +60,28 @@ function makeWorkplace() {
           PATH: bin + ':/usr/bin:/bin',
           XDG_CONFIG_HOME: config,
           TMPDIR: root,
-          PB_TOOL_Compiler: paths.compiler
+          PB_TOOL_Compiler: paths.compiler,
+          ...environment
         }
       });
     } catch (error) {
       throw new Error('Korvex failed on ' + sourceFile + ':\n' + (error.stdout || '') + (error.stderr || ''));
     }
     if (!fs.existsSync(path.join(site, 'program.js')))
-      throw new Error('Korvex wrote no script for ' + sourceFile + ':\n' + log);
+      throw new Error('Korvex wrote no script for ' + (sourceFile || 'the editor text') + ':\n' + log);
     return log;
+  }
+
+  // Converts the bytes as the text of the IDE's editor: the POSIX stand-in
+  // for the editor control reads them from its file in the temporary folder.
+  function convertEditorText(bytes) {
+    fs.writeFileSync(path.join(root, 'korvex-scintilla-4711'), bytes);
+    return convert(null, { PB_TOOL_Scintilla: '4711' });
   }
 
   function remove() { fs.rmSync(root, { recursive: true, force: true }); }
 
-  return { root, site, convert, remove };
+  return { root, site, convert, convertEditorText, remove };
 }
 
 module.exports = { makeWorkplace, buildPaths };

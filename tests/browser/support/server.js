@@ -7,7 +7,7 @@ const fs = require('fs');
 const path = require('path');
 
 const kJQuery = path.join(__dirname, '..', 'node_modules', 'jquery', 'dist', 'jquery.js');
-const kTypes = { '.html': 'text/html; charset=windows-1252', '.js': 'text/javascript', '.css': 'text/css' };
+const kTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css' };
 
 // Serves root (which may be changed between pages with setRoot). Resolves
 // to { url, setRoot, close }.

@@ -1,7 +1,7 @@
 $(function () {	$(document).ready(function () { 
 var s = 0 , t = 0;
 cDebugger.EnableDebugger();
-s = "<b> &amp; café";
+s = "<b> &amp; cafÃ©";
 t = "A&#66;" + "A";
 
  }); });

@@ -1,4 +1,4 @@
-ProcedureDLL Remote ( )
+﻿ProcedureDLL Remote ( )
 ProcedureReturn 7
 EndProcedure
 

@@ -1,4 +1,4 @@
-ProcedureDLL . s Hello ( name . s , age )
+﻿ProcedureDLL . s Hello ( name . s , age )
 ProcedureReturn "Hello " + name
 EndProcedure
 

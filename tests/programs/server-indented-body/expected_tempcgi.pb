@@ -1,4 +1,4 @@
-ProcedureDLL . s Shout ( text . s )
+﻿ProcedureDLL . s Shout ( text . s )
 Protected loud . s
 loud = UCase ( text )
 ProcedureReturn loud + "!"

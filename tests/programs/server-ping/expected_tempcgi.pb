@@ -1,4 +1,4 @@
-ProcedureDLL Ping ( )
+﻿ProcedureDLL Ping ( )
 ProcedureReturn 1
 EndProcedure
 

@@ -1,4 +1,4 @@
-ProcedureDLLCount = 1
+﻿ProcedureDLLCount = 1
 y = 2
 
 

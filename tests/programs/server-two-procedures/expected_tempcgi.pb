@@ -1,4 +1,4 @@
-ProcedureDLL . s First ( a . s )
+﻿ProcedureDLL . s First ( a . s )
 ProcedureReturn a
 EndProcedure
 ProcedureDLL . s Later ( b . s )

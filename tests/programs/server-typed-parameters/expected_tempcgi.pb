@@ -1,4 +1,4 @@
-ProcedureDLL . l Sum ( a . s , b . l , c . d )
+﻿ProcedureDLL . l Sum ( a . s , b . l , c . d )
 ProcedureReturn Val ( a ) + b + c
 EndProcedure
 
