@@ -20,8 +20,6 @@ var cString = (function () {
     if (typeof value === 'string') return value;
     if (typeof value === 'bigint') return value.toString();
     if (typeof value === 'number') return Number.isInteger(value) ? integerText(value) : StrD(value);
-    if (value === true) return '1';
-    if (value === false) return '0';
     return String(value);
   }
 
@@ -30,12 +28,9 @@ var cString = (function () {
     return BigInt(n).toString();
   }
 
-  // A number argument as a double: a BigInt quad, a truth value or nothing
-  // included.
+  // A number argument as a double, a BigInt quad or nothing included.
   function real(value) {
     if (value === null || value === undefined) return 0;
-    if (value === true) return 1;
-    if (value === false) return 0;
     return Number(value);
   }
 
