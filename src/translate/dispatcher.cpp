@@ -36,8 +36,15 @@ int Always(RunState& run) {
 
 // The order is the translation: moving a pass means moving its row.
 constexpr Step kSteps[] = {
+    {"labels", OnTokens<MarkLabels>},
     {"statement separators", OnTokens<SplitStatements>},
     {"line continuation", OnTokens<JoinContinuedLines>},
+    // statements whose blocks and keywords the later passes rewrite, read
+    // while every keyword is still a word; the model sees what they wrote
+    {"Goto and Gosub", Always<TranslateGotoGosub>},
+    {"Break n", Always<TranslateBreaks>},
+    {"With", Always<TranslateWith>},
+    {"Swap", Always<TranslateSwap>},
     // the model reads the names as written, before any pass rewrites them
     {"program model", Always<BuildProgramModel>},
     {"model names", Always<WriteModelNames>},

@@ -1,7 +1,0 @@
-$(function () {	$(document).ready(function () { 
-var y = 0 , w = 0;
-cDebugger.EnableDebugger();
-y = Twice(3);
-w = 2;
-
- }); });
