@@ -192,6 +192,14 @@ bool MacroTable::ExpandUse(Expansion& e, std::string_view text, size_t& i, const
     return false;
   }
   i = after;
+  // The arguments are expanded before they go in, so that a macro may take
+  // a use of itself as its argument: Twice(Twice(1)).
+  for (std::string& a : arguments) {
+    Expansion inner{e.constants, e.problems, "", e.limit > e.out.size() ? e.limit - e.out.size() : 0};
+    ExpandInto(inner, a, depth + 1);
+    e.stopped = e.stopped || inner.stopped;
+    a = std::move(inner.out);
+  }
   std::string body = Substitute(m, arguments);
   active_.push_back(lower);
   ExpandInto(e, body, depth + 1);

@@ -3,9 +3,10 @@
 // arguments written in for the parameters, and the result is expanded again.
 //   Macro Square(x) / (x) * (x) / EndMacro      Square(a + 1)  ->  (a + 1) * (a + 1)
 //   Macro Def(t) / Type#t / EndMacro            Def(Case)      ->  TypeCase
-// Names are compared without regard to case. A macro is not expanded inside
-// its own expansion (PureBasic refuses such a macro), so an expansion always
-// ends; its growth is bounded too.
+// Names are compared without regard to case. The arguments are expanded
+// before they go in; a macro is not expanded inside its own body (PureBasic
+// refuses such a macro), so an expansion always ends; its growth is bounded
+// too.
 #pragma once
 
 #include <functional>

@@ -60,13 +60,17 @@ std::vector<Token> JoinedConstants(const std::vector<Token>& tokens) {
 }
 
 // An expression as JavaScript text: its tokens with the "#" of constants
-// dropped, as the walk drops them everywhere.
+// dropped, as the walk drops them everywhere. "Enumeration #PB_Date_Hour"
+// reaches here as "#" and a word, which the library pass does not take for
+// a constant: PureBasic's own constants are the runtime's.
 std::string ExpressionText(const std::vector<Token>& tokens) {
   std::string text;
   for (const Token& t : JoinedConstants(tokens)) {
     if (t.Text.empty()) continue;
     if (!text.empty()) text += ' ';
-    text += t.Kind == KindWord && t.Text[0] == '#' ? t.Text.substr(1) : t.Text;
+    if (t.Kind != KindWord || t.Text[0] != '#') text += t.Text;
+    else if (StartsWith(LowerAscii(t.Text), "#pb_")) text += "cConstants." + t.Text.substr(1);
+    else text += t.Text.substr(1);
   }
   return text;
 }

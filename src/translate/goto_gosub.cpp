@@ -132,29 +132,28 @@ class JumpPlanner {
   // The label spelled as its definition spells it.
   std::string Spelling(int labelStatement) const { return At(labelStatement).first->Text; }
 
-  // The word after Goto or Gosub, lower-cased; "" when there is none.
+  // The word after Goto or Gosub as written; "" when there is none.
   std::string TargetOf(int s) const {
     Position name = std::next(At(s).first);
     if (name == At(s).end || name->Kind != KindWord) return "";
-    return LowerAscii(name->Text);
+    return name->Text;
   }
 
   void CollectLabels() {
     for (int s = 0; s < static_cast<int>(p_.statements.size()); ++s) {
       if (!At(s).label) continue;
+      allLabels_.insert(LabelName(At(s)));
       auto [it, added] = labels_[ScopeOf(s)].emplace(LabelName(At(s)), s);
       if (!added) Problem(s, "the label " + Spelling(s) + " is defined twice; the first one counts");
     }
-    for (size_t scope = 0; scope < p_.scopes.size(); ++scope)
-      if (p_.scopes[scope].kind == ScopeKind::Subroutine)
-        subroutines_.emplace(LabelName(At(p_.scopes[scope].entry)), static_cast<int>(scope));
+    for (size_t scope = 0; scope < p_.scopes.size(); ++scope) {
+      if (p_.scopes[scope].kind != ScopeKind::Subroutine) continue;
+      subroutines_.emplace(LabelName(At(p_.scopes[scope].entry)), static_cast<int>(scope));
+      entries_.insert(p_.scopes[scope].entry);
+    }
   }
 
-  bool LabelExistsElsewhere(const std::string& name) const {
-    for (const auto& labels : labels_)
-      if (labels.count(name)) return true;
-    return false;
-  }
+  bool LabelExistsElsewhere(const std::string& name) const { return allLabels_.count(name) != 0; }
 
   void PlanJump(int s) {
     const std::string& w = At(s).word;
@@ -167,14 +166,14 @@ class JumpPlanner {
   void PlanGoto(int s) {
     std::string name = TargetOf(s);
     const auto& labels = labels_[ScopeOf(s)];
-    auto found = labels.find(name);
+    auto found = labels.find(LowerAscii(name));
     if (found != labels.end()) {
       gotos_[found->second].push_back(s);
       return;
     }
     plan_.jumpText[s] = "";
     if (name.empty()) Problem(s, "Goto without a label is left out");
-    else if (LabelExistsElsewhere(name))
+    else if (LabelExistsElsewhere(LowerAscii(name)))
       Problem(s, "Goto " + name + " leaves its procedure or subroutine; it is left out");
     else Problem(s, "Goto to the label " + name + ", which does not exist, is left out");
   }
@@ -186,10 +185,12 @@ class JumpPlanner {
       Problem(s, "Gosub inside a procedure is left out");
       return;
     }
-    auto found = subroutines_.find(name);
-    if (found != subroutines_.end()) {
+    auto found = subroutines_.find(LowerAscii(name));
+    if (name.empty()) {
+      Problem(s, "Gosub without a label is left out");
+    } else if (found != subroutines_.end()) {
       plan_.jumpText[s] = "KVX_Gosub_" + Spelling(p_.scopes[found->second].entry) + "()";
-    } else if (LabelExistsElsewhere(name)) {
+    } else if (LabelExistsElsewhere(LowerAscii(name))) {
       Problem(s, "Gosub " + name + " calls a label inside a block or a procedure; it is left out");
     } else {
       Problem(s, "Gosub to the label " + name + ", which does not exist, is left out");
@@ -305,12 +306,13 @@ class JumpPlanner {
 
   void DropRegion(size_t i, const std::string& why) {
     dropped_[i] = true;
+    const Region& r = regions_[i];
     int label = regionLabel_[i];
-    for (auto& [g, l] : planned_) {
-      if (l != label) continue;
-      bool forwardJump = PositionIn(p_.blocks[regions_[i].block], UnitIn(p_, regions_[i].block, g)) <
-                         PositionIn(p_.blocks[regions_[i].block], label);
-      if (forwardJump == regions_[i].loop) continue;  // the other region's jump
+    size_t at = PositionIn(p_.blocks[r.block], label);
+    for (int g : gotos_[label]) {
+      if (!planned_.count(g)) continue;
+      bool forwardJump = PositionIn(p_.blocks[r.block], UnitIn(p_, r.block, g)) < at;
+      if (forwardJump == r.loop) continue;  // the other region's jump
       Problem(g, why);
       plan_.jumpText[g] = "";
     }
@@ -389,8 +391,7 @@ class JumpPlanner {
     if (st.word == "procedure" || st.word == "procedurec" || st.word == "proceduredll" ||
         st.word == "procedurecdll")
       return st.unitEnd;
-    for (const Scope& scope : p_.scopes)
-      if (scope.kind == ScopeKind::Subroutine && scope.entry == u) return st.unitEnd;
+    if (entries_.count(u)) return st.unitEnd;
     if (st.word == "structure") return EndWordAfter(pos, "endstructure");
     if (st.word == "enumeration" || st.word == "enumerationbinary") return EndWordAfter(pos, "endenumeration");
     Position second = std::next(st.first);
@@ -412,7 +413,9 @@ class JumpPlanner {
   bool report_;
   Plan plan_;
   std::vector<std::unordered_map<std::string, int>> labels_;  // per scope
+  std::unordered_set<std::string> allLabels_;                 // of every scope
   std::unordered_map<std::string, int> subroutines_;          // name -> scope
+  std::unordered_set<int> entries_;                           // their label statements
   // ordered maps: the cases and the reports come in the program's order
   std::map<int, std::vector<int>> gotos_;                     // label -> its Gotos
   std::map<int, int> planned_;                                // Goto -> label

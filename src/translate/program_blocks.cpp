@@ -1,6 +1,7 @@
 // Statements, blocks and scopes of a token list; see program_blocks.h.
 #include "translate/program_blocks.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "common/text.h"
@@ -213,15 +214,15 @@ ProgramBlocks ReadProgramBlocks(TokenList& tokens, const std::unordered_set<std:
   return program;
 }
 
+// A unit covers the statements from its own to its last one, and the units
+// of a block come in order: the unit that holds s is the last one that
+// starts at or before it, if s lies within it.
 int UnitIn(const ProgramBlocks& program, int block, int s) {
-  int b = program.statements[s].block;
-  while (b != block) {
-    const Block& inner = program.blocks[b];
-    if (inner.parent == -1) return -1;
-    s = inner.opener;
-    b = inner.parent;
-  }
-  return s;
+  const std::vector<int>& units = program.blocks[block].units;
+  auto after = std::upper_bound(units.begin(), units.end(), s);
+  if (after == units.begin()) return -1;
+  int u = *std::prev(after);
+  return s <= UnitLast(program, block, u) ? u : -1;
 }
 
 int UnitLast(const ProgramBlocks& program, int block, int u) {

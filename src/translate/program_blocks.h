@@ -63,7 +63,8 @@ struct ProgramBlocks {
 ProgramBlocks ReadProgramBlocks(TokenList& tokens, const std::unordered_set<std::string>& subroutines);
 
 /// The statement of block's units that holds statement s (s itself, or
-/// the opener of a block around it), or -1 when s lies outside block.
+/// the opener of a block around it), or -1 when s lies outside block. s
+/// must belong to block's scope.
 int UnitIn(const ProgramBlocks& program, int block, int s);
 
 /// The last statement of unit u of block: where the unit's blocks end (a

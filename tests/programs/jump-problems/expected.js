@@ -1,0 +1,13 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+function KVX_Gosub_Twice() {
+};
+function P() {
+};
+if(x) {
+};
+for(var i = 1 ;i<=3; i++) {
+break;
+};
+
+ }); });

@@ -1,0 +1,13 @@
+$(function () {	$(document).ready(function () { 
+cDebugger.EnableDebugger();
+y =((n + 1) *(n + 1));
+cDebugger.Debug("hi" + "!");
+count += 1;
+cDebugger.Debug("deep" + "?");
+count += 1;
+cDebugger.Debug(cString.Str(5));
+z = Again() + 1;
+MacroTable();
+w = Square(2);
+
+ }); });
