@@ -4,17 +4,14 @@
 // sees the constants defined above it, and only the branch that holds is
 // kept.
 //   CompilerIf #PB_Compiler_OS = #PB_OS_Windows / a / CompilerElse / b / CompilerEndIf  ->  b
-// The converted program runs in a web page, and its compiler constants say
-// so: #PB_Compiler_OS is #PB_OS_Web (5), none of Windows (1), Linux (2) or
-// macOS (4); see CompilerConstant. Runs after include expansion (macros and
-// conditions of included files count) and before the data sections (whose
-// values a condition may choose).
+// The compiler constants (compiler_constants.h) go into the text as their
+// values. Runs after include expansion (macros and conditions of included
+// files count) and before the data sections (whose values a condition may
+// choose) and the server procedures (which it may leave out).
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "common/constant_expressions.h"
 #include "common/run_state.h"
 
 namespace korvex::passes {
@@ -24,9 +21,5 @@ namespace korvex::passes {
 /// values. "" after a CompilerError in a branch that holds (it has printed
 /// the error).
 std::string ExpandMacrosAndConditions(RunState& run, const std::string& text);
-
-/// The value of a compiler constant ("pb_compiler_os", lower-cased, without
-/// "#") for this run, or nothing when it is none.
-std::optional<ConstantValue> CompilerConstant(RunState& run, const std::string& name);
 
 }  // namespace korvex::passes

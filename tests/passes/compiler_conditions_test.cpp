@@ -1,6 +1,8 @@
 // Macros and compiler conditions as one walk over the program's lines.
 #include "passes/compiler_conditions.h"
 
+#include "passes/compiler_constants.h"
+
 #include "support/pass_fixture.h"
 
 namespace korvex::passes {
