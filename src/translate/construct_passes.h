@@ -16,8 +16,10 @@ void TranslateGotoGosub(RunState& run);
 // with_blocks.cpp: "\field" inside With ... EndWith refers to the With
 // expression.
 void TranslateWith(RunState& run);
-// swap.cpp: Swap a, b as three assignments.
+// swap.cpp: Swap a, b as two assignments before the model, and as three
+// through a helper once the expressions are computed.
 void TranslateSwap(RunState& run);
+void FinishSwaps(RunState& run);
 
 // library_functions.cpp: library calls, constants, Read/Restore/End and the
 // explicit-declaration switches, from framework.db.

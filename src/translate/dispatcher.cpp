@@ -39,10 +39,7 @@ constexpr Step kSteps[] = {
     {"labels", OnTokens<MarkLabels>},
     {"statement separators", OnTokens<SplitStatements>},
     {"line continuation", OnTokens<JoinContinuedLines>},
-    // statements whose blocks and keywords the later passes rewrite, read
-    // while every keyword is still a word; the model sees what they wrote
-    {"Goto and Gosub", Always<TranslateGotoGosub>},
-    {"Break n", Always<TranslateBreaks>},
+    // written out in PureBasic's terms, for the model to read
     {"With", Always<TranslateWith>},
     {"Swap", Always<TranslateSwap>},
     // the model reads the names as written, before any pass rewrites them
@@ -50,6 +47,10 @@ constexpr Step kSteps[] = {
     {"model names", Always<WriteModelNames>},
     {"variable declarations", Always<DeclareVariables>},
     {"expressions", Always<TranslateExpressions>},
+    {"Swap helper", Always<FinishSwaps>},
+    // jumps and their blocks, while every keyword is still a word
+    {"Goto and Gosub", Always<TranslateGotoGosub>},
+    {"Break n", Always<TranslateBreaks>},
     {"built-in constants", OnTokens<ReplaceBuiltinConstants>},
     {"name decorations", OnTokens<StripNameDecorations>},
     {"debugger keywords", Always<TranslateDebuggerKeywords>},

@@ -24,6 +24,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "common/problems.h"
 #include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/jump_plan.h"
@@ -107,7 +108,8 @@ void ApplyMoves(TokenList& tokens, const ProgramBlocks& program, const Plan& pla
 
 class JumpWriter {
  public:
-  JumpWriter(TokenList& tokens, const ProgramBlocks& program) : tokens_(tokens), p_(program) {}
+  JumpWriter(RunState& run, const ProgramBlocks& program)
+      : run_(run), tokens_(run.Tokens), p_(program) {}
 
   void Write(const Plan& plan) {
     for (const Scope& scope : p_.scopes)
@@ -156,6 +158,9 @@ class JumpWriter {
   // a procedure or the program's end closes there.
   void WriteSubroutine(const Scope& scope) {
     const Statement& entry = p_.statements[scope.entry];
+    // at the program's top: the main code may read them before a Gosub
+    std::string declared = HoistDeclarations(scope);
+    if (!declared.empty()) Lines(tokens_.begin(), {"var " + declared});
     Lines(entry.first, {"function KVX_Gosub_" + entry.first->Text + "() {"});
     if (scope.returns) return;  // its Return gives the "}"
     if (scope.next >= 0) {
@@ -164,6 +169,50 @@ class JumpWriter {
       return;
     }
     LinesAfter(p_.statements[scope.last].end, {"}"});
+  }
+
+  // A subroutine is main code: what it declares with Define (Global,
+  // Static) is the main code's, not the function's. The keyword goes, so
+  // its items stay assignments, and the variables are declared at the top of
+  // the program with their initial values: "a = 0, b = \"\"". A Dim,
+  // NewList or NewMap there makes the function's own, and says so.
+  std::string HoistDeclarations(const Scope& scope) {
+    std::string declared;
+    const model::ProgramModel& m = run_.Model;
+    for (int u : p_.blocks[scope.root].units) {
+      const Statement& st = p_.statements[u];
+      const std::string& w = st.word;
+      if (w == "dim" || w == "redim" || w == "newlist" || w == "newmap") {
+        ReportProblem(run_, st.first->Line, st.first->Text + " inside the subroutine " +
+                                                p_.statements[scope.entry].first->Text +
+                                                " makes a variable of its own in the page");
+        continue;
+      }
+      if (w != "define" && w != "global" && w != "static" && w != "protected" && w != "threaded")
+        continue;
+      int depth = 0;
+      bool itemStart = true;
+      for (Position it = std::next(st.first); it != st.end; ++it) {
+        if (it->Kind == KindOther && (it->Text == "(" || it->Text == "[")) ++depth;
+        else if (it->Kind == KindOther && (it->Text == ")" || it->Text == "]")) --depth;
+        else if (depth == 0 && it->Kind == KindOther && it->Text == ",") itemStart = true;
+        else if (itemStart && it->Kind == KindWord && it->Ref >= 0 &&
+                 m.At(it->Ref).kind == model::SymbolKind::Variable) {
+          if (!declared.empty()) declared += ", ";
+          declared += m.At(it->Ref).jsName + " = " + InitialValue(m.At(it->Ref));
+          itemStart = false;
+        }
+      }
+      Blank(*st.first);
+    }
+    return declared;
+  }
+
+  std::string InitialValue(const model::Symbol& v) const {
+    if (v.type.IsString()) return "\"\"";
+    if (v.type.IsQuad()) return "0n";
+    if (v.type.IsStructure()) return "null";  // the assignment in the body makes the object
+    return "0";
   }
 
   void WriteRegion(const Region& r) {
@@ -194,6 +243,7 @@ class JumpWriter {
     st.first->Kind = KindOther;
   }
 
+  RunState& run_;
   TokenList& tokens_;
   const ProgramBlocks& p_;
 };
@@ -220,7 +270,7 @@ void TranslateGotoGosub(RunState& run) {
     program = ReadProgramBlocks(tokens, subroutines);
   }
   plan = PlanJumps(run, program, true);
-  JumpWriter(tokens, program).Write(plan);
+  JumpWriter(run, program).Write(plan);
 }
 
 }  // namespace korvex::translate

@@ -19,7 +19,7 @@
 namespace korvex::translate {
 
 /// Token::Spare of a word that stood in front of a label's ":".
-inline constexpr int kLabelMark = 2;
+inline constexpr int kLabelMark = 3;
 
 struct Statement {
   TokenList::Position first;  // its first token

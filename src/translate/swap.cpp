@@ -1,12 +1,15 @@
-// Swap: "Swap a, b" becomes three assignments through a helper variable,
+// Swap: "Swap a, b" exchanges two values through a helper variable:
 //   KVX_Swap = a  /  a = b  /  b = KVX_Swap
-// written in PureBasic's own terms, so that the array, list, map and
-// structure passes after this one translate each side as they translate
-// any assignment: "Swap v(i), v(j)" gives "v[i]" and "v[j]", "Swap
-// l(), m("k")" the element calls of the list and the map. The operands are
-// split at the first "," outside parentheses; a Swap without two operands
-// stays as it is. Runs early, after the With blocks have written out their
-// fields.
+// In two steps, so that the expression pass computes both operands as it
+// computes any assignment (subscripts, conversions): before the program
+// model, "Swap a, b" becomes "a = b" and "b = a" on two lines, the line
+// break between them marked; after the expressions, the value of the second
+// line goes into the helper in front of the first, and the second line
+// reads the helper. The array, list, map and structure passes then
+// translate the three lines as they translate any assignment: "Swap v(i),
+// v(j)" gives "v[i]" and "v[j]", "Swap l(), m(\"k\")" the element calls.
+// The operands are split at the first "," outside parentheses; a Swap
+// without two operands stays as it is.
 #include <vector>
 
 #include "common/text.h"
@@ -18,6 +21,10 @@ namespace korvex::translate {
 namespace {
 
 constexpr const char* kHelper = "KVX_Swap";
+// Token::Spare of the line break between the two lines of a Swap.
+constexpr int kSwapBreak = 4;
+
+bool IsOther(const Token& t, const char* text) { return t.Kind == KindOther && t.Text == text; }
 
 struct Operands {
   Position comma;  // the "," between them
@@ -31,9 +38,9 @@ bool ReadOperands(TokenList& tokens, Position swap, Operands& out) {
   bool seenComma = false;
   for (Position it = std::next(swap); it != tokens.end() && !EndsHeader(&*it); ++it) {
     const Token& t = *it;
-    if (t.Kind == KindOther && (t.Text == "(" || t.Text == "[")) ++depth;
-    else if (t.Kind == KindOther && (t.Text == ")" || t.Text == "]") && depth > 0) --depth;
-    if (!seenComma && depth == 0 && t.Kind == KindOther && t.Text == ",") {
+    if (IsOther(t, "(") || IsOther(t, "[")) ++depth;
+    else if ((IsOther(t, ")") || IsOther(t, "]")) && depth > 0) --depth;
+    if (!seenComma && depth == 0 && IsOther(t, ",")) {
       seenComma = true;
       out.comma = it;
       continue;
@@ -51,23 +58,56 @@ void InsertAll(TokenList& tokens, Position before, const std::vector<Token>& pie
   }
 }
 
-// Swap a, b  ->  KVX_Swap = a  LF  a = b  LF  b = KVX_Swap
-void RewriteSwap(TokenList& tokens, Position swap) {
+// Swap a, b  ->  a = b  LF (marked)  b = a. Returns the token the walk goes
+// on after.
+Position SplitSwap(TokenList& tokens, Position swap) {
   Operands ops;
-  if (!ReadOperands(tokens, swap, ops)) return;
+  if (!ReadOperands(tokens, swap, ops)) return swap;
   int line = swap->Line;
-  swap->Text = kHelper;
-  InsertAfter(tokens, swap, OtherToken("=", line));
-  ops.comma->Text = "\n";
-  ops.comma->Kind = KindLineBreak;
-  Position secondStart = std::next(ops.comma);
-  InsertAll(tokens, secondStart, ops.first, line);
-  InsertBefore(tokens, secondStart, OtherToken("=", line));
+  tokens.ReturnTo(swap);
+  tokens.DeleteCurrent();  // the statement starts with its target, as assignments do
+  ops.comma->Text = "=";
   Position after = std::next(ops.last);
-  InsertBefore(tokens, after, LineBreakToken(line));
+  Token lineBreak = LineBreakToken(line);
+  lineBreak.Spare = kSwapBreak;
+  InsertBefore(tokens, after, lineBreak);
   InsertAll(tokens, after, ops.second, line);
   InsertBefore(tokens, after, OtherToken("=", line));
-  InsertBefore(tokens, after, Token{kHelper, KindWord, 0, line});
+  InsertAll(tokens, after, ops.first, line);
+  return std::prev(after);
+}
+
+// The first token of the statement that ends at the line break lb.
+Position StatementStart(TokenList& tokens, Position lb) {
+  Position it = lb;
+  while (it != tokens.begin() && std::prev(it)->Kind != KindLineBreak) --it;
+  return it;
+}
+
+// a = b  LF  b = a  ->  KVX_Swap = a  LF  a = b  LF  b = KVX_Swap, with "a"
+// as the expression pass wrote it in the second line.
+void JoinSwap(TokenList& tokens, Position lb) {
+  Position eq = std::next(lb);
+  int depth = 0;
+  for (; eq != tokens.end() && eq->Kind != KindLineBreak; ++eq) {
+    if (IsOther(*eq, "(") || IsOther(*eq, "[")) ++depth;
+    else if (IsOther(*eq, ")") || IsOther(*eq, "]")) --depth;
+    else if (depth == 0 && IsOther(*eq, "=")) break;
+  }
+  if (eq == tokens.end() || eq->Kind == KindLineBreak) return;
+  std::vector<Position> value;
+  for (Position it = std::next(eq); it != tokens.end() && !EndsHeader(&*it); ++it)
+    if (!it->Text.empty()) value.push_back(it);
+  if (value.empty()) return;
+  Position start = StatementStart(tokens, lb);
+  int line = lb->Line;
+  InsertBefore(tokens, start, Token{kHelper, KindWord, 0, line});
+  InsertBefore(tokens, start, OtherToken("=", line));
+  for (Position v : value) InsertBefore(tokens, start, *v);
+  InsertBefore(tokens, start, LineBreakToken(line));
+  value[0]->Text = kHelper;
+  value[0]->Kind = KindWord;
+  for (size_t i = 1; i < value.size(); ++i) Blank(*value[i]);
 }
 
 }  // namespace
@@ -77,8 +117,14 @@ void TranslateSwap(RunState& run) {
   for (Position it = tokens.begin(); it != tokens.end(); ++it) {
     if (it->Kind != KindWord || !EqualsNoCase(it->Text, "swap")) continue;
     if (it != tokens.begin() && std::prev(it)->Kind != KindLineBreak) continue;
-    RewriteSwap(tokens, it);
+    it = SplitSwap(tokens, it);
   }
+}
+
+void FinishSwaps(RunState& run) {
+  TokenList& tokens = run.Tokens;
+  for (Position it = tokens.begin(); it != tokens.end(); ++it)
+    if (it->Kind == KindLineBreak && it->Spare == kSwapBreak) JoinSwap(tokens, it);
 }
 
 }  // namespace korvex::translate

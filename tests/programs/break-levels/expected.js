@@ -1,6 +1,7 @@
 $(function () {	$(document).ready(function () { 
+var a = 0;
 cDebugger.EnableDebugger();
-items = new cLinkedList();
+var items = new cLinkedList();
 KVX_Loop1 : {
 while(a < 10) {
 KVX_Loop2 : {

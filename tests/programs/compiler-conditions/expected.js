@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , y = 0 , m = 0 , h = 0 , os = 0 , cpu = 0 , file = "";
 cDebugger.DisableDebugger();
 x = 3;
 y = 0;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var a = 0 , b = 0 , c = 0;
 cDebugger.EnableDebugger();
 a = 2;
 b = 1;

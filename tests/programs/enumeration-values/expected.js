@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0;
 cDebugger.EnableDebugger();
 Base = 10;
 var A = 10;

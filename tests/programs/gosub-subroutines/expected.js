@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var count = 0;
 cDebugger.EnableDebugger();
 KVX_Gosub_Init();
 KVX_Gosub_Twice();

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var n = 0;
 cDebugger.EnableDebugger();
 function Shout(text) {
 cDebugger.Debug(text + "!");

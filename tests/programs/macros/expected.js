@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var y = 0 , n = 0 , count = 0 , z = 0 , w = 0;
 cDebugger.EnableDebugger();
 y =((n + 1) *(n + 1));
 cDebugger.Debug("hi" + "!");

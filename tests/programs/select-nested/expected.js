@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var c = 0;
 cDebugger.EnableDebugger();
 for(var i = 1 ;i<=9; i++) {
 var KVX_Select1 = i % 4;

@@ -1,4 +1,5 @@
 $(function () {	$(document).ready(function () { 
+var x = 0 , y = 0 , i = 0 , b = 0 , q = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
@@ -8,7 +9,7 @@ this.y = null ;
 var p = new Point();
 var a = new Array(2);
 for(var c = 0 ; c <= 2; c ++) a[c] = new Array();
-l = new cLinkedList();
+var l = new cLinkedList();
 KVX_Swap = x;
 x = y;
 y = KVX_Swap;

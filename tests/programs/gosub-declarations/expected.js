@@ -1,0 +1,13 @@
+$(function () {	$(document).ready(function () { 
+var total = 0 , title = "";
+cDebugger.EnableDebugger();
+KVX_Gosub_Setup();
+cDebugger.Debug(total + cString.Len(title));
+cMisc.End();
+function KVX_Gosub_Setup() {
+total = 10 , title = "menu";
+var scores = new Array(3);
+for(var c = 0 ; c <= 3; c ++) scores[c] = new Array();
+};
+
+ }); });
