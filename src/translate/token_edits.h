@@ -16,8 +16,8 @@ using Position = TokenList::Position;
 /// Inserts t in front of pos (at the end of the list when pos is end());
 /// returns the new token's position. The cursor is left on it.
 Position InsertBefore(TokenList& tokens, Position pos, Token t);
-/// Inserts t after pos; returns the new token's position. The cursor is
-/// left on it.
+/// Inserts t after pos, which must be a token (not end()); returns the new
+/// token's position. The cursor is left on it.
 Position InsertAfter(TokenList& tokens, Position pos, Token t);
 /// A KindOther token with the given text, on the given line.
 inline Token OtherToken(std::string text, int line) { return Token{std::move(text), KindOther, 0, line}; }

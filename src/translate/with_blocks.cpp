@@ -5,8 +5,8 @@
 // The With and EndWith lines leave nothing. A "\" after a name, a ")" or a
 // "]" is the field of that operand (a\b\c) and stays as it is. PureBasic
 // does not nest With blocks; here an inner one holds until its EndWith.
-// Runs early, before the structure, array, list and map passes, which then
-// see the expression written out in front of every field.
+// Runs before the program model, which then sees the expression written out
+// in front of every field, as do the expression, array, list and map passes.
 #include <string>
 #include <vector>
 
@@ -58,20 +58,6 @@ std::vector<Token> TakeExpression(TokenList& tokens, Position with) {
   return expression;
 }
 
-// "\count + 1" as a whole statement adds to the field: the "+" (or "-")
-// after the chain of fields becomes "+=" ("-="). The dispatcher's own
-// compound rule looks for the operator as a statement's second token, which
-// the written-out expression has moved.
-void MakeCompound(TokenList& tokens, Position backslash) {
-  Position it = backslash;
-  while (it != tokens.end() && it->Kind == KindOther && it->Text == "\\") {
-    Position field = std::next(it);
-    if (field == tokens.end() || field->Kind != KindWord) return;
-    it = std::next(field);
-  }
-  if (it != tokens.end() && it->Kind == KindOther && (it->Text == "+" || it->Text == "-")) it->Text += "=";
-}
-
 }  // namespace
 
 void TranslateWith(RunState& run) {
@@ -84,12 +70,10 @@ void TranslateWith(RunState& run) {
       Blank(*it);
       if (!open.empty()) open.pop_back();
     } else if (!open.empty() && it->Kind == KindOther && it->Text == "\\" && StartsOperand(tokens, it)) {
-      bool statement = it == tokens.begin() || std::prev(it)->Kind == KindLineBreak;
       for (Token t : open.back()) {
         t.Line = it->Line;
         InsertBefore(tokens, it, std::move(t));
       }
-      if (statement) MakeCompound(tokens, it);
     }
   }
 }

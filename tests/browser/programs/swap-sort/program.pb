@@ -1,4 +1,4 @@
-; Bubble sort with Swap; Swap on strings and on structure fields too
+; Bubble sort with Swap; Swap on strings, structure fields and map elements too
 Dim numbers(7)
 Define i = 0, j = 0, swaps = 0
 numbers(0) = 42 : numbers(1) = 7 : numbers(2) = 19 : numbers(3) = 3
@@ -31,3 +31,9 @@ p\a = 1
 p\b = 2
 Swap p\a, p\b
 Debug "pair: " + Str(p\a) + " " + Str(p\b)
+
+NewMap stock()
+stock("apples") = 3
+stock("pears") = 8
+Swap stock("apples"), stock("pears")
+Debug "apples " + Str(stock("apples")) + ", pears " + Str(stock("pears"))
