@@ -139,8 +139,6 @@ class SelectWalk {
   }
 
   static bool IsOther(const Token& t, const char* text) { return t.Kind == KindOther && t.Text == text; }
-  static bool IsOpening(const Token& t) { return IsOther(t, "(") || IsOther(t, "["); }
-  static bool IsClosing(const Token& t) { return IsOther(t, ")") || IsOther(t, "]"); }
 
   // One value of a Case list, header[first, last): "S == v", "S == (a + b)"
   // or, around a To at depth 0, "(S >= lo && S <= hi)".

@@ -38,8 +38,8 @@ bool ReadOperands(TokenList& tokens, Position swap, Operands& out) {
   bool seenComma = false;
   for (Position it = std::next(swap); it != tokens.end() && !EndsHeader(&*it); ++it) {
     const Token& t = *it;
-    if (IsOther(t, "(") || IsOther(t, "[")) ++depth;
-    else if ((IsOther(t, ")") || IsOther(t, "]")) && depth > 0) --depth;
+    if (IsOpening(t)) ++depth;
+    else if (IsClosing(t) && depth > 0) --depth;
     if (!seenComma && depth == 0 && IsOther(t, ",")) {
       seenComma = true;
       out.comma = it;
@@ -90,8 +90,8 @@ void JoinSwap(TokenList& tokens, Position lb) {
   Position eq = std::next(lb);
   int depth = 0;
   for (; eq != tokens.end() && eq->Kind != KindLineBreak; ++eq) {
-    if (IsOther(*eq, "(") || IsOther(*eq, "[")) ++depth;
-    else if (IsOther(*eq, ")") || IsOther(*eq, "]")) --depth;
+    if (IsOpening(*eq)) ++depth;
+    else if (IsClosing(*eq)) --depth;
     else if (depth == 0 && IsOther(*eq, "=")) break;
   }
   if (eq == tokens.end() || eq->Kind == KindLineBreak) return;

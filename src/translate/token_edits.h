@@ -24,4 +24,14 @@ inline Token OtherToken(std::string text, int line) { return Token{std::move(tex
 /// A line break token on the given line.
 inline Token LineBreakToken(int line) { return Token{"\n", KindLineBreak, 0, line}; }
 
+/// A token that opens a bracketed part: "(" and "[", and the openers that
+/// the expression pass writes (".d[", "Math.trunc(").
+inline bool IsOpening(const Token& t) {
+  return t.Kind == KindOther && !t.Text.empty() && (t.Text.back() == '(' || t.Text.back() == '[');
+}
+/// A token that closes one: ")" and "]" (and a written ")]").
+inline bool IsClosing(const Token& t) {
+  return t.Kind == KindOther && !t.Text.empty() && (t.Text.front() == ')' || t.Text.front() == ']');
+}
+
 }  // namespace korvex::translate

@@ -38,6 +38,15 @@ TEST_F(SwapWith, SwapBecomesThreeAssignments) {
   EXPECT_EQ(Swap("x = Swap"), "x = Swap | x = Swap");
 }
 
+TEST_F(SwapWith, SubscriptsAsTheExpressionPassWritesThem) {
+  Load("Swap v(i), v(j)");
+  TranslateSwap(run);
+  Rewrite("(", ".d[");
+  Rewrite(")", "]");
+  FinishSwaps(run);
+  EXPECT_EQ(Texts(), "KVX_Swap = v .d[ i ]\nv .d[ i ] = v .d[ j ]\nv .d[ j ] = KVX_Swap");
+}
+
 TEST_F(SwapWith, WithWritesItsExpressionInFrontOfTheFields) {
   EXPECT_EQ(With("With p(i)\\x\n\\a = \\b + q\\c\nDebug \\d\nf(\\e, 1)\nEndWith\n\\z"),
             "\np ( i ) \\ x \\ a = p ( i ) \\ x \\ b + q \\ c\nDebug p ( i ) \\ x \\ d\n"

@@ -6,8 +6,7 @@ cDebugger.Debug(total + cString.Len(title));
 cMisc.End();
 function KVX_Gosub_Setup() {
 total = 10 , title = "menu";
-var scores = new Array(3);
-for(var c = 0 ; c <= 3; c ++) scores[c] = new Array();
+var scores = cArray.dim(scores , 'i' , null , 3);
 };
 
  }); });

@@ -6,7 +6,7 @@ cDebugger.Debug(text + "!");
 };
 var Point =(function() {
 function Point() {
-this.x = null ;
+this.x = 0 ;
 } return Point ;})();
 Limit = 2;
 var KVX_Goto = 0;
