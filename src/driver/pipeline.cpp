@@ -4,6 +4,7 @@
 
 #include "driver/profiles.h"
 #include "passes/comment_blocks.h"
+#include "passes/compiler_conditions.h"
 #include "passes/data_sections.h"
 #include "passes/directives.h"
 #include "passes/include_expansion.h"
@@ -41,9 +42,13 @@ std::vector<PassStep> StandardPasses() {
   using A = AfterStep;
   return {
       {"debugger line", DebuggerLine},
-      {"comment and macro blocks", passes::StripBlocks, A::StopIfEmptyAndPause},
+      {"comment blocks", passes::StripBlocks, A::StopIfEmptyAndPause},
       {"include expansion", passes::ExpandIncludes},
-      {"comment and macro blocks again", passes::StripBlocks},
+      {"comment blocks again", passes::StripBlocks},
+      // after the includes, whose macros and conditions count; before the
+      // data sections and the server procedures, which a condition may
+      // leave out
+      {"macros and compiler conditions", passes::ExpandMacrosAndConditions, A::StopIfEmpty},
       {"data values and labels", passes::CollectData},
       {"data sections and included binaries", passes::StripDataSections},
       {"analyzing title", AnalyzingTitle},

@@ -1,7 +1,8 @@
-// Comment and macro blocks: drops the lines from KVX_Converter_Begin_Comment
-// to KVX_Converter_End_Comment and from Macro to EndMacro, trims spaces from
-// every line and drops empty lines.
-// "a = 1\nMacro M()\n  b\nEndMacro\n" gives "a = 1\n".
+// Comment blocks: drops the lines from KVX_Converter_Begin_Comment to
+// KVX_Converter_End_Comment, trims spaces from every line and drops empty
+// lines.
+// "a = 1\nKVX_Converter_Begin_Comment\nb\nKVX_Converter_End_Comment\n"
+// gives "a = 1\n". Macro blocks stay: the macro pass expands them.
 // Runs first in the pipeline and again right after include expansion.
 #include "passes/comment_blocks.h"
 
@@ -15,13 +16,11 @@ namespace {
 enum class BlockLine { Plain, Opens, Closes };
 
 // The tests are prefix tests on the blank-free, lower-cased line, so
-// "KVX_Converter_ Begin_Comment" opens a block and so does "MacroTable()".
+// "KVX_Converter_ Begin_Comment" opens a block.
 BlockLine ClassifyLine(std::string_view trimmed) {
   std::string key = LowerAscii(RemoveBlanks(trimmed));
-  if (StartsWith(key, "kvx_converter_begin_comment") || StartsWith(key, "macro"))
-    return BlockLine::Opens;
-  if (StartsWith(key, "kvx_converter_end_comment") || StartsWith(key, "endmacro"))
-    return BlockLine::Closes;
+  if (StartsWith(key, "kvx_converter_begin_comment")) return BlockLine::Opens;
+  if (StartsWith(key, "kvx_converter_end_comment")) return BlockLine::Closes;
   return BlockLine::Plain;
 }
 

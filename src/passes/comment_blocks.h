@@ -1,5 +1,5 @@
-// Comment and macro blocks: removes KVX_Converter_Begin_Comment ... End_Comment
-// and Macro ... EndMacro blocks, trims spaces and drops empty lines.
+// Comment blocks: removes KVX_Converter_Begin_Comment ... End_Comment
+// blocks, trims spaces and drops empty lines.
 #pragma once
 
 #include <string>

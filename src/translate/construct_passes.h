@@ -8,6 +8,19 @@
 
 namespace korvex::translate {
 
+// goto_gosub.cpp: "Name:" marked as a label before the ":" separators go,
+// then Goto, Gosub and Return as labelled blocks, loops and functions.
+void MarkLabels(TokenList& tokens);
+void TranslateGotoGosub(RunState& run);
+
+// with_blocks.cpp: "\field" inside With ... EndWith refers to the With
+// expression.
+void TranslateWith(RunState& run);
+// swap.cpp: Swap a, b as two assignments before the model, and as three
+// through a helper once the expressions are computed.
+void TranslateSwap(RunState& run);
+void FinishSwaps(RunState& run);
+
 // library_functions.cpp: library calls, constants, Read/Restore/End and the
 // explicit-declaration switches, from framework.db.
 void TranslateLibraryFunctions(RunState& run);
@@ -38,7 +51,8 @@ void TranslateDim(RunState& run);
 void TranslateSelect(RunState& run);
 void TranslateIf(RunState& run);
 
-// loops.cpp
+// loops.cpp: Break n early, the loop headers late.
+void TranslateBreaks(RunState& run);
 void TranslateFor(RunState& run);
 void TranslateWhile(RunState& run);
 void TranslateRepeat(RunState& run);

@@ -37,13 +37,21 @@ int Always(RunState& run) {
 
 // The order is the translation: moving a pass means moving its row.
 constexpr Step kSteps[] = {
+    {"labels", OnTokens<MarkLabels>},
     {"statement separators", OnTokens<SplitStatements>},
     {"line continuation", OnTokens<JoinContinuedLines>},
+    // written out in PureBasic's terms, for the model to read
+    {"With", Always<TranslateWith>},
+    {"Swap", Always<TranslateSwap>},
     // the model reads the names as written, before any pass rewrites them
     {"program model", Always<BuildProgramModel>},
     {"model names", Always<WriteModelNames>},
     {"variable declarations", Always<DeclareVariables>},
     {"expressions", Always<TranslateExpressions>},
+    {"Swap helper", Always<FinishSwaps>},
+    // jumps and their blocks, while every keyword is still a word
+    {"Goto and Gosub", Always<TranslateGotoGosub>},
+    {"Break n", Always<TranslateBreaks>},
     {"built-in constants", OnTokens<ReplaceBuiltinConstants>},
     {"name decorations", OnTokens<StripNameDecorations>},
     {"debugger keywords", Always<TranslateDebuggerKeywords>},

@@ -2,18 +2,26 @@
 // "While a < 3" puts "while (a<3) {" in its While token; "Wend" gives "}".
 // "For i = 1 To 10" leaves " for ( " in the For token and
 // "var i=1;i<=10; i++) {" in the last token of the line.
-// Runs in the last group of the dispatcher, just before TranslateIf: the
-// operands are translated by then, so only the headers are rebuilt. A header
-// is read token by token, its texts are joined without separators, and every
-// one of its tokens is blanked; the finished header goes into one token.
+// The loop passes run in the last group of the dispatcher, just before
+// TranslateIf: the operands are translated by then, so only the headers are
+// rebuilt. A header is read token by token, its texts are joined without
+// separators, and every one of its tokens is blanked; the finished header
+// goes into one token.
+// "Break 2" runs early, while the loop keywords are still words: the loop
+// it leaves gets a labelled block around it, "KVX_Loop1: {" ... "}", and
+// the Break becomes "break KVX_Loop1".
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/problems.h"
 #include "common/text.h"
 #include "translate/comparisons.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
 #include "translate/lookahead.h"
+#include "translate/token_edits.h"
 
 namespace korvex::translate {
 namespace {
@@ -150,7 +158,86 @@ void RewriteUntil(TokenList& tokens) {
   tokens.Current().Text = " } while ( !(" + condition + ") );";
 }
 
+// The loops of Break n: a stack of the open loops of the current procedure
+// (or of the main code), each with the label of its block once a Break
+// leaves it.
+class BreakWalk {
+ public:
+  explicit BreakWalk(RunState& run) : run_(run), tokens_(run.Tokens) {}
+
+  void Visit(Position it) {
+    if (it->Kind != KindWord) return;
+    if (it != tokens_.begin() && std::prev(it)->Kind != KindLineBreak) return;
+    std::string word = LowerAscii(it->Text);
+    if (word == "for" || word == "foreach" || word == "while" || word == "repeat") {
+      loops_.push_back(OpenLoop{it, 0});
+    } else if (word == "next" || word == "wend" || word == "until" || word == "forever") {
+      CloseLoop(it);
+    } else if (word == "break") {
+      RewriteBreak(it);
+    } else if (StartsWith(word, "procedure") && word != "procedurereturn") {
+      loops_.clear();  // a procedure's Break never leaves a loop outside it
+    }
+  }
+
+ private:
+  struct OpenLoop {
+    Position opener;  // the loop's keyword, the first token of its line
+    int label;        // its block's number, 0 while no Break leaves it
+  };
+
+  // The loop's end: when a Break leaves it, "KVX_Loop1: {" goes on a line
+  // in front of the loop and "}" on a line after its end.
+  void CloseLoop(Position closer) {
+    if (loops_.empty()) return;
+    OpenLoop loop = loops_.back();
+    loops_.pop_back();
+    if (loop.label == 0) return;
+    std::string name = "KVX_Loop" + std::to_string(loop.label);
+    int line = loop.opener->Line;
+    Position at = InsertBefore(tokens_, loop.opener, OtherToken(name + ": {", line));
+    InsertAfter(tokens_, at, LineBreakToken(line));
+    Position end = closer;
+    while (std::next(end) != tokens_.end() && std::next(end)->Kind != KindLineBreak) ++end;
+    Position lineBreak = std::next(end);
+    if (lineBreak == tokens_.end()) {
+      InsertAfter(tokens_, InsertAfter(tokens_, end, LineBreakToken(line)), OtherToken("}", line));
+      return;
+    }
+    InsertAfter(tokens_, InsertAfter(tokens_, lineBreak, OtherToken("}", line)), LineBreakToken(line));
+  }
+
+  // Break [n]: n loops up. "Break" and "Break 1" leave the innermost loop,
+  // which JavaScript's own break does; a deeper one names its block.
+  void RewriteBreak(Position it) {
+    Position count = std::next(it);
+    if (count == tokens_.end() || count->Kind != KindNumber) return;
+    long n = std::strtol(count->Text.c_str(), nullptr, 10);
+    Blank(*count);
+    if (n <= 1) return;
+    if (static_cast<size_t>(n) > loops_.size()) {
+      ReportProblem(run_, it->Line, "Break " + std::to_string(n) + " leaves more loops than there are around it; it leaves the innermost one");
+      return;
+    }
+    OpenLoop& target = loops_[loops_.size() - static_cast<size_t>(n)];
+    if (target.label == 0) target.label = ++labelCount_;
+    it->Text = "break KVX_Loop" + std::to_string(target.label);
+    it->Kind = KindOther;
+  }
+
+  RunState& run_;
+  TokenList& tokens_;
+  std::vector<OpenLoop> loops_;
+  int labelCount_ = 0;
+};
+
 }  // namespace
+
+// Break n: runs before the list and map passes rewrite ForEach.
+void TranslateBreaks(RunState& run) {
+  BreakWalk walk(run);
+  for (Position it = run.Tokens.begin(); it != run.Tokens.end(); ++it) walk.Visit(it);
+}
 
 void TranslateFor(RunState& run) {
   TokenList& tokens = run.Tokens;

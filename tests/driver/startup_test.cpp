@@ -277,8 +277,8 @@ TEST(PipelineTest, StepsRunInTheirOrderWithTheTitleBeforeTheDirectiveScan) {
   RunState run(fake);
   EXPECT_EQ(RunPasses(run, "text", RecordingPasses("")), "text");
   EXPECT_EQ(fake.ConsoleLines(),
-            (Lines{"debugger line", "comment and macro blocks", "include expansion",
-                   "comment and macro blocks again", "data values and labels",
+            (Lines{"debugger line", "comment blocks", "include expansion",
+                   "comment blocks again", "macros and compiler conditions", "data values and labels",
                    "data sections and included binaries", "Analyzing CompilerInfos...", "",
                    "directive scan", "profile selection", "server procedures",
                    "statement translation", "raw blocks", "directive comments", "clean-up"}));
@@ -287,8 +287,8 @@ TEST(PipelineTest, StepsRunInTheirOrderWithTheTitleBeforeTheDirectiveScan) {
 TEST(PipelineTest, EmptyBlocksResultEndsTheRunWithThePause) {
   FakePlatform fake;
   RunState run(fake);
-  EXPECT_EQ(RunPasses(run, "text", RecordingPasses("comment and macro blocks")), "");
-  EXPECT_EQ(fake.ConsoleLines(), (Lines{"debugger line", "comment and macro blocks"}));
+  EXPECT_EQ(RunPasses(run, "text", RecordingPasses("comment blocks")), "");
+  EXPECT_EQ(fake.ConsoleLines(), (Lines{"debugger line", "comment blocks"}));
   EXPECT_EQ(run.PauseAtExit, 1);
 }
 
@@ -308,7 +308,7 @@ TEST(PipelineTest, EmptyResultsOfOtherStepsDoNotEndTheRun) {
   for (const char* step : {"raw blocks", "directive comments"}) {
     fake.console.clear();
     RunPasses(run, "text", RecordingPasses(step));
-    EXPECT_EQ(fake.ConsoleLines().size(), 15u) << step;
+    EXPECT_EQ(fake.ConsoleLines().size(), 16u) << step;
   }
   EXPECT_EQ(run.PauseAtExit, 0);
 }

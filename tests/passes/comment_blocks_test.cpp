@@ -1,4 +1,4 @@
-// StripBlocks: comment and macro blocks, space trimming, empty lines.
+// StripBlocks: comment blocks, space trimming, empty lines.
 #include "passes/comment_blocks.h"
 
 #include "support/pass_fixture.h"
@@ -16,8 +16,9 @@ TEST_F(CommentBlocks, CommentBlockAndBlankLineRemoved) {
             "a = 1\nc = 3\n");
 }
 
-TEST_F(CommentBlocks, MacroDefinitionRemovedAndUseKept) {
-  EXPECT_EQ(Strip("Macro Twice(x)\n  x*2\nEndMacro\ny = Twice(3)\n"), "y = Twice(3)\n");
+TEST_F(CommentBlocks, MacroBlocksStayForTheMacroPass) {
+  EXPECT_EQ(Strip("Macro Twice(x)\n  x*2\nEndMacro\ny = Twice(3)\n"),
+            "Macro Twice(x)\nx*2\nEndMacro\ny = Twice(3)\n");
 }
 
 TEST_F(CommentBlocks, CarriageReturnsAreNotTrimmed) {
@@ -36,7 +37,6 @@ TEST_F(CommentBlocks, TextAfterTheLastLineEndIsDropped) {
 
 TEST_F(CommentBlocks, UnterminatedBlockSwallowsTheRest) {
   EXPECT_EQ(Strip("a = 1\nKVX_Converter_Begin_Comment\nb = 2\nc = 3\n"), "a = 1\n");
-  EXPECT_EQ(Strip("Macro M()\nb = 2\n"), "");
 }
 
 TEST_F(CommentBlocks, DirectiveCaseAndBlanksDoNotMatter) {
@@ -44,22 +44,20 @@ TEST_F(CommentBlocks, DirectiveCaseAndBlanksDoNotMatter) {
   EXPECT_EQ(Strip("KVX_Converter_ Begin_Comment\nb\n\tkvx_converter_end_COMMENT ; done\nc\n"), "c\n");
 }
 
-TEST_F(CommentBlocks, PrefixTestCatchesWordsStartingWithMacro) {
-  EXPECT_EQ(Strip("a\nMacroTable()\nb\nEndMacroX\nc\n"), "a\nc\n");
-}
 
 TEST_F(CommentBlocks, DirectiveInACommentIsNotRecognised) {
   EXPECT_EQ(Strip("; KVX_Converter_Begin_Comment\nb\n"), "; KVX_Converter_Begin_Comment\nb\n");
 }
 
 TEST_F(CommentBlocks, BlocksDoNotNest) {
-  // the inner end closes the block; the outer end only removes itself
-  EXPECT_EQ(Strip("KVX_Converter_Begin_Comment\nMacro M()\nx\nEndMacro\ny\nKVX_Converter_End_Comment\nz\n"),
+  // the first end closes the block; the second only removes itself
+  EXPECT_EQ(Strip("KVX_Converter_Begin_Comment\nKVX_Converter_Begin_Comment\nx\n"
+                  "KVX_Converter_End_Comment\ny\nKVX_Converter_End_Comment\nz\n"),
             "y\nz\n");
 }
 
 TEST_F(CommentBlocks, EndLineOutsideABlockOnlyRemovesItself) {
-  EXPECT_EQ(Strip("a\nEndMacro\nKVX_Converter_End_Comment\nb\n"), "a\nb\n");
+  EXPECT_EQ(Strip("a\nKVX_Converter_End_Comment\nb\n"), "a\nb\n");
 }
 
 }  // namespace

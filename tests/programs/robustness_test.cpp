@@ -45,7 +45,12 @@ std::string RandomProgram(std::mt19937& rng) {
       "ForEach ", "AddElement(", "Enumeration", "EndEnumeration", "#", "*", "%", "$", "@",
       "(", ")", "=", "<", ">", ",", ":", ";", ".", "\\", "\"", "'", "\n", "\r\n", " ", "\t",
       "a", "x1", "KVX_Converter_Begin_Raw", "KVX_Converter_End_Raw", "Macro ", "EndMacro",
-      "IncludeFile \"", "ProcedureDLL ", "ProcedureReturn ", "&#", "&amp;", "1", "2.5e"};
+      "IncludeFile \"", "ProcedureDLL ", "ProcedureReturn ", "&#", "&amp;", "1", "2.5e",
+      "Goto ", "Gosub ", "Return", "FakeReturn", "L:", "a(", "Break 2", "Continue", "Swap ",
+      "With ", "EndWith", "\\f", "CompilerIf ", "CompilerElseIf ", "CompilerElse", "CompilerEndIf",
+      "CompilerSelect ", "CompilerCase ", "CompilerDefault", "CompilerEndSelect", "CompilerError ",
+      "Defined(", "#PB_Compiler_OS", "UndefineMacro ", "MacroExpandedCount", "EnumerationBinary",
+      " To ", "#"};
   std::uniform_int_distribution<size_t> pick(0, std::size(kWords) - 1);
   std::uniform_int_distribution<int> byte(0, 255), length(0, 120), mode(0, 9);
   std::string text;

@@ -83,70 +83,67 @@ TEST_F(Conditionals, ConditionOnTheLastLineIsClosed) {
 
 // --- Select -----------------------------------------------------------
 
-TEST_F(Conditionals, SelectWithInsertedBreaks) {
+TEST_F(Conditionals, SelectOnANameComparesTheNameItself) {
   EXPECT_EQ(Select("Select key\nCase 1\nHandle()\nCase 2\nDefault\nEndSelect"),
-            "switch ( key ) {\ncase 1 :\nHandle ( )\nbreak;\ncase 2 :\nbreak;\ndefault :\n}");
+            "\nif ( key == 1 ) {\nHandle ( )\n} else if ( key == 2 ) {\n} else {\n}");
 }
 
-TEST_F(Conditionals, InsertedBreakIsAStatementOfItsOwn) {
-  EXPECT_EQ(SelectCells("Case 1\nCase 2"), "case|1|:|NL|break;|NL|case|2|:");
-  ASSERT_EQ(run.Tokens.Size(), 9u);
-  auto it = run.Tokens.begin();
-  std::advance(it, 4);
-  EXPECT_EQ(it->Kind, KindWord);
-  EXPECT_EQ(std::next(it)->Kind, KindLineBreak);
+TEST_F(Conditionals, CaseListsRangesAndMixes) {
+  EXPECT_EQ(Select("Select n\nCase 1, 3, 5\nCase 10 To 20\nCase 'a' To 'z', 0\nEndSelect"),
+            "\nif ( n == 1 || n == 3 || n == 5 ) {\n"
+            "} else if ( ( n >= 10 && n <= 20 ) ) {\n"
+            "} else if ( ( n >= 'a' && n <= 'z' ) || n == 0 ) {\n}");
 }
 
-TEST_F(Conditionals, FirstCaseOfTheProgramHasNoBreak) {
-  EXPECT_EQ(Select("Select a\nCase 1\nx = 1\nEndSelect"), "switch ( a ) {\ncase 1 :\nx = 1\n}");
+TEST_F(Conditionals, ValuesOfMoreThanOneTokenAreParenthesized) {
+  EXPECT_EQ(Select("Select n\nCase a + 1, f(1, 2)\nCase lo - 1 To hi * 2\nEndSelect"),
+            "\nif ( n == ( a + 1 ) || n == ( f ( 1 , 2 ) ) ) {\n"
+            "} else if ( ( n >= ( lo - 1 ) && n <= ( hi * 2 ) ) ) {\n}");
 }
 
-TEST_F(Conditionals, DefaultAfterACaseLineGetsABreak) {
-  EXPECT_EQ(Select("Select a\nCase 1\nDefault\nEndSelect"),
-            "switch ( a ) {\ncase 1 :\nbreak;\ndefault :\n}");
+TEST_F(Conditionals, AnExpressionSelectorIsEvaluatedOnce) {
+  EXPECT_EQ(Select("Select LCase(s)\nCase \"a\"\nEndSelect"),
+            "var KVX_Select1 = LCase ( s )\nif ( KVX_Select1 == \"a\" ) {\n}");
+  EXPECT_EQ(Select("Select a + b\nDefault\nx = 1\nEndSelect"), "var KVX_Select1 = a + b\n{\nx = 1\n}");
 }
 
-TEST_F(Conditionals, EndSelectStartsAfresh) {
-  EXPECT_EQ(Select("Select a\nCase 1\nEndSelect\nSelect b\nCase 2\nCase 3\nEndSelect"),
-            "switch ( a ) {\ncase 1 :\n}\nswitch ( b ) {\ncase 2 :\nbreak;\ncase 3 :\n}");
+TEST_F(Conditionals, NestedSelectsAtAnyDepth) {
+  EXPECT_EQ(Select("Select a\nCase 1\nSelect b + 1\nCase 2\nSelect c\nCase 3\nEndSelect\n"
+                   "Default\nEndSelect\nCase 4\nEndSelect"),
+            "\nif ( a == 1 ) {\nvar KVX_Select1 = b + 1\nif ( KVX_Select1 == 2 ) {\n"
+            "\nif ( c == 3 ) {\n}\n} else {\n}\n} else if ( a == 4 ) {\n}");
 }
 
-TEST_F(Conditionals, CaseListsAndRangesStayAsWritten) {
-  EXPECT_EQ(SelectCells("Case 1, 2"), "case|1|,|2|:");
-  EXPECT_EQ(SelectCells("Case 1 To 5"), "case|1|To|5|:");
+TEST_F(Conditionals, BreakInsideACaseIsLeftForTheLoop) {
+  EXPECT_EQ(Select("Select a\nCase 1\nBreak\nEndSelect"), "\nif ( a == 1 ) {\nBreak\n}");
 }
 
 TEST_F(Conditionals, TrailingCommentsOnSelectAndCaseLines) {
-  EXPECT_EQ(SelectCells("Select key ; which\nCase 1 ; one"),
-            "switch (|key|) {|; which|NL|case|1|:|; one");
-}
-
-TEST_F(Conditionals, NestedSelectSharesTheOneFlag) {
-  // Not supported: the inner first Case gets a break, the outer Case after
-  // the inner EndSelect gets none.
-  EXPECT_EQ(Select("Select a\nCase 1\nSelect b\nCase 2\nEndSelect\nCase 3\nEndSelect"),
-            "switch ( a ) {\ncase 1 :\nswitch ( b ) {\nbreak;\ncase 2 :\n}\ncase 3 :\n}");
+  EXPECT_EQ(SelectCells("Select key ; which\nCase 1 ; one\nEndSelect"),
+            "||; which|NL|if (|key|==|1|) {|; one|NL|}");
 }
 
 TEST_F(Conditionals, SelectorAndCaseValuesKeepTheirClosingParenthesis) {
   // The array pass runs after this one and needs the ")" of a(i) whole.
-  Load("Dim a(3)\nSelect a(i)\nCase a(1)");
+  Load("Dim a(3)\nSelect a(i)\nCase a(1)\nEndSelect");
   BuildProgramModel(run);
   TranslateSelect(run);
   TranslateDim(run);
   std::string texts = Texts();
-  EXPECT_EQ(texts.substr(texts.find("switch")), "switch ( a .d[ i ] ) {\ncase a .d[ 1 ] :");
+  EXPECT_EQ(texts.substr(texts.find("var KVX")),
+            "var KVX_Select1 = a .d[ i ]\nif ( KVX_Select1 == ( a .d[ 1 ] ) ) {\n}");
 }
 
-TEST_F(Conditionals, SelectWordsInStringsAreText) {
+TEST_F(Conditionals, SelectWordsInStringsAndInsideStatementsAreText) {
   EXPECT_EQ(SelectCells("s = \"Case\""), "s|=|\"Case\"");
+  EXPECT_EQ(SelectCells("Case 1\nDefault\nEndSelect"), "Case|1|NL|Default|NL|EndSelect");
 }
 
 TEST_F(Conditionals, SelectCutOffInItsHeader) {
-  EXPECT_EQ(SelectCells("Select x"), "switch (|x|) {");
-  EXPECT_EQ(SelectCells("Select"), "switch (|) {");
-  EXPECT_EQ(SelectCells("Select x\nCase 1\nCase"),
-            "switch (|x|) {|NL|case|1|:|NL|break;|NL|case|:");
+  EXPECT_EQ(Select("Select x"), "");
+  EXPECT_EQ(Select("Select"), "var KVX_Select1 = null");
+  EXPECT_EQ(Select("Select x\nCase 1\nCase"), "\nif ( x == 1 ) {\n} else if ( false ) {");
+  EXPECT_EQ(Select("Select x\nCase 1 To"), "\nif ( ( x >= 1 && ) ) {");
 }
 
 }  // namespace

@@ -42,13 +42,34 @@ TEST_F(Enumerations, CompilerValueKeepsTheCurrentCount) {
             "\nvar A = 0\nvar B = 1\n\n\nvar C = 2\n");
 }
 
-TEST_F(Enumerations, StartValueIsTakenAsAName) {
-  EXPECT_EQ(Enumerate("Enumeration 5\n#A\nEndEnumeration"), "\nvar A = 0\n");
+TEST_F(Enumerations, StartAndStepAreWorkedOut) {
+  EXPECT_EQ(Enumerate("Enumeration 5\n#A\n#B\nEndEnumeration"), "\nvar A = 5\nvar B = 6\n");
+  EXPECT_EQ(Enumerate("Enumeration Sizes 10 Step 5\n#A\n#B\nEndEnumeration"),
+            "\nvar A = 10\nvar B = 15\n");
+  EXPECT_EQ(Enumerate("#Base = 4 * 25\nEnumeration #Base Step -1\n#A\n#B\nEndEnumeration"),
+            "Base = 4 * 25\n\nvar A = 100\nvar B = 99\n");
 }
 
-TEST_F(Enumerations, ConstantStartLeavesItsNameAsAWord) {
-  EXPECT_EQ(Enumerate("Enumeration\n#A\nEndEnumeration\nEnumeration #Base\n#B\nEndEnumeration"),
-            "\nvar A = 0\n\nBase\nvar B = 1\n");
+TEST_F(Enumerations, AssignedValueSetsTheCount) {
+  EXPECT_EQ(Enumerate("Enumeration\n#A\n#B = 10\n#C\n#D = #B * 2 + 1\n#E\nEndEnumeration"),
+            "\nvar A = 0\nvar B = 10\nvar C = 11\nvar D = B * 2 + 1\nvar E = 22\n");
+}
+
+TEST_F(Enumerations, BinaryBlocksDouble) {
+  EXPECT_EQ(Enumerate("EnumerationBinary\n#A\n#B\n#C = 16\n#D\nEndEnumeration"),
+            "\nvar A = 1\nvar B = 2\nvar C = 16\nvar D = 32\n");
+}
+
+TEST_F(Enumerations, ValuesNotKnownHereCountOnFromTheConstantBefore) {
+  EXPECT_EQ(Enumerate("Enumeration #Base\n#A\n#B\nEndEnumeration"),
+            "\nvar A = (Base)\nvar B = A + 1\n");
+  EXPECT_EQ(Enumerate("Enumeration\n#A = Random(3)\n#B\nEndEnumeration"),
+            "\nvar A = Random ( 3 )\nvar B = A + 1\n");
+}
+
+TEST_F(Enumerations, CompilerValueInAnExpressionIsTheNextValue) {
+  EXPECT_EQ(Enumerate("Enumeration 7\n#A\nEndEnumeration\n#After = #PB_Compiler_EnumerationValue"),
+            "\nvar A = 7\n\nAfter = 8");
 }
 
 TEST_F(Enumerations, TrailingCommentIsNoName) {

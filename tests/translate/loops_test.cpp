@@ -125,5 +125,38 @@ TEST_F(Loops, LoopKeywordsInStringsAreText) {
   EXPECT_EQ(For("s = \"Next\""), "s|=|\"Next\"");
 }
 
+// --- Break n ------------------------------------------------------------
+
+class Breaks : public testing::ConstructFixture {
+ protected:
+  std::string Break(const std::string& text) {
+    Load(text);
+    TranslateBreaks(run);
+    return Texts();
+  }
+};
+
+TEST_F(Breaks, BreakTwoNamesTheBlockAroundTheOuterLoop) {
+  EXPECT_EQ(Break("For y = 0 To 3\nFor x = 0 To 3\nBreak 2\nNext\nNext\nz"),
+            "KVX_Loop1: {\nFor y = 0 To 3\nFor x = 0 To 3\nbreak KVX_Loop1\nNext\nNext\n}\nz");
+}
+
+TEST_F(Breaks, EveryLoopKindAndTheProgramsEnd) {
+  EXPECT_EQ(Break("While a\nRepeat\nForEach l()\nBreak 3\nBreak 2\nNext\nForEver\nWend"),
+            "KVX_Loop1: {\nWhile a\nKVX_Loop2: {\nRepeat\nForEach l ( )\nbreak KVX_Loop1\n"
+            "break KVX_Loop2\nNext\nForEver\n}\nWend\n}");
+}
+
+TEST_F(Breaks, BreakOneIsJavaScriptsOwn) {
+  EXPECT_EQ(Break("Repeat\nBreak 1\nBreak\nUntil x"), "Repeat\nBreak\nBreak\nUntil x");
+}
+
+TEST_F(Breaks, AProceduresBreakSeesOnlyItsOwnLoops) {
+  EXPECT_EQ(Break("While a\nProcedure P()\nFor i = 1 To 2\nBreak 2\nNext\nEndProcedure\nWend"),
+            "While a\nProcedure P ( )\nFor i = 1 To 2\nBreak\nNext\nEndProcedure\nWend");
+  EXPECT_EQ(platform.ConsoleLines()[1],
+            "Line 4: Break 2 leaves more loops than there are around it; it leaves the innermost one");
+}
+
 }  // namespace
 }  // namespace korvex::translate

@@ -1,10 +1,8 @@
 $(function () {	$(document).ready(function () { 
 var key = 0;
 cDebugger.EnableDebugger();
-switch(key) {
-case 1 :
+if(key == 1) {
 Handle();
-break ;
-case :
+} else if(false) {
 
  }); });

@@ -21,18 +21,16 @@ break;
 };
 function OnMenu(menu) {
 var n = 0;
-switch(menu) { // ; which entry;
-case MenuOpen :
+// ; which entry;
+if(menu == MenuOpen) {
 counts.d[menu]= counts.d[menu]+ 1;
 Report(menu , "open");
-break ;
-case MenuSave : // ; save twice;
+} else if(menu == MenuSave) { // ; save twice;
 n = 0;
 do { // ; retry;
 n += 1;
 } while(!(n >= 2)) ; // ; enough;
-break ;
-default :
+} else {
 while(counts.d[menu]> 0) { // ; drain;
 counts.d[menu]= counts.d[menu]- 1;
 };

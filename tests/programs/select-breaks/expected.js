@@ -5,19 +5,15 @@ cDebugger.EnableDebugger();
 function Handle() {
 cDebugger.Debug("one");
 };
-switch(key) {
-case 1 :
+if(key == 1) {
 Handle();
-break ;
-case 2 :
-break ;
-default :
+} else if(key == 2) {
+} else {
 };
-switch(mode) { // ; which mode;
-case 10 , 20 : // ; tens;
+// ; which mode;
+if(mode == 10 || mode == 20) { // ; tens;
 x = 1;
-break ;
-default : // ; anything else;
+} else { // ; anything else;
 x = 0;
 };
 

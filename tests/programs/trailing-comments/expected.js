@@ -10,10 +10,9 @@ a.d[0]= a.d[0]+ 1;
 } // ; grown;
 do { // ; forever;
 } while(true) ; // ; until break;
-switch(a.d[2]) { // ; pick;
-case 1 : // ; one;
-break ;
-default : // ; other;
+var KVX_Select1 = a.d[2]// ; pick;
+if(KVX_Select1 == 1) { // ; one;
+} else { // ; other;
 } // ; picked;
 function P() {
 // ; nothing;

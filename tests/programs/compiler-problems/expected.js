@@ -1,7 +1,8 @@
 $(function () {	$(document).ready(function () { 
-var y = 0 , w = 0;
+var a = 0 , b = 0 , c = 0;
 cDebugger.EnableDebugger();
-y = Twice(3);
-w = 2;
+a = 2;
+b = 1;
+c = 3;
 
  }); });
