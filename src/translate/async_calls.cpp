@@ -7,10 +7,14 @@
 //   Procedure Ask() : a$ = Input() : EndProcedure : Ask()
 //   ->  "async" before the header's "function", "await cConsole.Input()",
 //       "await Ask()"
-// Each loop of async code begins its passes with a line that gives the page
-// back now and then, so that output shows and keys arrive while it runs:
+// Each outermost loop of async code begins its passes with a line that gives
+// the page back now and then, so that output shows and keys arrive while it
+// runs:
 //   For i = 1 To n  ->  the header's line, then
 //   "if (cCommon.KVX_Due()) await cCommon.KVX_Pause()"
+// Only the outermost loops of the main code and of each async procedure get
+// it: a loop that can wait runs slower in the browser, so the loops inside
+// it, where the work is done, stay free of waits.
 // Runs after the structure-typed variables, before the procedure pass: the
 // library calls carry their runtime classes ("cConsole.Input"), while the
 // procedure keywords, "@" and the loop keywords are still as written.
@@ -51,6 +55,12 @@ bool IsWaitingCommand(std::string_view text) {
   return false;
 }
 
+// Next (of For and ForEach), Wend, Until and ForEver.
+bool ClosesLoop(const Token& t) {
+  return t.Kind == KindWord && (EqualsNoCase(t.Text, "next") || EqualsNoCase(t.Text, "wend") ||
+                                EqualsNoCase(t.Text, "until") || EqualsNoCase(t.Text, "forever"));
+}
+
 bool IsProcedureKeyword(const Token& t) {
   return t.Kind == KindWord && (EqualsNoCase(t.Text, "procedure") ||
                                 EqualsNoCase(t.Text, "proceduredll") ||
@@ -59,6 +69,7 @@ bool IsProcedureKeyword(const Token& t) {
 
 // A statement that opens a loop: For, While and Repeat as written, and a
 // ForEach as the list and map passes left it ("... while (...) {" LF).
+// ORDER FOREACH-TEXT: linked_lists.cpp and maps.cpp write that text.
 bool OpensLoop(const Token& t) {
   if (t.Kind == KindWord)
     return EqualsNoCase(t.Text, "for") || EqualsNoCase(t.Text, "while") ||
@@ -88,8 +99,8 @@ struct Program {
 };
 
 // One walk: the procedures with their names, every call (a word followed by
-// "(", not the "@Name()" of an address), and the line break that ends each
-// loop header.
+// "(", not the "@Name()" of an address), and the line break that ends the
+// header of each outermost loop.
 class Collector {
  public:
   explicit Collector(TokenList& tokens) : tokens_(tokens) { program_.units.emplace_back(); }
@@ -109,21 +120,36 @@ class Collector {
       inHeaderName_ = false;
     } else if (atStatementStart_ && !t.Text.empty()) {
       atStatementStart_ = false;
-      loopOpen_ = OpensLoop(t);
+      VisitStatementStart(t);
     }
     if (IsProcedureKeyword(t)) {
       program_.units.emplace_back();
       unit_ = program_.units.size() - 1;
       program_.units[unit_].keyword = it;
       inHeaderName_ = true;
+      loopDepth_ = 0;
     } else if (t.Kind == KindWord && EqualsNoCase(t.Text, "endprocedure")) {
       unit_ = 0;
+      loopDepth_ = mainLoopDepth_;
     } else if (t.Kind == KindWord && IsCall(it)) {
       VisitCall(it);
     } else if (t.Text == "(") {
       inHeaderName_ = false;
     }
     previous_ = &*it;
+  }
+
+  // A loop opens or closes at the first token of its statement; only a loop
+  // opened where none is open gets the check. A loop end without its loop
+  // (a cut program) leaves the depth at 0.
+  void VisitStatementStart(const Token& t) {
+    if (OpensLoop(t)) {
+      loopOpen_ = loopDepth_ == 0;
+      ++loopDepth_;
+    } else if (ClosesLoop(t) && loopDepth_ > 0) {
+      --loopDepth_;
+    }
+    if (unit_ == 0) mainLoopDepth_ = loopDepth_;
   }
 
   bool IsCall(Position it) const {
@@ -150,7 +176,9 @@ class Collector {
   size_t unit_ = 0;
   bool inHeaderName_ = false;
   bool atStatementStart_ = true;
-  bool loopOpen_ = false;
+  bool loopOpen_ = false;     // the statement opens an outermost loop
+  int loopDepth_ = 0;         // loops open in the current unit
+  int mainLoopDepth_ = 0;     // loops open in the main code
   const Token* previous_ = nullptr;
 };
 

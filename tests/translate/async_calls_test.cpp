@@ -65,6 +65,13 @@ const Case kCases[] = {
      "Procedure Wait()\nWhile Inkey() = \"\"\nWend\nEndProcedure",
      "Procedure|Sum|(|n|)|NL|For|i|=|1|To|n|NL|Next|NL|EndProcedure|NL|"
      "async|Procedure|Wait|(|)|NL|While|await Inkey|(|)|=|\"\"|" + kCheck + "Wend|NL|EndProcedure"},
+    {"only the outermost loop of each unit",
+     "For i = 1 To 3\nWhile x\nWend\nNext\nRepeat\nForEver\n"
+     "Procedure P()\nRepeat\nFor j = 1 To 2\nNext\nUntil Inkey() <> \"\"\nEndProcedure",
+     "For|i|=|1|To|3|" + kCheck + "While|x|NL|Wend|NL|Next|NL|Repeat|" + kCheck + "ForEver|NL|"
+     "async|Procedure|P|(|)|NL|Repeat|" + kCheck + "For|j|=|1|To|2|NL|Next|NL|"
+     "Until|await Inkey|(|)|<>|\"\"|NL|EndProcedure"},
+    {"a loop end without its loop", "Next\nWend\nWhile x\nWend", "Next|NL|Wend|NL|While|x|" + kCheck + "Wend"},
     {"a cut program", "Procedure\nFor i = 1\nInput(", "async|Procedure|NL|For|i|=|1|" + kCheck +
                                                           "await cConsole.Input|("},
     {"a loop header on the last line", "Procedure P(\nWhile Input()",
