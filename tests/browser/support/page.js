@@ -103,6 +103,7 @@ function lineTexts() {
 // responsive whether the page still ran a script of the test within a
 // second after that.
 async function openPage(context, url, options) {
+  if (Array.isArray(options)) options = { answers: options };  // the answers alone, as before
   const page = await context.newPage();
   const left = ((options && options.answers) || []).slice();
   const dialogs = [];
