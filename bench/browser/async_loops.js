@@ -7,8 +7,9 @@
 // empty.pb, so that other work on the machine does not count (Linux only:
 // they are read from /proc).
 //   node bench/browser/async_loops.js     (after building; uses build/dist)
-// Not a test: it prints the best of five runs of each form, run in turn,
-// and the ratio to the form without async code.
+// Not a test: the forms of a program run in turn, nine rounds; it prints the
+// median time of each form and the median of the rounds' ratios to the form
+// without async code (the machine's other work moves single runs a lot).
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -18,7 +19,7 @@ const { startServer } = require(path.join(support, 'server'));
 const { makeWorkplace } = require(path.join(support, 'convert'));
 const { untilState } = require(path.join(support, 'page'));
 
-const kRuns = 5;
+const kRuns = 9;
 const kPrograms = path.join(__dirname, 'async_loops');
 const kCheck = 'if(cCommon.KVX_Due()) await cCommon.KVX_Pause();\n';
 
@@ -31,12 +32,12 @@ function forms(script) {
 }
 
 // The processor time of a process's main thread (the one that runs the
-// page's scripts), in milliseconds, from /proc: user and system clock ticks.
+// page's scripts), in milliseconds, from /proc: the scheduler's count of
+// the nanoseconds it ran (clock ticks would only sample it).
 function mainThreadTime(pid) {
   try {
-    const stat = fs.readFileSync('/proc/' + pid + '/task/' + pid + '/stat', 'latin1');
-    const fields = stat.substring(stat.lastIndexOf(')') + 2).split(' ');
-    return (Number(fields[11]) + Number(fields[12])) * 10;  // fields 14 and 15, at 100 ticks a second
+    const schedstat = fs.readFileSync('/proc/' + pid + '/task/' + pid + '/schedstat', 'latin1');
+    return Number(schedstat.split(' ')[0]) / 1e6;
   } catch (error) {
     return 0;
   }
@@ -78,6 +79,11 @@ async function timeRun(browser, cdp, url) {
   return { ms: timeSince(before, after), debug };
 }
 
+function median(values) {
+  const sorted = values.slice().sort(function (a, b) { return a - b; });
+  return sorted[Math.floor(sorted.length / 2)];
+}
+
 async function main() {
   const workplace = makeWorkplace();
   const scriptFile = path.join(workplace.site, 'program.js');
@@ -94,14 +100,14 @@ async function main() {
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking']
   });
   const cdp = await browser.newBrowserCDPSession();
-  const best = {}, results = {};
+  const times = {}, results = {};
   for (let run = 0; run < kRuns; run++) {
     for (const program of Object.keys(programs)) {
       for (const form of Object.keys(programs[program])) {
         fs.writeFileSync(scriptFile, programs[program][form], 'latin1');
         const shown = await timeRun(browser, cdp, server.url + 'index.html');
         const key = program + '/' + form;
-        best[key] = Math.min(best[key] === undefined ? Infinity : best[key], shown.ms);
+        (times[key] = times[key] || []).push(shown.ms);
         results[key] = shown.debug.join(', ');
       }
     }
@@ -109,15 +115,16 @@ async function main() {
   await browser.close();
   await server.close();
   workplace.remove();
-  const base = best['empty/without async'];
+  const base = median(times['empty/without async']);
   for (const program of Object.keys(programs)) {
     if (program === 'empty') continue;
     console.log(program + ' (' + results[program + '/converted'] + '):');
-    const plain = best[program + '/without async'] - base;
+    const plain = times[program + '/without async'];
     for (const form of Object.keys(programs[program])) {
-      const ms = best[program + '/' + form] - base;
-      console.log('  ' + form.padEnd(16) + String(Math.round(ms)).padStart(6) + ' ms   ratio ' +
-                  (ms / plain).toFixed(2));
+      const own = times[program + '/' + form];
+      const ratios = own.map(function (ms, i) { return (ms - base) / (plain[i] - base); });
+      console.log('  ' + form.padEnd(16) + String(Math.round(median(own) - base)).padStart(6) +
+                  ' ms   ratio ' + median(ratios).toFixed(2));
     }
   }
   console.log('(opening the page: ' + Math.round(base) + ' ms, taken off)');

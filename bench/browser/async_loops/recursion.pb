@@ -1,5 +1,5 @@
 ; A recursive computation in a procedure that cannot wait, called from the
-; main code: Fib(35), about 30 million calls.
+; main code: Fib(38), about 126 million calls.
 Procedure Fib(n)
   If n < 2
     ProcedureReturn n
@@ -7,4 +7,4 @@ Procedure Fib(n)
   ProcedureReturn Fib(n - 1) + Fib(n - 2)
 EndProcedure
 
-Debug Fib(35)
+Debug Fib(38)
