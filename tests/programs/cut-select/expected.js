@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var key = 0;
 cDebugger.EnableDebugger();
 switch(key) {
@@ -7,4 +7,4 @@ Handle();
 break ;
 case :
 
- }); });
+ }); }); });

@@ -6,10 +6,12 @@ cConsole.Print("Name: ");
 return await cConsole.Input();
 };
 async function Greet() {
+var name = "";
 name = await AskName();
 cConsole.PrintN("Hello " + name);
 };
 function Sum(n) {
+var total = 0;
 for(var i = 1 ;i<=n; i++) {
 total += i;
 };
