@@ -1,29 +1,19 @@
 // cMisc: the program's own commands and the colour helpers.
 // Emitted calls: cMisc.End() for End (also written without parentheses),
-// cMisc.Delay(ms), cMisc.ElapsedMilliseconds(), cMisc.RGB(r, g, b),
+// await cMisc.Delay(ms), cMisc.ElapsedMilliseconds(), cMisc.RGB(r, g, b),
 // cMisc.RGBA(r, g, b, a), cMisc.Red(c), cMisc.Green(c), cMisc.Blue(c),
 // cMisc.Alpha(c).
 var cMisc = (function () {
-  // End stops the program by throwing this marker out of the emitted code;
-  // the page's error handler recognises it and reports nothing.
-  function ProgramEnd() { this.message = 'End'; }
+  // End stops the program where it is; what it showed stays on the page,
+  // which marks it as ended.
+  function End() { cCommon.KVX_End(); }
 
-  if (typeof window !== 'undefined' && window.addEventListener) {
-    window.addEventListener('error', function (event) {
-      if (event.error instanceof ProgramEnd) event.preventDefault();
-    });
+  // The program waits that long while the page goes on (and shows what was
+  // printed before).
+  function Delay(milliseconds) {
+    var ms = Math.max(0, Number(milliseconds) || 0);
+    return cCommon.KVX_Wait(new Promise(function (resolve) { setTimeout(resolve, ms); }));
   }
-
-  var ended = false;
-
-  function End() {
-    ended = true;
-    throw new ProgramEnd();
-  }
-
-  // A page cannot sleep: waiting would only hold back what the program
-  // shows, so Delay returns at once (ElapsedMilliseconds keeps real time).
-  function Delay(milliseconds) {}
 
   function now() {
     return typeof performance !== 'undefined' && performance.now ? performance.now() : Date.now();
@@ -50,7 +40,7 @@ var cMisc = (function () {
   return {
     End: End, Delay: Delay, ElapsedMilliseconds: ElapsedMilliseconds,
     RGB: RGB, RGBA: RGBA, Red: Red, Green: Green, Blue: Blue, Alpha: Alpha,
-    hasEnded: function () { return ended; },
+    hasEnded: function () { return cCommon.KVX_HasEnded(); },
     // the PureBasic type of each function's result, for the converter
     returns: {
       End: '', Delay: '', ElapsedMilliseconds: 'i', RGB: 'i', RGBA: 'i', Red: 'i', Green: 'i',

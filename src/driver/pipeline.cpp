@@ -72,8 +72,12 @@ std::string RunPasses(RunState& run, std::string text, const std::vector<PassSte
   return text;
 }
 
+// The program is one async function that the runtime's KVX_Main runs, so
+// that its commands that wait can be awaited.
 std::string WrapScript(const std::string& text) {
-  return "$(function () {\t$(document).ready(function () { \n" + text + "\n }); });";
+  return "$(function () {\t$(document).ready(function () { "
+         "cCommon.KVX_Main(async function () { \n" +
+         text + "\n }); }); });";
 }
 
 }  // namespace korvex::driver

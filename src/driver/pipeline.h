@@ -31,7 +31,8 @@ std::vector<PassStep> StandardPasses();
 /// ended the run.
 std::string RunPasses(RunState& run, std::string text, const std::vector<PassStep>& steps);
 
-/// Wraps the JavaScript in the jQuery start-up function.
+/// Wraps the JavaScript in the jQuery start-up function, as one async
+/// function that the runtime runs (cCommon.KVX_Main).
 std::string WrapScript(const std::string& text);
 
 }  // namespace korvex::driver

@@ -20,7 +20,7 @@ namespace korvex::expressions {
 
 /// Token::Spare of a token whose text went into the token before it; the
 /// expression pass removes such tokens once their statement is emitted.
-inline constexpr int kCollapsedToken = 3;
+inline constexpr int kCollapsedToken = 5;
 
 class Emitter {
  public:

@@ -19,7 +19,7 @@ enum TokenKind : int {
 struct Token {
   std::string Text;
   int Kind = KindOther;
-  int Spare = 0;  // free for passes; the scanner never sets it
+  int Spare = 0;  // free for passes; the scanner never sets it (marks in use: 1-6)
   int Line = 0;   // line number within the scanned text, from 1
   int Ref = -1;   // the program model's symbol this token names, or -1
 };

@@ -67,6 +67,11 @@ void TranslateMaps(RunState& run);
 // procedures.cpp
 void TranslateProcedures(RunState& run);
 
+// async_calls.cpp: the procedures that can reach a waiting command become
+// async, their calls and the waiting commands are awaited, and the loops of
+// async code give the page back now and then.
+void TranslateWaitingCalls(RunState& run);
+
 // debug_output.cpp: CallDebugger and the debugger switches (early), and the
 // Debug statement (late).
 void TranslateDebuggerKeywords(RunState& run);

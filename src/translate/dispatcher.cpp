@@ -72,6 +72,8 @@ constexpr Step kSteps[] = {
     {"maps", Always<TranslateMaps>},
     // structure types need the classes of the structure pass
     {"structure-typed variables", OnTokens<RewriteStructureVariables>},
+    // library calls named by now; procedure keywords, "@" and loops still as written
+    {"waiting calls", Always<TranslateWaitingCalls>},
     // second group: procedures and Debug, then address-of and comments
     {"procedures", Always<TranslateProcedures>},
     {"Debug", Always<TranslateDebugStatements>},

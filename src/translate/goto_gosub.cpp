@@ -166,9 +166,11 @@ class JumpWriter {
     if (scope.next >= 0) {
       Position nextEntry = p_.statements[p_.scopes[scope.next].entry].first;
       Lines(nextEntry, {"KVX_Gosub_" + nextEntry->Text + "()", "}"});
+      std::prev(nextEntry, 2)->Spare = kSubroutineEnd;
       return;
     }
     LinesAfter(p_.statements[scope.last].end, {"}"});
+    std::next(p_.statements[scope.last].end)->Spare = kSubroutineEnd;
   }
 
   // A subroutine is main code: what it declares with Define (Global,
@@ -241,6 +243,7 @@ class JumpWriter {
       if (it->Kind != KindComment) Blank(*it);
     st.first->Text = text;
     st.first->Kind = KindOther;
+    if (text == "}") st.first->Spare = kSubroutineEnd;  // a subroutine's last Return
   }
 
   RunState& run_;

@@ -20,6 +20,8 @@ namespace korvex::translate {
 
 /// Token::Spare of a word that stood in front of a label's ":".
 inline constexpr int kLabelMark = 3;
+/// Token::Spare of the "}" that closes a Gosub subroutine's function.
+inline constexpr int kSubroutineEnd = 6;
 
 struct Statement {
   TokenList::Position first;  // its first token

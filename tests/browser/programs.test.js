@@ -1,8 +1,11 @@
 // PureBasic programs converted by the built Korvex and run in headless
 // Chromium: each folder of programs/ holds program.pb and expected.txt, the
 // output PureBasic gives (the console's lines, then the Debug window's
-// lines). answers.txt, when present, holds the answers to the program's
-// prompts, one a line; dialogs.txt the dialogs the page must open
+// lines). keys.txt, when present, holds what the user types when the
+// program waits, one entry a line: a line of text ended with Return, or
+// "key: " and one key's name (the program must be waiting for each entry,
+// and must end after the last); answers.txt the answers to the page's
+// dialogs, one a line; dialogs.txt the dialogs the page must open
 // ("prompt: " and the prompt's text, one a line); from-editor.txt, when
 // present, has the program converted from the IDE's editor instead of from
 // its file (the file says why). Every page must still
@@ -12,9 +15,9 @@
 // that it is noticed when it goes away. Every program's page starts with an
 // empty local storage (the page's files and preferences); expected-2.txt,
 // expected-3.txt, ... are the output of the page opened again, finding what
-// the openings before kept (answers-2.txt, ... their answers). The files of
-// a folder deployed/ are put beside the page, as an author deploys data
-// files with an application.
+// the openings before kept (answers-2.txt and keys-2.txt, ... their answers
+// and keys). The files of a folder deployed/ are put beside the page, as an
+// author deploys data files with an application.
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('assert');
@@ -61,14 +64,18 @@ async function convert(name) {
   await clearStorage(browser.context, server.url);
 }
 
-// Opens the converted page for the round-th time (with answers-N.txt from
-// the second on), with the folder's deployed files beside it.
+// Opens the converted page for the round-th time (with answers-N.txt and
+// keys-N.txt from the second on), with the folder's deployed files beside
+// it.
 async function open(name, round) {
   const folder = path.join(kPrograms, name);
   const deployed = deployFiles(path.join(folder, 'deployed'), workplace.site);
-  const answers = path.join(folder, round === 1 ? 'answers.txt' : 'answers-' + round + '.txt');
+  const suffix = round === 1 ? '.txt' : '-' + round + '.txt';
   try {
-    return await openPage(browser.context, server.url + 'index.html', readLines(answers));
+    return await openPage(browser.context, server.url + 'index.html', {
+      keys: readLines(path.join(folder, 'keys' + suffix)),
+      answers: readLines(path.join(folder, 'answers' + suffix))
+    });
   } finally {
     for (const file of deployed) fs.rmSync(file, { force: true });
   }
@@ -94,6 +101,8 @@ for (const name of fs.readdirSync(kPrograms).sort()) {
     }
     assert.deepStrictEqual(shown.errors, [], 'errors in the page');
     assert.deepStrictEqual(lines, expected);
+    assert.deepStrictEqual(shown.keysLeft, [], 'the program ended before these keys');
+    assert.ok(shown.ended, 'the program has not ended');
     assert.ok(shown.responsive, 'the page no longer answers');
     const dialogs = readLines(path.join(folder, 'dialogs.txt'));
     if (dialogs) assert.deepStrictEqual(shown.dialogs, dialogs);

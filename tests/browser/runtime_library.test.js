@@ -1,5 +1,6 @@
-// Dates, the console, Debug output, requesters, data sections, the misc
-// commands and the constants, in the browser.
+// Dates, Debug output, data sections, the colour commands and the
+// constants, in the browser (the console and the waits:
+// runtime_console.test.js).
 'use strict';
 const { test, before, after } = require('node:test');
 const { openRuntimePage } = require('./support/runtime_page');
@@ -67,52 +68,6 @@ test('FormatDate and ParseDate with the mask tokens', async function () {
   ]);
 });
 
-test('Print and PrintN write lines into the console area', async function () {
-  await runtime.check([
-    ['cConsole.ClearConsole(); cConsole.OpenConsole(); cConsole.Print("a"); cConsole.Print("b");' +
-     ' cConsole.PrintN("c"); cConsole.PrintN(""); cConsole.PrintN(42); ' + linesOf('#console .console-line'),
-     ['abc', '', '42', '']],
-    ['cConsole.ClearConsole(); cConsole.PrintN("x" + "\\n" + "y"); ' + linesOf('#console .console-line'),
-     ['x', 'y', '']],
-    ['cConsole.ClearConsole(); cConsole.PrintN("<i>not markup</i>");' +
-     ' document.querySelector("#console .console-line").innerHTML', '&lt;i&gt;not markup&lt;/i&gt;'],
-    ['cConsole.ClearConsole(); ' + linesOf('#console .console-line'), []]
-  ]);
-});
-
-test('ConsoleLocate moves the cursor only in a graphical console', async function () {
-  await runtime.check([
-    ['cConsole.ClearConsole(); cConsole.EnableGraphicalConsole(1); cConsole.ConsoleLocate(4, 2);' +
-     ' cConsole.Print("X"); cConsole.ConsoleLocate(0, 0); cConsole.Print("ab"); cConsole.ConsoleLocate(1, 0);' +
-     ' cConsole.Print("Z"); cConsole.EnableGraphicalConsole(0); ' + linesOf('#console .console-line'),
-     ['aZ', '', '    X']],
-    ['cConsole.ClearConsole(); cConsole.ConsoleLocate(5, 5); cConsole.Print("here");' +
-     ' ' + linesOf('#console .console-line'), ['here']]
-  ]);
-});
-
-test('ConsoleColor colours the text printed after it', async function () {
-  await runtime.check([
-    ['cConsole.ClearConsole(); cConsole.Print("plain "); cConsole.ConsoleColor(12, 0); cConsole.Print("red");' +
-     ' cConsole.ConsoleColor(7, 0); var spans = document.querySelectorAll("#console span");' +
-     ' [spans.length, spans[0].textContent, spans[0].style.color,' +
-     ' document.querySelector("#console .console-line").textContent]',
-     [1, 'red', 'rgb(255, 0, 0)', 'plain red']]
-  ]);
-});
-
-test('Input answers what the prompt was given and echoes it', async function () {
-  await runtime.check([
-    ['cConsole.ClearConsole(); window.prompt = function (t) { window.asked = t; return "Ann"; };' +
-     ' cConsole.Print("Name: "); var got = cConsole.Input(); [got, window.asked].concat(' +
-     linesOf('#console .console-line') + ')',
-     ['Ann', 'Name: ', 'Name: Ann', '']],
-    ['window.prompt = function () { return null; }; cConsole.Input()', ''],
-    ['window.prompt = function () { return ""; }; cConsole.Input()', ''],
-    ['cConsole.ConsoleTitle("My tool"); document.title', 'My tool']
-  ]);
-});
-
 test('Debug shows each value on its own line, as text', async function () {
   await runtime.check([
     ['document.getElementById("debug").textContent = ""; cDebugger.EnableDebugger(); cDebugger.Debug("<b>bold?</b>");' +
@@ -150,30 +105,6 @@ test('Debug output also goes to the developer console', async function () {
   await runtime.check([['true', messages.indexOf('to the console') >= 0]]);
 });
 
-test('MessageRequester answers Yes, No or Cancel from the dialogs', async function () {
-  await runtime.check([
-    ['window.confirm = function () { return true; };' +
-     ' cRequester.MessageRequester("T", "Sure?", cConstants.PB_MessageRequester_YesNo)', 6],
-    ['window.confirm = function () { return false; };' +
-     ' cRequester.MessageRequester("T", "Sure?", cConstants.PB_MessageRequester_YesNo)', 7],
-    ['(function () { var answers = [false, true]; window.confirm = function () { return answers.shift(); };' +
-     ' return cRequester.MessageRequester("T", "Save?", cConstants.PB_MessageRequester_YesNoCancel); })()', 7],
-    ['window.confirm = function () { return false; };' +
-     ' cRequester.MessageRequester("T", "Save?", cConstants.PB_MessageRequester_YesNoCancel)', 2],
-    ['(function () { var shown; window.alert = function (t) { shown = t; };' +
-     ' cRequester.MessageRequester("Title", "Text", cConstants.PB_MessageRequester_Info); return shown; })()',
-     'Title\n\nText']
-  ]);
-});
-
-test('InputRequester answers the text, or "" when cancelled', async function () {
-  await runtime.check([
-    ['(function () { var given; window.prompt = function (t, d) { given = d; return "typed"; };' +
-     ' return [cRequester.InputRequester("T", "Name?", "def"), given]; })()', ['typed', 'def']],
-    ['window.prompt = function () { return null; }; cRequester.InputRequester("T", "Name?", "def")', '']
-  ]);
-});
-
 test('Read and Restore walk the data array from the read position', async function () {
   await runtime.check([
     ['cCommon.KVX_DataArray = ["red", "green", 1, 2, 3]; cCommon.KVX_Global_Label = 0;' +
@@ -181,42 +112,6 @@ test('Read and Restore walk the data array from the read position', async functi
     ['cData.Restore(3); [cData.Read(), cData.Read()]', [2, 3]],
     ['cData.Read()', 0],
     ['cData.Restore(); cData.Read()', 'red']
-  ]);
-});
-
-test('End stops the program without an error report', async function () {
-  const errors = [];
-  const listener = function (error) { errors.push(error.message); };
-  runtime.page.on('pageerror', listener);
-  await runtime.page.evaluate(function () {
-    var script = document.createElement('script');
-    script.textContent = 'window.afterEnd = "no"; cMisc.End(); window.afterEnd = "yes";';
-    document.head.appendChild(script);
-  });
-  runtime.page.off('pageerror', listener);
-  await runtime.check([['window.afterEnd', 'no'], ['cMisc.hasEnded()', true], ['true', errors.length === 0]]);
-});
-
-// The count of calls is the runtime's: a few hundred, well under 1000.
-test('Inkey answers "" until it has been asked many times with nothing printed', async function () {
-  const calls = '(function () { var n = 0; while (cConsole.Inkey() === "") if (++n > 5000) return -1;' +
-    ' return n + 1; })()';
-  await runtime.check([
-    ['cConsole.Print("x"); [cConsole.Inkey(), cConsole.Inkey()]', ['', '']],
-    ['(function () { for (var i = 0; i < 5000; i++) { cConsole.Print("."); if (cConsole.Inkey() !== "") return i; }' +
-     ' cConsole.ClearConsole(); return "never"; })()', 'never'],
-    ['cConsole.Print("y"); var first = ' + calls + '; [first > 100 && first < 1000, ' + calls + ' === first]',
-     [true, true]],
-    ['(function () { var k; while ((k = cConsole.Inkey()) === "") {} return k; })()', '\r']
-  ]);
-});
-
-test('Delay returns at once, ElapsedMilliseconds counts whole milliseconds', async function () {
-  await runtime.check([
-    ['(function () { var t = Date.now(); cMisc.Delay(5000); return Date.now() - t < 1000; })()', true],
-    ['(function () { var t = cMisc.ElapsedMilliseconds(), until = Date.now() + 30; while (Date.now() < until) {}' +
-     ' var d = cMisc.ElapsedMilliseconds() - t; return d >= 29 && d < 1000; })()', true],
-    ['Number.isInteger(cMisc.ElapsedMilliseconds())', true]
   ]);
 });
 

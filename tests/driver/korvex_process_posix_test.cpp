@@ -186,7 +186,9 @@ TEST_F(KorvexFullRunTest, ConvertsDeploysAndOpensThePage) {
   EXPECT_EQ(Run({source}), Join({kBanner, {"SourceFile: '" + source + "'", "", "Syntaxcheck..."},
                                  SuccessfulEnd()}));
   std::string script = ReadBytes(www / "shop.js");
-  EXPECT_EQ(script.rfind("$(function () {\t$(document).ready(function () { \n", 0), 0u) << script;
+  const char* start =
+      "$(function () {\t$(document).ready(function () { cCommon.KVX_Main(async function () { \n";
+  EXPECT_EQ(script.rfind(start, 0), 0u) << script;
   EXPECT_TRUE(fs::exists(www / "index.html"));
   EXPECT_EQ(AwaitFile(root / "opened.txt"), PageAddress() + "\n");
 }

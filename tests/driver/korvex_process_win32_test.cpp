@@ -254,7 +254,9 @@ TEST_F(KorvexWin32FullRunTest, ConvertsDeploysAndOpensThePage) {
   EXPECT_EQ(Run({source}), Join({kBanner, {"SourceFile: '" + source + "'", "", "Syntaxcheck..."},
                                  SuccessfulEnd()}));
   std::string script = ReadBytes(www + "\\shop.js");
-  EXPECT_EQ(script.rfind("$(function () {\t$(document).ready(function () { \n", 0), 0u) << script;
+  const char* start =
+      "$(function () {\t$(document).ready(function () { cCommon.KVX_Main(async function () { \n";
+  EXPECT_EQ(script.rfind(start, 0), 0u) << script;
   EXPECT_TRUE(fs::exists(www + "\\index.html"));
   EXPECT_TRUE(fs::exists(www + "\\CGI\\cgitemplate.pb"));
   EXPECT_NE(AwaitFile(opener + ".calls"), "");

@@ -331,9 +331,11 @@ TEST(PipelineTest, DebuggerLineFollowsTheIdeSetting) {
   EXPECT_EQ(DebuggerLineFor("00"), "EnableDebugger\r\na = 1\r\n");
 }
 
+// The program runs as one async function, so that it can await what waits.
 TEST(PipelineTest, WrapsTheScriptInTheStartUpFunction) {
   EXPECT_EQ(WrapScript("var a = 1;"),
-            "$(function () {\t$(document).ready(function () { \nvar a = 1;\n }); });");
+            "$(function () {\t$(document).ready(function () { cCommon.KVX_Main(async function () { "
+            "\nvar a = 1;\n }); }); });");
 }
 
 }  // namespace

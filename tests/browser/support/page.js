@@ -1,6 +1,7 @@
-// Opening a page of the web runtime in the browser and reading what it
-// shows: the console area's lines, the Debug area's lines, the dialogs it
-// opened and the errors it threw.
+// Opening a page of the web runtime in the browser, playing the user (keys
+// typed into the console, answers to dialogs) and reading what it shows:
+// the console area's lines, the Debug area's lines, the dialogs it opened
+// and the errors it threw.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -35,14 +36,76 @@ async function answersWithin(page, milliseconds) {
   return result;
 }
 
-// Opens url; prompts and confirms take their answers from answers in turn
+const kPollMs = 20;
+const kEndTimeoutMs = 30000;
+
+function sleep(milliseconds) {
+  return new Promise(function (resolve) { setTimeout(resolve, milliseconds); });
+}
+
+// The program's state ("running", "waiting", "ended"), "" before it runs.
+function programState(page) {
+  return page.evaluate(function () { return (document.body && document.body.dataset.korvexState) || ''; });
+}
+
+// Waits until the program's state is one of states; answers it, or the
+// state it was in when errors came or the time ran out.
+async function untilState(page, states, errors, milliseconds) {
+  const end = Date.now() + (milliseconds || kEndTimeoutMs);
+  for (;;) {
+    const state = await programState(page);
+    if (states.indexOf(state) >= 0 || errors.length || Date.now() > end) return state;
+    await sleep(kPollMs);
+  }
+}
+
+// What the user does at one wait: "key: Name" presses one key (a name as
+// playwright knows it: "Escape", "ArrowUp", "x"); any other line is typed
+// and ended with Return.
+async function play(page, entry) {
+  const match = /^key: (.+)$/.exec(entry);
+  if (match) return page.keyboard.press(match[1]);
+  await page.keyboard.type(entry);
+  return page.keyboard.press('Enter');
+}
+
+// Types each key entry once the program waits for it, and makes sure it
+// waits: it must not end in the first moment of its wait. Answers the
+// entries the program ended before.
+async function playKeys(page, keys, errors) {
+  for (let i = 0; i < keys.length; i++) {
+    let state = await untilState(page, ['waiting', 'ended'], errors);
+    if (state === 'waiting') {
+      await sleep(100);
+      state = await programState(page);
+    }
+    if (state !== 'waiting' && state !== 'running') return keys.slice(i);
+    await play(page, keys[i]);
+  }
+  return [];
+}
+
+function lineTexts() {
+  function texts(selector) {
+    return Array.prototype.map.call(document.querySelectorAll(selector), function (e) {
+      return e.textContent;
+    });
+  }
+  return { console: texts('#console .console-line'), debug: texts('#debug .debug-line') };
+}
+
+// Opens url and plays the user: options.keys are typed into the console as
+// the program waits (see play), options.answers answer the dialogs in turn
 // (a confirm takes "yes" or "no"; without answers a prompt is cancelled).
-// Resolves to { console, debug, dialogs, errors, responsive }; responsive
-// tells whether the page still ran a script of the test within a second
-// once its program was done.
-async function openPage(context, url, answers) {
+// Once the program has ended (or after kEndTimeoutMs) resolves to
+// { console, debug, dialogs, errors, ended, keysLeft, responsive }: ended
+// tells whether it ended, keysLeft the key entries it ended before, and
+// responsive whether the page still ran a script of the test within a
+// second after that.
+async function openPage(context, url, options) {
+  if (Array.isArray(options)) options = { answers: options };  // the answers alone, as before
   const page = await context.newPage();
-  const left = (answers || []).slice();
+  const left = ((options && options.answers) || []).slice();
   const dialogs = [];
   const errors = [];
   page.on('dialog', function (dialog) {
@@ -55,20 +118,15 @@ async function openPage(context, url, answers) {
   });
   page.on('pageerror', function (error) { errors.push(error.message); });
   await page.goto(url, { waitUntil: 'load' });
-  const shown = await page.evaluate(function () {
-    function texts(selector) {
-      return Array.prototype.map.call(document.querySelectorAll(selector), function (e) {
-        return e.textContent;
-      });
-    }
-    return { console: texts('#console .console-line'), debug: texts('#debug .debug-line') };
-  });
+  const keysLeft = await playKeys(page, (options && options.keys) || [], errors);
+  const ended = (await untilState(page, ['ended'], errors)) === 'ended';
+  const shown = await page.evaluate(lineTexts);
   const responsive = await answersWithin(page, 1000);
   await page.close();
   // The console's last line is where the cursor waits: it counts only when
   // something was printed on it.
   if (shown.console.length && shown.console[shown.console.length - 1] === '') shown.console.pop();
-  return { console: shown.console, debug: shown.debug, dialogs, errors, responsive };
+  return { console: shown.console, debug: shown.debug, dialogs, errors, ended, keysLeft, responsive };
 }
 
 // Empties the local storage of the pages from url's server, where the
@@ -89,4 +147,7 @@ function deployFiles(folder, site) {
   });
 }
 
-module.exports = { deployRuntime, openPage, clearStorage, deployFiles, kJQueryTag, kNoTag };
+module.exports = {
+  deployRuntime, openPage, programState, untilState, play, lineTexts, clearStorage, deployFiles,
+  kJQueryTag, kNoTag
+};

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 function Sum(values , n) {
 var total = 0;
@@ -12,4 +12,4 @@ var a = cArray.dim(a , 'i' , null , 3);
 a.d[1]= 5;
 cDebugger.Debug(Sum(a , 3));
 
- }); });
+ }); }); });

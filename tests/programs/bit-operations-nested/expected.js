@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , b = 0 , c = 0 , x = 0 , y = 0;
 cDebugger.EnableDebugger();
 // ; 53-bit bit operations as operands of other operations and stored into small types;
@@ -13,4 +13,4 @@ ch = cNum.shl(ch , 10) & 65535;
 var l = 0;
 l = cNum.shl(a , 20) | 0;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var flags = 0 , x = 0 , ok = 0;
 cDebugger.EnableDebugger();
 flags = 6;
@@ -7,4 +7,4 @@ x = flags & cString.Val("%1010");
 };
 ok =(flags > 0 && flags < 9 ? 1 : 0);
 
- }); });
+ }); }); });

@@ -1,9 +1,10 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0;
 cDebugger.EnableDebugger();
 var items = new cLinkedList();
 KVX_Loop1 : {
 while(a < 10) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 KVX_Loop2 : {
 for(var i = 0 ;i<=3; i++) {
 items.ForEach_Init() ;
@@ -23,4 +24,4 @@ break;
 };
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var c = 0 , space = 0 , word = "";
 cDebugger.EnableDebugger();
 c = 113;
@@ -8,4 +8,4 @@ c -= 32;
 space = 32;
 word = 'ab';
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , c = 0 , e = 0 , f = 0;
 cDebugger.EnableDebugger();
 a = 1;
@@ -7,4 +7,4 @@ c = 3;
 e = 5;
 f = 6;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , d = 0;
 cDebugger.EnableDebugger();
 // ; shortcut statements that JavaScript writes as *=, %=, &= and /=;
@@ -10,4 +10,4 @@ d = 10;
 d *= 2;
 d /= 4;
 
- }); });
+ }); }); });

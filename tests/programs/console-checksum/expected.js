@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_in = 0;
 var KVX_Label_Bytes = 0;
 cCommon.KVX_Global_Label = KVX_Label_Bytes;
@@ -16,13 +16,15 @@ cMisc.End();
 };
 cData.Restore(KVX_Label_Bytes);
 for(var n = 1 ;n<=3; n++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 KVX_in = cData.Read();
 AddByte(KVX_in);
 };
 do {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 total += 1;
 } while(!(total >= 10)) ;
 cConsole.PrintN(cString.Str(total));
 cMisc.End();
 
- }); });
+ }); }); });

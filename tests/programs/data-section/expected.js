@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_Label_Colors = 0;
 var KVX_Label_Sizes = 2;
 cCommon.KVX_Global_Label = KVX_Label_Colors;
@@ -6,4 +6,4 @@ cCommon.KVX_DataArray =["red" , "green" , 1 , 2 , 3];
 cDebugger.EnableDebugger();
 cData.Restore(KVX_Label_Colors);
 
- }); });
+ }); }); });

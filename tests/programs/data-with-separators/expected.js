@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , y = 0 , c = "";
 var KVX_Label_Colors = 0;
 cCommon.KVX_Global_Label = KVX_Label_Colors;
@@ -20,4 +20,4 @@ y = 2;
 cConsole.PrintN(c);
 cConsole.PrintN("!");
 
- }); });
+ }); }); });

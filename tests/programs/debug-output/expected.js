@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.DisableDebugger();
 cDebugger.Debug("start");
@@ -13,4 +13,4 @@ debugger;
 cDebugger.EnableDebugger();
 cDebugger.DisableDebugger();
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 // ; declarations;
 var total = 0 , name = "x";
@@ -9,4 +9,4 @@ var label = "" // ; shown later;
 var p = new Point();
 var a = cArray.dim(a , 'i' , null , 5);
 
- }); });
+ }); }); });

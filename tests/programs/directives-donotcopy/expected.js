@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0;
 cDebugger.EnableDebugger();
 
@@ -6,4 +6,4 @@ cDebugger.EnableDebugger();
 a = 1;
 cDebugger.Debug("x");
 
- }); });
+ }); }); });

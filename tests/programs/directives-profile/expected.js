@@ -1,7 +1,7 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.EnableDebugger();
 // KVX_Converter_SetProfile;
 x = 1;
 
- }); });
+ }); }); });

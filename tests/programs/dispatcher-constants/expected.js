@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var tab = 0 , tabText = "" , nothing = 0 , nothing2 = 0 , circle = 0 , line = "" , feed = "" , yes = 0 , no = 0 , raw = 0;
 cDebugger.EnableDebugger();
 tab = 9;
@@ -12,4 +12,4 @@ yes = 1;
 no = 0;
 raw = CRLF;
 
- }); });
+ }); }); });

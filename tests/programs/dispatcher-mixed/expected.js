@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var total = 0 , items = 0 , both = 0 , either = 0 , ok = 0 , flags = 0 , handler = 0 , pointer = 0 , width = 0 , frame = 0;
 cDebugger.EnableDebugger();
 // ; Mixed rewrites;
@@ -27,4 +27,4 @@ width = frame.w // ; the frame's width;
 console.log('raw') ;
 // KVX_Converter_End_Raw;
 
- }); });
+ }); }); });

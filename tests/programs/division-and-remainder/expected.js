@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , b = 0 , q = 0 , r = 0 , f = 0 , i = 0;
 cDebugger.EnableDebugger();
 // ; integer division truncates toward zero; % keeps the sign of the left operand;
@@ -19,4 +19,4 @@ if(a / b == - 3.5) {
 q = 0;
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 if(cConsole.OpenConsole() == 0) {
 cMisc.End();
@@ -7,4 +7,4 @@ cConsole.PrintN("hi");
 cMisc.End() // ; failure;
 cMisc.End();
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.EnableDebugger();
 Base = 10;
@@ -12,4 +12,4 @@ var Late = Early + 1;
 var F3 = 4;
 x = C + F3;
 
- }); });
+ }); }); });

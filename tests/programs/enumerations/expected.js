@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.EnableDebugger();
 // ; two blocks;
@@ -12,4 +12,4 @@ var Large = 1;
 Width = 640;
 x = Width + Second;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var s = "" , i = 0;
 cDebugger.EnableDebugger();
 // ; floats: single precision where a .f is stored, the debugger's text, floats joined to text;
@@ -16,4 +16,4 @@ cDebugger.Debug(cDebugger.floatText(d , 0));
 s = "f: " + cString.StrF(f) + ", d: " + cString.StrD(d);
 i = cNum.round(Scale(2 , 1.25));
 
- }); });
+ }); }); });

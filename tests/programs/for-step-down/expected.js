@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var total = 0 , delta = 0;
 cDebugger.EnableDebugger();
 // ; countdown;
@@ -8,11 +8,13 @@ cDebugger.Debug(k);
 };
 };
 for(var i = 1 ;i<=10; i++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 for(var j = 0 ;j<=i-1; j=j+3) {
 total += j;
 };
 };
 for(var s = 1 ;s<=9; s=s+delta) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var total = 0 , title = "";
 cDebugger.EnableDebugger();
 KVX_Gosub_Setup();
@@ -9,4 +9,4 @@ total = 10 , title = "menu";
 var scores = cArray.dim(scores , 'i' , null , 3);
 };
 
- }); });
+ }); }); });

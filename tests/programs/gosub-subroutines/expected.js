@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var count = 0;
 cDebugger.EnableDebugger();
 KVX_Gosub_Init();
@@ -29,4 +29,4 @@ break ;
 };
 };
 
- }); });
+ }); }); });

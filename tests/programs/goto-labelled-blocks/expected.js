@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 // ; jumps forward and back;
 var i = 0;
@@ -28,4 +28,4 @@ return n;
 };
 cDebugger.Debug(Countdown(2));
 
- }); });
+ }); }); });

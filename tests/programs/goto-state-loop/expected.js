@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var n = 0;
 cDebugger.EnableDebugger();
 function Shout(text) {
@@ -25,4 +25,4 @@ KVX_Goto = 1 ; continue KVX_Jumps;
 break ;
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var grade = "";
 cDebugger.EnableDebugger();
 // ; grading;
@@ -16,4 +16,4 @@ if(score != 50 && !(score > 100)) {
 cDebugger.Debug("ok");
 };
 
- }); });
+ }); }); });

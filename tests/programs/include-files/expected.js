@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , x = 0 , y = 0 , u = 0 , b = 0;
 cDebugger.EnableDebugger();
 a = 1;
@@ -8,4 +8,4 @@ u = 3;
 u = 3;
 b = 2;
 
- }); });
+ }); }); });

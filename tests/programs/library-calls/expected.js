@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , y = 0 , Chr = 0;
 cDebugger.EnableDebugger();
 x = cString.Chr(65);
@@ -12,4 +12,4 @@ cCompilerDirectives.EnableExplicit;
 cCompilerDirectives.DisableExplicit;
 cMisc.End();
 
- }); });
+ }); }); });

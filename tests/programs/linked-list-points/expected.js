@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , n = 0 , y = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
@@ -21,4 +21,4 @@ cSort.RandomizeList(items);
 items.ClearList();
 y = items.getData();
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var line = "" , mask = 0 , other = 0 , x = 0;
 var KVX_Label_Masks = 0;
 cCommon.KVX_Global_Label = KVX_Label_Masks;
@@ -7,12 +7,14 @@ cDebugger.EnableDebugger();
 // ; a list of numbers as text;
 var parts = new cLinkedList();
 for(var i = 1 ;i<=3; i++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 parts.AddElement();
 parts.setData(cString.Str(i) + ",");
 };
 line = "";
 parts.ForEach_Init() ;
 while(parts.ForEach()) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 line = line + parts.getData();
 };
 cData.Restore(KVX_Label_Masks);
@@ -23,4 +25,4 @@ if(cNum.and(x , other)) {
 cDebugger.Debug(line);
 };
 
- }); });
+ }); }); });

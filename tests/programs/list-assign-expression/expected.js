@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 var items = new cLinkedList();
 items.AddElement();
@@ -8,4 +8,4 @@ items.setData(cString.Str(2) + "b") // ; two;
 items.setData(items.getData() + "!");
 items.setData(- 1);
 
- }); });
+ }); }); });

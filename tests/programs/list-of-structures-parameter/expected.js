@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
@@ -14,4 +14,4 @@ var p = new cLinkedList();
 p.AddElement(new Point);
 Move(p , 2);
 
- }); });
+ }); }); });

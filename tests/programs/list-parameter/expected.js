@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 function Show(names , title) {
 cDebugger.Debug(title);
@@ -16,4 +16,4 @@ ne.setData("Ann");
 Show(ne , "all");
 PutR(ne.getData());
 
- }); });
+ }); }); });

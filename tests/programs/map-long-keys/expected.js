@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var word = 0 , n = 0 , k = 0;
 cDebugger.EnableDebugger();
 var count = new cMap() ;
@@ -9,4 +9,4 @@ n = count.getData2(cString.Str(k));
 n = count.getData2(names.getData2(1));
 count.setData(n * 2);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var who = 0 , n = 0 , k = 0 , found = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
@@ -20,4 +20,4 @@ found = scores.FindMapElement("Ann");
 scores.AddMapElement("Bob");
 n = scores.getData2("Ann");
 
- }); });
+ }); }); });

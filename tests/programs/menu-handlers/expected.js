@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 // ; menu handling, nested constructs;
 var MenuOpen = 0;
@@ -38,4 +38,4 @@ counts.d[menu]= counts.d[menu]- 1;
 };
 OnMenu(MenuOpen);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_total = 0 , late = 0;
 cDebugger.EnableDebugger();
 // ; names that collide: a variable and a procedure, a Global inside a procedure;
@@ -22,4 +22,4 @@ return text + "!";
 cDebugger.Debug(Second("hi"));
 KVX_total += 1;
 
- }); });
+ }); }); });

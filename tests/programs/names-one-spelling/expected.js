@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var COUNT = 0 , name$= "" , name = 0;
 cDebugger.EnableDebugger();
 // ; a name is one name whatever its letter case; the first spelling is kept;
@@ -21,7 +21,8 @@ if(COUNT > 1) {
 COUNT = 0;
 };
 for(var k = 1 ;k<=Limit; k++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 COUNT += k;
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , ok = 0;
 cDebugger.EnableDebugger();
 // ; every pair of operators that PureBasic groups otherwise than JavaScript;
@@ -29,4 +29,4 @@ x = 1;
 ok =((a || b) && c ? 1 : 0);
 ok =(a > b ^ b > c ? 1 : 0);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0;
 cDebugger.EnableDebugger();
 // ; areas;
@@ -19,4 +19,4 @@ Greet();
 };
 a = Area(3);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var i = 0 , d = 0;
 cDebugger.EnableDebugger();
 // ; quads are exact 64-bit integers;
@@ -17,4 +17,4 @@ i = Number(q);
 };
 cDebugger.Debug(q);
 
- }); });
+ }); }); });

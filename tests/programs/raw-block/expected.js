@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , y = 0;
 cDebugger.EnableDebugger();
 x = 1;
@@ -8,4 +8,4 @@ var b = 2 ;
 // KVX_Converter_End_Raw;
 y = 2;
 
- }); });
+ }); }); });

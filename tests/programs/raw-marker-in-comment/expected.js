@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , y = 0;
 cDebugger.EnableDebugger();
 // ; KVX_Converter_Begin_Raw
@@ -6,4 +6,4 @@ x = 1
 // ; KVX_Converter_End_Raw;
 y = 2;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var first = 0 , second = 0 , x = 0;
 var KVX_Label_Values = 0;
 cCommon.KVX_Global_Label = KVX_Label_Values;
@@ -8,4 +8,4 @@ first = cData.Read();
 second = cData.Read();
 x = first + second;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var title = "" , n = 0;
 var KVX_Label_Colors = 0;
 var KVX_Label_Sizes = 2;
@@ -11,4 +11,4 @@ cData.Restore();
 n = cData.Read();
 cData.Restore(KVX_Label_Sizes) // ; the numbers;
 
- }); });
+ }); }); });

@@ -1,10 +1,11 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.EnableDebugger();
 x = 0;
 do {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 x += 1;
 } while(!(x >= 3)) ;
 cDebugger.Debug(x);
 
- }); });
+ }); }); });

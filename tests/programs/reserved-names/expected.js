@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_in = 0 , KVX_new = 0 , KVX_function = 0 , Delete = 0;
 cDebugger.EnableDebugger();
 KVX_in = 3;
@@ -9,4 +9,4 @@ return KVX_this * 2;
 KVX_function = Show(KVX_new);
 Delete = 1;
 
- }); });
+ }); }); });

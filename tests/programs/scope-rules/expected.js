@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var c = 0 , KVX_Keep_calls = 3 , KVX_Keep_last = "" , seen = 0;
 cDebugger.EnableDebugger();
 // ; scopes: main code, procedures, Global, Shared, Protected, Static;
@@ -22,4 +22,4 @@ var a = 0 , b = "" , d = 1.5;
 var x = "" , y = "";
 Count(2);
 
- }); });
+ }); }); });

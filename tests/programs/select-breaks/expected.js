@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var key = 0 , mode = 0 , x = 0;
 cDebugger.EnableDebugger();
 // ; key handling;
@@ -17,4 +17,4 @@ x = 1;
 x = 0;
 };
 
- }); });
+ }); }); });

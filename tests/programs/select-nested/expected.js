@@ -1,7 +1,8 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var c = 0;
 cDebugger.EnableDebugger();
 for(var i = 1 ;i<=9; i++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 var KVX_Select1 = i % 4;
 if(KVX_Select1 == 0) {
 continue;
@@ -18,4 +19,4 @@ break;
 if((c >= 97 && c <= 122) || c == 95) {
 };
 
- }); });
+ }); }); });

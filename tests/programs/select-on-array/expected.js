@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_Tally_rounds = 0;
 cDebugger.EnableDebugger();
 // ; scores per player;
@@ -24,4 +24,4 @@ return KVX_Tally_rounds;
 };
 cDebugger.Debug(Tally(2));
 
- }); });
+ }); }); });

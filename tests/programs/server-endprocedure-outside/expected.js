@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var y = 0;
 cDebugger.EnableDebugger();
 function Local(v) {
@@ -22,4 +22,4 @@ return ReturnValue;
 };
 y = Local(2);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var greeting = "";
 cDebugger.EnableDebugger();
 function Hello(name , age) {
@@ -20,4 +20,4 @@ return ReturnValue;
 };
 greeting = Hello("Ann" , 42);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var reply = "" , done = 0;
 cDebugger.EnableDebugger();
 function Shout(text) {
@@ -21,4 +21,4 @@ return ReturnValue;
 reply = Shout("hi");
 done = 1;
 
- }); });
+ }); }); });

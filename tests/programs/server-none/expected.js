@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , b = 0 , c = 0;
 cDebugger.EnableDebugger();
 a = 1;
@@ -8,4 +8,4 @@ return v + v;
 };
 c = Twice(a);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var answer = 0;
 cDebugger.EnableDebugger();
 function Ping() {
@@ -19,4 +19,4 @@ return ReturnValue;
 };
 answer = Ping();
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , ProcedureDLLCount = 0;
 cDebugger.EnableDebugger();
 x = 5;
@@ -18,4 +18,4 @@ $('#wait').hide() ;
 // KVX_Converter_End_Raw;
 return ReturnValue;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0;
 cDebugger.EnableDebugger();
 function First(a) {
@@ -37,4 +37,4 @@ $('#wait').hide() ;
 return ReturnValue;
 };
 
- }); });
+ }); }); });

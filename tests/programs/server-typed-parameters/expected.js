@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 function Sum(a , b , c) {
 var ReturnValue = "";
@@ -18,4 +18,4 @@ $('#wait').hide() ;
 return ReturnValue;
 };
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var total = 0;
 cDebugger.EnableDebugger();
 total = 0;
@@ -8,4 +8,4 @@ total += n;
 };
 Add(5);
 
- }); });
+ }); }); });

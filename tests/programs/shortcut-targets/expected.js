@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var t = "" , total = 0 , i = 0 , dx = 0;
 cDebugger.EnableDebugger();
 // ; shortcut statements on every kind of target;
@@ -33,4 +33,4 @@ p.x += 1;
 p.y = Math.trunc(p.y / 3);
 pts.getData().x += dx;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var KVX_Counter_calls = 0 , KVX_Total_sum = 0;
 cDebugger.EnableDebugger();
 // ; a counter that keeps its value;
@@ -17,4 +17,4 @@ return KVX_Total_sum;
 };
 Counter();
 
- }); });
+ }); }); });

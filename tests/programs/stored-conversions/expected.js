@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var i = 0;
 cDebugger.EnableDebugger();
 // ; a value stored into a variable takes the variable's type;
@@ -47,4 +47,4 @@ d = Number(q);
 q = cNum.quad(2.5);
 l = Number(BigInt.asIntN(32 , q));
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 var Bag =(function() {
 function Bag() {
@@ -14,4 +14,4 @@ b.weights.setData2("pen" , 0.5);
 b.slots.d[1]= 2;
 cDebugger.Debug(b.items.ListSize());
 
- }); });
+ }); }); });

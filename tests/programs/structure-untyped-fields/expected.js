@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 // ; no type either;
 var Pair =(function() {
@@ -10,4 +10,4 @@ this.third = "" ;
 var p = new Pair();
 p.first = 1;
 
- }); });
+ }); }); });

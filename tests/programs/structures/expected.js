@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 cDebugger.EnableDebugger();
 var Point =(function() {
 function Point() {
@@ -26,4 +26,4 @@ function Empty() {
 var p = new Point();
 p.x = 5;
 
- }); });
+ }); }); });

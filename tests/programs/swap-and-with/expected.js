@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var x = 0 , y = 0 , i = 0 , b = 0 , q = 0;
 cDebugger.EnableDebugger();
 var Point =(function() {
@@ -28,4 +28,4 @@ p.x = p.y;
 p.y = KVX_Swap;
 cDebugger.Debug(p.x * q.x);
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var s = "" , path = "" , n = 0 , t = "";
 cDebugger.EnableDebugger();
 // ; Größe ≥ 5 €, 日本;
@@ -8,4 +8,4 @@ path = "C:\\temp\\" + "D:\\new";
 n = 8364 + 233;
 t = "日本" // ; ≥;
 
- }); });
+ }); }); });

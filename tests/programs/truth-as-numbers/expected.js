@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var a = 0 , b = 0 , n = 0 , s = "" , f = 0;
 cDebugger.EnableDebugger();
 // ; comparisons, Bool(), And, Or and Not used as numbers are 1 and 0;
@@ -17,4 +17,4 @@ n = 1;
 n = 0;
 f =(a < b ? 1 : 0) / 2;
 
- }); });
+ }); }); });

@@ -1,4 +1,4 @@
-$(function () {	$(document).ready(function () { 
+$(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var text = "" , word = "" , c = 0 , ok = 0;
 cDebugger.EnableDebugger();
 // ; count the words of a text;
@@ -6,6 +6,7 @@ var count = new cMap() ;
 text = "to be or not to be ";
 word = "";
 for(var i = 1 ;i<=cString.Len(text); i++) {
+if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 c = cString.Asc(cString.Mid(text , i , 1));
 if(c >= 97 && c <= 122) {
 word += cString.Chr(c);
@@ -19,4 +20,4 @@ word = "";
 };
 ok =(count.MapSize() == 4 ? 1 : 0);
 
- }); });
+ }); }); });

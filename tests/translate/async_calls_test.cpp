@@ -1,0 +1,99 @@
+// Waiting calls: which procedures become async, which calls are awaited, and
+// which loops give the page back, over token lists as the dispatcher hands
+// them over (library calls already carry their runtime class).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "translate/construct_fixture.h"
+#include "translate/construct_passes.h"
+
+namespace korvex::translate {
+namespace {
+
+// The line each loop pass of async code begins with, between its line breaks.
+const std::string kCheck = "NL|if (cCommon.KVX_Due()) await cCommon.KVX_Pause()|NL|";
+
+class WaitingCalls : public testing::ConstructFixture {
+ protected:
+  std::string Translate(const std::string& text) {
+    Load(text);
+    Rewrite("Input", "cConsole.Input");
+    Rewrite("Delay", "cMisc.Delay");
+    Rewrite("Str", "cString.Str");
+    TranslateWaitingCalls(run);
+    return Filled();
+  }
+};
+
+struct Case {
+  const char* name;
+  const char* source;
+  std::string expected;
+};
+
+// One row per rule: the fixed point over the calls, the forms of a call,
+// the loops that get the check.
+const Case kCases[] = {
+    {"main code awaits the waiting commands", "a = Input()\nDelay(10)\nb = Str(1)",
+     "a|=|await cConsole.Input|(|)|NL|await cMisc.Delay|(|10|)|NL|b|=|cString.Str|(|1|)"},
+    {"a command without its runtime class", "k = Inkey()\nWaitWindowEvent()",
+     "k|=|await Inkey|(|)|NL|await WaitWindowEvent|(|)"},
+    {"a procedure that waits, and one that calls it",
+     "Procedure Outer()\nAsk()\nEndProcedure\nProcedure Ask()\nn = Input()\nEndProcedure\nOuter()",
+     "async|Procedure|Outer|(|)|NL|await Ask|(|)|NL|EndProcedure|NL|"
+     "async|Procedure|Ask|(|)|NL|n|=|await cConsole.Input|(|)|NL|EndProcedure|NL|await Outer|(|)"},
+    {"a procedure that cannot wait stays plain",
+     "Procedure Twice(x)\nProcedureReturn x * 2\nEndProcedure\ny = Twice(2) + Str(Twice(3))",
+     "Procedure|Twice|(|x|)|NL|ProcedureReturn|x|*|2|NL|EndProcedure|NL|"
+     "y|=|Twice|(|2|)|+|cString.Str|(|Twice|(|3|)|)"},
+    {"names match in any case", "PROCEDURE.s ask()\nDelay(1)\nENDPROCEDURE\nAsk()",
+     "async|PROCEDURE|.|s|ask|(|)|NL|await cMisc.Delay|(|1|)|NL|ENDPROCEDURE|NL|await Ask|(|)"},
+    {"an address is no call", "Procedure P()\nDelay(1)\nEndProcedure\nx = @P()",
+     "async|Procedure|P|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure|NL|x|=|@|P|(|)"},
+    {"recursion through two procedures down to a wait",
+     "ProcedureDLL A(n)\nB(n)\nEndProcedure\nProcedureCDLL B(n)\nA(n - 1)\nC()\nEndProcedure\n"
+     "Procedure C()\nDelay(1)\nEndProcedure",
+     "async|ProcedureDLL|A|(|n|)|NL|await B|(|n|)|NL|EndProcedure|NL|"
+     "async|ProcedureCDLL|B|(|n|)|NL|await A|(|n|-|1|)|NL|await C|(|)|NL|EndProcedure|NL|"
+     "async|Procedure|C|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure"},
+    {"loops of the main code", "For i = 1 To 3\nNext\nWhile x ; c\nWend\nRepeat\nUntil x",
+     "For|i|=|1|To|3|" + kCheck + "Next|NL|While|x|; c|" + kCheck + "Wend|NL|Repeat|" + kCheck +
+         "Until|x"},
+    {"a loop of a plain procedure gets no check, one of an async procedure does",
+     "Procedure Sum(n)\nFor i = 1 To n\nNext\nEndProcedure\n"
+     "Procedure Wait()\nWhile Inkey() = \"\"\nWend\nEndProcedure",
+     "Procedure|Sum|(|n|)|NL|For|i|=|1|To|n|NL|Next|NL|EndProcedure|NL|"
+     "async|Procedure|Wait|(|)|NL|While|await Inkey|(|)|=|\"\"|" + kCheck + "Wend|NL|EndProcedure"},
+    {"only the outermost loop of each unit",
+     "For i = 1 To 3\nWhile x\nWend\nNext\nRepeat\nForEver\n"
+     "Procedure P()\nRepeat\nFor j = 1 To 2\nNext\nUntil Inkey() <> \"\"\nEndProcedure",
+     "For|i|=|1|To|3|" + kCheck + "While|x|NL|Wend|NL|Next|NL|Repeat|" + kCheck + "ForEver|NL|"
+     "async|Procedure|P|(|)|NL|Repeat|" + kCheck + "For|j|=|1|To|2|NL|Next|NL|"
+     "Until|await Inkey|(|)|<>|\"\"|NL|EndProcedure"},
+    {"a loop end without its loop", "Next\nWend\nWhile x\nWend", "Next|NL|Wend|NL|While|x|" + kCheck + "Wend"},
+    {"a cut program", "Procedure\nFor i = 1\nInput(", "async|Procedure|NL|For|i|=|1|" + kCheck +
+                                                          "await cConsole.Input|("},
+    {"a loop header on the last line", "Procedure P(\nWhile Input()",
+     "async|Procedure|P|(|NL|While|await cConsole.Input|(|)"},
+};
+
+TEST_F(WaitingCalls, Table) {
+  for (const Case& c : kCases) EXPECT_EQ(Translate(c.source), c.expected) << c.name;
+}
+
+// A ForEach as the list pass leaves it: the blanked keyword, then the loop
+// text in the token after it.
+TEST_F(WaitingCalls, ForEachAsTheListPassLeftIt) {
+  Load("ForEach items()\nNext");
+  run.Tokens.Reset();
+  run.Tokens.Next();
+  Blank(run.Tokens.Current());
+  run.Tokens.Next();
+  run.Tokens.Current() = Token{"items.ForEach_Init();\nwhile (items.ForEach()) {\n", KindOther, 0, 1};
+  TranslateWaitingCalls(run);
+  EXPECT_EQ(Filled(), "items.ForEach_Init();\nwhile (items.ForEach()) {\n|(|)|" + kCheck + "Next");
+}
+
+}  // namespace
+}  // namespace korvex::translate
