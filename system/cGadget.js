@@ -648,7 +648,15 @@ var cGadget = (function () {
   var kStringPassword = 1, kStringReadOnly = 2, kStringNumeric = 4, kStringLower = 8,
       kStringUpper = 16, kStringBorderLess = 32;
 
-  // Typing in a numeric or case-changing field keeps only what it allows.
+  // A numeric field refuses what is not a digit before it reaches the
+  // field, so a refused key sends no event.
+  function digitsOnly(input) {
+    input.addEventListener('beforeinput', function (e) {
+      if (e.data && /[^0-9]/.test(e.data)) e.preventDefault();
+    });
+  }
+
+  // Typing in a case-changing field changes the case of what is typed.
   function filterInput(input, numeric, lower, upper) {
     var v = input.value, w = v;
     if (numeric) w = w.replace(/[^0-9]/g, '');
@@ -671,6 +679,7 @@ var cGadget = (function () {
       g.box.readOnly = !!(flags & kStringReadOnly);
       g.box.spellcheck = false;
       if (flags & kStringBorderLess) g.box.classList.add('pb-borderless');
+      if (flags & kStringNumeric) digitsOnly(g.box);
       on(g.box, 'input', function () {
         filterInput(g.box, flags & kStringNumeric, flags & kStringLower, flags & kStringUpper);
         send(g, kChange);
@@ -906,11 +915,10 @@ var cGadget = (function () {
         Spin.step(g, upward ? 1 : -1);
         send(g, upward ? kUp : kDown);
       });
+      if (g.numeric) digitsOnly(g.target);
       on(g.target, 'input', function () {
-        if (g.numeric) {
-          filterInput(g.target, true, false, false);
-          if (g.target.value !== '') g.state = clamp(parseInt(g.target.value, 10), g.min, g.max);
-        }
+        filterInput(g.target, g.numeric, false, false);
+        if (g.numeric && g.target.value !== '') g.state = clamp(parseInt(g.target.value, 10), g.min, g.max);
         send(g, kChange);
       });
       focusEvents(g, g.target);

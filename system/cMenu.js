@@ -169,6 +169,7 @@ var cMenu = (function () {
       var title = m.titles.filter(function (t) { return t.caption === e.target || t.element === e.target; })[0];
       if (!title) return;
       e.preventDefault();
+      e.stopPropagation();
       if (openBar === m && title.element.classList.contains('pb-open')) closeBar();
       else openTitle(m, title);
     });
