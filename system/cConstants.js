@@ -427,7 +427,7 @@ var cConstants = {
   PB_Gadget_TitleBackColor: 5,
   PB_Gadget_GrayTextColor: 6,
 
-  // 2DDrawing: DrawingMode, and the colours (red in the low byte)
+  // 2DDrawing: DrawingMode
   PB_2DDrawing_Default: 0,
   PB_2DDrawing_Transparent: 1,
   PB_2DDrawing_XOr: 2,
@@ -439,15 +439,6 @@ var cConstants = {
   PB_2DDrawing_CustomFilter: 128,
   PB_2DDrawing_AllChannels: 256,
   PB_2DDrawing_NativeText: 512,
-  Black: 0x000000,
-  White: 0xFFFFFF,
-  Red: 0x0000FF,
-  Green: 0x00FF00,
-  Blue: 0xFF0000,
-  Yellow: 0x00FFFF,
-  Cyan: 0xFFFF00,
-  Magenta: 0xFF00FF,
-  Gray: 0x808080,
 
   // Image
   PB_Image_Transparent: -1,

@@ -205,8 +205,11 @@ var cDrawing = (function () {
     if (s) paint(s, [[round(x), round(y), 1]], colorOf(s, color));
   }
 
-  // Point(x, y): the colour of a pixel, RGB.
+  // Point(x, y): the colour of a pixel, RGB. Called with new it is
+  // PureBasic's built-in structure Point (x.l, y.l): the converter makes
+  // "new cDrawing.Point" of a list or array of a structure named Point.
   function Point(x, y) {
+    if (new.target) return { x: 0, y: 0 };
     var s = drawing('Point');
     if (!s) return 0;
     var px = round(x), py = round(y);
