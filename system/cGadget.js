@@ -170,7 +170,7 @@ var cGadget = (function () {
 
   // BindGadgetEvent(#G, @Callback()[, type])
   function BindGadgetEvent(number, callback, type) {
-    W.bind(kEventGadget, callback, undefined, number, type);
+    W.bind('BindGadgetEvent', kEventGadget, callback, undefined, number, type);
   }
   function UnbindGadgetEvent(number, callback, type) {
     W.unbind({ event: kEventGadget, callback: callback, window: -1, object: num(number),
@@ -1153,8 +1153,10 @@ var cGadget = (function () {
       var flags = num(args[0]);
       g.box = el('div', 'pb-canvas');
       g.target = el('canvas', '', g.box);
-      if (flags & kCanvasBorder) g.box.classList.add('pb-border');
-      whiteCanvas(g.target, g.width, g.height);
+      // a border takes a pixel on each side from the surface
+      g.inset = flags & kCanvasBorder ? 2 : 0;
+      if (g.inset) g.box.classList.add('pb-border');
+      whiteCanvas(g.target, g.width - g.inset, g.height - g.inset);
       g.buttons = 0;
       g.mouse = { x: 0, y: 0, buttons: 0, modifiers: 0, wheel: 0, key: 0, input: 0 };
       var keyboard = !!(flags & kCanvasKeyboard);
@@ -1166,7 +1168,7 @@ var cGadget = (function () {
         g.opensList = true;
       }
     },
-    resized: function (g) { whiteCanvas(g.target, g.width, g.height); },
+    resized: function (g) { whiteCanvas(g.target, g.width - g.inset, g.height - g.inset); },
     list: function (g) { return g.lists[0] || null; },
     getAttribute: function (g, a) {
       var m = g.mouse;

@@ -309,7 +309,7 @@ var cMenu = (function () {
   // BindMenuEvent(#M, id, @Callback())
   function BindMenuEvent(number, id, callback) {
     var m = menus.get('BindMenuEvent', number);
-    if (m) W.bind(kEventMenu, callback, m.window ? m.window.number : kAll, id);
+    if (m) W.bind('BindMenuEvent', kEventMenu, callback, m.window ? m.window.number : kAll, id);
   }
   function UnbindMenuEvent(number, id, callback) {
     var m = menus.get('UnbindMenuEvent', number);

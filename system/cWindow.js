@@ -315,10 +315,10 @@ var cWindow = (function () {
   }
 
   // BindEvent(event, @Callback()[, #W[, object[, type]]]); a binding made
-  // twice is kept once.
-  function bind(event, callback, window, object, type) {
+  // twice is kept once. command names the Bind command for its error.
+  function bind(command, event, callback, window, object, type) {
     if (typeof callback !== 'function') {
-      debuggerError('BindEvent', 'the callback is not a procedure.');
+      debuggerError(command, 'the callback is not a procedure.');
       return;
     }
     var b = bindingOf(event, callback, window, object, type);
@@ -333,7 +333,7 @@ var cWindow = (function () {
     });
   }
 
-  function BindEvent(event, callback, window, object, type) { bind(event, callback, window, object, type); }
+  function BindEvent(event, callback, window, object, type) { bind('BindEvent', event, callback, window, object, type); }
   function UnbindEvent(event, callback, window, object, type) {
     unbind(bindingOf(event, callback, window, object, type));
   }
