@@ -10,10 +10,11 @@
 // A dialog covers the page until it is answered; Return chooses the first
 // button, Escape cancels. Each answer comes through cCommon.KVX_Wait, so the
 // page shows "waiting" meanwhile.
-// A page cannot read the user's folders: OpenFileRequester answers the name
-// of the chosen file, whose bytes fileBytes(name) gives; SaveFileRequester
-// asks for a name, and offerDownload(name, bytes) lets the browser save
-// what a program wrote under it.
+// A page cannot see the user's folders. OpenFileRequester puts the chosen
+// file into the page's file system (cFileSystem), in the current directory,
+// and answers its path there, so that ReadFile opens it; SaveFileRequester
+// asks for a name and shows a link under the windows that downloads what
+// the program has written under that name by the time it is clicked.
 var cRequester = (function () {
   var kYesNoCancel = 3, kYesNo = 4, kIconMask = 0x70;
   var kError = 16, kWarning = 48, kInfo = 64;
@@ -163,7 +164,6 @@ var cRequester = (function () {
   // ---- File and path requesters ----
 
   var chosen = [], chosenAt = 0, patternIndex = 0;
-  var bytesOf = {};  // the chosen files' contents by name
 
   // "Text (*.txt)|*.txt;*.doc|All (*.*)|*.*" at position 0 accepts .txt and
   // .doc; "*.*" accepts everything.
@@ -174,14 +174,25 @@ var cRequester = (function () {
     return filter.split(';').map(function (p) { return p.replace(/^\*/, ''); }).join(',');
   }
 
-  function readFiles(files) {
-    return Promise.all(Array.prototype.map.call(files, function (file) {
-      return file.arrayBuffer().then(function (buffer) { bytesOf[file.name] = new Uint8Array(buffer); });
+  function files() { return typeof cFileSystem !== 'undefined' ? cFileSystem : null; }
+
+  // The path a name has in the page's file system: in its current directory.
+  function pathOf(name) {
+    var fs = files();
+    return fs ? fs.resolve(name) : text(name);
+  }
+
+  // Copies the chosen files into the page's file system.
+  function importFiles(list) {
+    return Promise.all(Array.prototype.map.call(list, function (file) {
+      return file.arrayBuffer().then(function (buffer) {
+        if (files()) files().importFile(pathOf(file.name), new Uint8Array(buffer));
+      });
     }));
   }
 
   // OpenFileRequester(title$, default$, pattern$, position[, flags]): the
-  // name of the chosen file ("" when cancelled); with
+  // path of the chosen file ("" when cancelled); with
   // #PB_Requester_MultiSelection NextSelectedFileName() gives the others.
   function OpenFileRequester(title, defaultFile, pattern, position, flags) {
     var input;
@@ -193,12 +204,12 @@ var cRequester = (function () {
       if (accept) input.accept = accept;
       return null;
     }, [['Open', true], ['Cancel', false]], false, function (ok) {
-      chosen = ok && input.files ? Array.prototype.map.call(input.files, function (f) { return f.name; }) : [];
+      chosen = ok && input.files ? Array.prototype.map.call(input.files, function (f) { return pathOf(f.name); }) : [];
       chosenAt = 1;
       patternIndex = W().num(position);
       return { files: ok ? input.files : [] };
     }).then(function (answer) {
-      return readFiles(answer.files || []).then(function () { return chosen[0] || ''; });
+      return importFiles(answer.files || []).then(function () { return chosen[0] || ''; });
     });
   }
 
@@ -215,11 +226,38 @@ var cRequester = (function () {
     }, [[okLabel, true], ['Cancel', false]], false, function (ok) { return ok ? input.value : ''; });
   }
 
-  // SaveFileRequester(title$, default$, pattern$, position): the name
-  // typed, or "" when cancelled.
+  // SaveFileRequester(title$, default$, pattern$, position): the path of
+  // the name typed, or "" when cancelled.
   function SaveFileRequester(title, defaultFile, pattern, position) {
     patternIndex = W().num(position);
-    return nameRequester(title, defaultFile, 'Save');
+    return nameRequester(title, defaultFile, 'Save').then(function (name) {
+      if (name === '') return '';
+      var path = pathOf(name);
+      downloadLink(path);
+      return path;
+    });
+  }
+
+  // A link "Download name" under the windows, one per path.
+  function downloadLink(path) {
+    var bar = document.getElementById('pb-downloads');
+    if (!bar) {
+      bar = W().makeElement('div', '', null);
+      bar.id = 'pb-downloads';
+      var desktop = document.getElementById('desktop');
+      document.body.insertBefore(bar, desktop ? desktop.nextSibling : document.body.firstChild);
+    }
+    var links = bar.querySelectorAll('a');
+    for (var i = 0; i < links.length; i++) if (links[i].dataset.pbPath === path) return;
+    var link = W().makeElement('a', 'pb-download', bar);
+    link.href = '#';
+    link.dataset.pbPath = path;
+    link.textContent = 'Download ' + path.replace(/^.*\//, '');
+    link.addEventListener('click', function (e) {
+      e.preventDefault();
+      var bytes = files() ? files().exportFile(path) : null;
+      if (bytes) offerDownload(path, bytes);
+    });
   }
 
   // PathRequester(title$, initial$): the path typed, or "".
@@ -242,8 +280,7 @@ var cRequester = (function () {
     NextSelectedFileName: NextSelectedFileName, SelectedFilePattern: SelectedFilePattern,
     SaveFileRequester: SaveFileRequester, PathRequester: PathRequester,
 
-    // helpers of the file library: the chosen files' bytes, a download
-    fileBytes: function (name) { return bytesOf[text(name)] || null; },
+    // a download of bytes (a Uint8Array or a string) as a file
     offerDownload: offerDownload,
 
     // the PureBasic type of each function's result, for the converter

@@ -3,6 +3,7 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('assert');
+const fs = require('fs');
 const { openDesktop, start, seen, finished } = require('./support/desktop_page');
 
 let desktop;
@@ -60,8 +61,10 @@ test('InputRequester, ColorRequester, the file requesters: what was typed, chose
     var first = await R.OpenFileRequester('Open', '', 'Text (*.txt)|*.txt;*.log|All files (*.*)|*.*', 0,
                                           C.PB_Requester_MultiSelection);
     KVX_Log(first + ' ' + R.NextSelectedFileName() + ' [' + R.NextSelectedFileName() + '] ' +
-            Array.from(R.fileBytes(first)).join(','));
-    KVX_Log(await R.SaveFileRequester('Save', 'report.txt', '*.txt', 0));
+            Array.from(cFileSystem.readAll(first)).join(','));
+    var saved = await R.SaveFileRequester('Save', 'report.txt', '*.txt', 0);
+    cFileSystem.writeAll(saved, [79, 75]);
+    KVX_Log(saved);
     KVX_Log('[' + await R.OpenFileRequester('Open', '', '', 0) + ']');`);
   await page.waitForSelector('.pb-requester input[type=text]');
   assert.strictEqual(await page.evaluate('document.activeElement.value.substring(' +
@@ -92,6 +95,9 @@ test('InputRequester, ColorRequester, the file requesters: what was typed, chose
   await page.click(button('Cancel'));
   await finished(page);
   assert.deepStrictEqual(await seen(page, 8), ['Erik', '[]', 's3cret', String(255 + 128 * 256), '-1',
-    'notes.txt more.log [] 72,105', 'report.txt', '[]']);
+    '/notes.txt /more.log [] 72,105', '/report.txt', '[]']);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('.pb-download')]);
+  assert.strictEqual(download.suggestedFilename(), 'report.txt');
+  assert.strictEqual(fs.readFileSync(await download.path(), 'latin1'), 'OK');
   await page.close();
 });
