@@ -354,6 +354,15 @@ var cWindow = (function () {
     return element;
   }
 
+  function titleButton(w, className, title, symbol) {
+    var button = makeElement('button', 'pb-window-box ' + className, w.titleBar);
+    button.type = 'button';
+    button.title = title;
+    button.appendChild(document.createTextNode(symbol));
+    button.addEventListener('mousedown', function (e) { e.stopPropagation(); });
+    return button;
+  }
+
   function buildWindowElement(w) {
     var element = makeElement('div', 'pb-window');
     element.dataset.pbWindow = String(w.number);
@@ -361,12 +370,9 @@ var cWindow = (function () {
     if (!hasFlag(w.flags, kBorderLess)) {
       w.titleBar = makeElement('div', 'pb-window-title', element);
       w.caption = makeElement('span', 'pb-window-caption', w.titleBar);
-      if (hasFlag(w.flags, kSysMenuBit)) {
-        w.closeBox = makeElement('button', 'pb-window-close', w.titleBar);
-        w.closeBox.type = 'button';
-        w.closeBox.title = 'Close';
-        w.closeBox.appendChild(document.createTextNode('\u00d7'));
-      }
+      if (hasFlag(w.flags, kMinimizeBit)) w.minimizeBox = titleButton(w, 'pb-window-min', 'Minimize', '\u2013');
+      if (hasFlag(w.flags, kMaximizeBit)) w.maximizeBox = titleButton(w, 'pb-window-max', 'Maximize', '\u25a1');
+      if (hasFlag(w.flags, kSysMenuBit)) w.closeBox = titleButton(w, 'pb-window-close', 'Close', '\u00d7');
     } else {
       element.classList.add('pb-window-borderless');
     }
@@ -555,11 +561,41 @@ var cWindow = (function () {
     return w ? w.color : -1;
   }
 
+  // Minimized, a window shows only its title bar; maximized, it fills the
+  // width of the desktop and the height of the browser's view, and its old
+  // place and size come back when it is restored.
   function setState(w, state) {
+    if (state === w.state || !w.element) {
+      w.state = state;
+      return;
+    }
+    if (w.state === kMaximize && w.normal) {
+      moveTo(w, w.normal[0], w.normal[1]);
+      sizeClient(w, w.normal[2], w.normal[3]);
+    }
+    if (state === kMaximize) {
+      w.normal = [w.x, w.y, w.width, w.height];
+      var area = desktop().getBoundingClientRect();
+      moveTo(w, 0, 0);
+      sizeClient(w, (area.width || w.width) - frameWidth(w),
+                 Math.max(window.innerHeight - Math.max(0, area.top), 100) - frameHeight(w));
+    }
     w.state = state;
-    if (!w.element) return;
     w.element.classList.toggle('pb-window-minimized', state === kMinimize);
     w.element.classList.toggle('pb-window-maximized', state === kMaximize);
+    fitDesktop();
+  }
+
+  // The boxes of the title bar: minimize (or restore), maximize (or
+  // restore); each change sends its event, and a new size #PB_Event_SizeWindow.
+  function changeState(w, state) {
+    if (w.disabled) return;
+    var before = [w.width, w.height];
+    setState(w, state);
+    var event = state === kMinimize ? kEventMinimize : state === kMaximize ? kEventMaximize : kEventRestore;
+    queueEvent({ event: event, window: w.number, object: -1, type: 0, data: 0 });
+    if (w.width !== before[0] || w.height !== before[1])
+      queueEvent({ event: kEventSizeWindow, window: w.number, object: -1, type: 0, data: 0 });
   }
 
   // SetWindowState(#W, #PB_Window_Normal | _Maximize | _Minimize)
@@ -661,15 +697,20 @@ var cWindow = (function () {
     w.element.addEventListener('mousedown', function () { if (windows.find(w.number) === w) activate(w, true); }, true);
     w.element.addEventListener('mousemove', function (e) { pointIn(w, e); });
     w.element.addEventListener('mouseleave', function () { w.mouseX = -1; w.mouseY = -1; });
+    if (w.minimizeBox) w.minimizeBox.addEventListener('click', function () {
+      changeState(w, w.state === kMinimize ? kNormal : kMinimize);
+    });
+    if (w.maximizeBox) w.maximizeBox.addEventListener('click', function () {
+      changeState(w, w.state === kMaximize ? kNormal : kMaximize);
+    });
     if (w.closeBox) {
-      w.closeBox.addEventListener('mousedown', function (e) { e.stopPropagation(); });
       w.closeBox.addEventListener('click', function () {
         if (w.disabled) return;
         queueEvent({ event: kEventCloseWindow, window: w.number, object: -1, type: 0, data: 0 });
       });
     }
     if (w.titleBar) w.titleBar.addEventListener('mousedown', function (e) {
-      if (e.button !== 0 || e.target === w.closeBox) return;
+      if (e.button !== 0 || e.target.classList.contains('pb-window-box') || w.state === kMaximize) return;
       var x0 = w.x, y0 = w.y, moved = false;
       drag(w, e, function (dx, dy) {
         moved = moved || dx !== 0 || dy !== 0;

@@ -8,6 +8,7 @@ const { openDesktop, start, seen, finished, debugLines } = require('./support/de
 // PureBasic's event numbers as the runtime has them.
 const kGadget = 13100, kClose = 13116, kMenu = 13313, kTimer = 13082;
 const kSize = 13102, kMove = 13103, kActivate = 13107, kDeactivate = 13108;
+const kMinimize = 13104, kMaximize = 13105, kRestore = 13106;
 
 let desktop;
 before(async function () { desktop = await openDesktop(); });
@@ -154,6 +155,39 @@ test('moving, sizing and activating windows by hand send their events', async fu
   await finished(page);
   assert.deepStrictEqual(await seen(page, 6), [kDeactivate + ' 1 -1 0', kActivate + ' 0 -1 0',
     kMove + ' 0 -1 0', kSize + ' 0 -1 0', kClose + ' 0 -1 0', '40 50 220 110 0']);
+  await page.close();
+});
+
+test('the minimize and maximize boxes change the state and send their events', async function () {
+  const page = await desktop.open();
+  await start(page, `
+    var C = cConstants, W = cWindow;
+    W.OpenWindow(0, 50, 40, 200, 100, 'Boxes', C.PB_Window_MinimizeGadget | C.PB_Window_MaximizeGadget);
+    var show = function () {
+      KVX_Log([W.GetWindowState(0), W.WindowX(0), W.WindowY(0), W.WindowWidth(0), W.WindowHeight(0)].join(' '));
+    };
+    for (var i = 0; i < 4; i++) {
+      await loop(function (e) { return e !== C.PB_Event_SizeWindow; });
+      show();
+    }
+    await loop(function (e) { return e === C.PB_Event_CloseWindow; });`);
+  const box = function (name) { return page.click('[data-pb-window="0"] .pb-window-' + name); };
+  await box('max');
+  await seen(page, 2);
+  await box('max');
+  await seen(page, 5);
+  await box('min');
+  await seen(page, 8);
+  const hidden = await page.evaluate('document.querySelector(\'[data-pb-window="0"] .pb-window-client\').offsetHeight');
+  await box('min');
+  await box('close');
+  await finished(page);
+  // maximized: the desktop's width (1000 - 2 * 16) and the view's height
+  // below its top (700 - 16), less the frame (2 and 2 + 26)
+  assert.deepStrictEqual(await seen(page, 0), [kMaximize + ' 0 -1 0', '16777216 0 0 966 656', kSize + ' 0 -1 0',
+    kRestore + ' 0 -1 0', '0 50 40 200 100', kSize + ' 0 -1 0', kMinimize + ' 0 -1 0', '536870912 50 40 200 100',
+    kRestore + ' 0 -1 0', '0 50 40 200 100', kClose + ' 0 -1 0']);
+  assert.strictEqual(hidden, 0);
   await page.close();
 });
 
