@@ -26,7 +26,7 @@ var cWindow = (function () {
   var kEventSizeWindow = 13102, kEventMoveWindow = 13103, kEventActivateWindow = 13107,
       kEventDeactivateWindow = 13108, kEventMinimize = 13104, kEventMaximize = 13105,
       kEventRestore = 13106;
-  var kFrameCoordinate = 1;
+  var kInnerCoordinate = 0, kFrameCoordinate = 1;
   // Window flags: bits of Windows' window styles
   var kSysMenuBit = 0x80000, kSizeBit = 0x40000, kMinimizeBit = 0x20000, kMaximizeBit = 0x10000,
       kInvisible = 0x10000000, kBorderLess = 0x80000000, kScreenCentered = 0x1,
@@ -259,6 +259,9 @@ var cWindow = (function () {
   // milliseconds) passed without one.
   function WaitWindowEvent(timeout) {
     checkAwaited();
+    // a program stopped from outside takes no more events
+    if (typeof cCommon !== 'undefined' && cCommon.KVX_HasEnded && cCommon.KVX_HasEnded())
+      return waitFor(Promise.resolve(0));
     var record = takeEvent();
     if (record) return deliver(record);
     var limit = timeout === undefined ? -1 : Math.max(0, num(timeout));
@@ -495,13 +498,19 @@ var cWindow = (function () {
   function frameWidth(w) { return w.element ? w.element.offsetWidth - w.client.offsetWidth : 0; }
   function frameHeight(w) { return w.element ? w.element.offsetHeight - w.client.offsetHeight : 0; }
 
+  // WindowX(#W[, #PB_Window_FrameCoordinate | _InnerCoordinate]): the
+  // frame's place by default, the client area's with _InnerCoordinate.
   function WindowX(number, mode) {
     var w = windows.get('WindowX', number);
-    return w ? w.x : 0;
+    if (!w) return 0;
+    return mode !== undefined && num(mode) === kInnerCoordinate && w.element ?
+      w.x + w.element.clientLeft + w.client.offsetLeft : w.x;
   }
   function WindowY(number, mode) {
     var w = windows.get('WindowY', number);
-    return w ? w.y : 0;
+    if (!w) return 0;
+    return mode !== undefined && num(mode) === kInnerCoordinate && w.element ?
+      w.y + w.element.clientTop + w.client.offsetTop : w.y;
   }
   // WindowWidth(#W[, #PB_Window_InnerCoordinate | _FrameCoordinate])
   function WindowWidth(number, mode) {

@@ -24,7 +24,8 @@ test('a window is placed with its inner size, its title and its number', async f
     var e = document.querySelector('[data-pb-window="3"]');
     W.ResizeWindow(a, C.PB_Ignore, 60, 150, C.PB_Ignore);
     W.SetWindowTitle(3, 'Renamed');
-    var before = [W.WindowX(a), W.WindowY(a), W.WindowWidth(a), W.WindowHeight(a)];
+    var before = [W.WindowX(a), W.WindowY(a), W.WindowWidth(a), W.WindowHeight(a),
+                  W.WindowX(a, C.PB_Window_InnerCoordinate), W.WindowY(a, C.PB_Window_InnerCoordinate)];
     W.HideWindow(b, 1);
     return [handle !== 0 && handle !== 3, a !== b && a > 3 && W.IsWindow(a) === 1 && W.IsWindow(b) === 1,
       e.offsetLeft, e.offsetTop, W.WindowWidth(3), W.WindowHeight(3),
@@ -35,7 +36,7 @@ test('a window is placed with its inner size, its title and its number', async f
       before.join(' '), getComputedStyle(document.querySelector('[data-pb-window="' + b + '"]')).display];
   });
   assert.deepStrictEqual(shown, [true, true, 40, 30, 200, 120, 202, 148, 'Renamed', 'Renamed', true, false,
-    '20 60 150 50', 'none']);
+    '20 60 150 50 21 87', 'none']);
   const centered = await page.evaluate(function () {
     cWindow.OpenWindow(9, 0, 0, 300, 200, 'Centre', cConstants.PB_Window_ScreenCentered);
     var box = document.querySelector('[data-pb-window="9"]').getBoundingClientRect();
