@@ -218,6 +218,12 @@ var cDrawing = (function () {
     return d[0] + d[1] * 256 + d[2] * 65536;
   }
 
+  // A colour as an opaque pixel of ImageData seen as 32-bit words.
+  function pixelOf(color) {
+    var bytes = new Uint8Array([color & 255, (color >>> 8) & 255, (color >>> 16) & 255, 255]);
+    return new Uint32Array(bytes.buffer)[0];
+  }
+
   // FillArea(x, y, outline[, colour]): fills from (x, y) up to the outline
   // colour; an outline of -1 fills the area of the start pixel's colour.
   function FillArea(x, y, outline, color) {
@@ -228,10 +234,9 @@ var cDrawing = (function () {
     var image = s.ctx.getImageData(0, 0, w, h), d = image.data;
     var pixels = new Uint32Array(d.buffer);
     var fill = colorOf(s, color);
-    var fillPixel = new Uint32Array(new Uint8Array([fill & 255, (fill >>> 8) & 255, (fill >>> 16) & 255, 255]).buffer)[0];
+    var fillPixel = pixelOf(fill);
     var start = pixels[py * w + px], border = num(outline);
-    var borderPixel = border === -1 ? 0 :
-      new Uint32Array(new Uint8Array([border & 255, (border >>> 8) & 255, (border >>> 16) & 255, 255]).buffer)[0];
+    var borderPixel = border === -1 ? 0 : pixelOf(border);
     var rgb = 0x00FFFFFF;
     var inside = border === -1 ?
       function (p) { return (p & rgb) === (start & rgb); } :

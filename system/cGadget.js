@@ -35,8 +35,15 @@ var cGadget = (function () {
 
   // ---- Gadget lists ----
 
+  // A gadget list: where its gadgets go (element), its window, the gadget
+  // that owns it (null for the window's own), the gadget made last in it
+  // (for the groups of options), and its gadgets.
+  function gadgetList(element, window, owner) {
+    return { element: element, window: window, owner: owner, last: null, members: new Set() };
+  }
+
   function windowList(w) {
-    if (!w.gadgetList) w.gadgetList = { element: w.client, window: w, owner: null, last: null };
+    if (!w.gadgetList) w.gadgetList = gadgetList(w.client, w, null);
     return w.gadgetList;
   }
 
@@ -111,6 +118,7 @@ var cGadget = (function () {
     g.target.dataset.pbGadget = String(n);
     place(g);
     list.element.appendChild(g.box);
+    list.members.add(g);
     if (defaultFont) setFont(g, defaultFont);
     list.last = g;
     // a container (a frame or canvas only with its flag) opens its own list
@@ -118,14 +126,19 @@ var cGadget = (function () {
     return W.created(number, g);
   }
 
+  // A gadget goes with the gadgets inside it (those of its lists, the two
+  // of a splitter).
   function release(g) {
     var kind = kinds[g.kind];
     if (kind.children) kind.children(g).forEach(function (child) { gadgets.free(child); });
-    gadgets.list().forEach(function (other) {
-      if (other.list && other.list.owner === g) gadgets.free(other);
-    });
+    g.lists.forEach(freeMembers);
+    if (g.list) g.list.members.delete(g);
     lists = lists.filter(function (l) { return l.owner !== g; });
     if (g.box && g.box.parentNode) g.box.parentNode.removeChild(g.box);
+  }
+
+  function freeMembers(list) {
+    Array.from(list.members).forEach(function (child) { gadgets.free(child); });
   }
 
   function FreeGadget(number) {
@@ -135,7 +148,7 @@ var cGadget = (function () {
 
   // CloseWindow frees the window's gadgets with it.
   function freeWindow(w) {
-    gadgets.list().forEach(function (g) { if (g.window === w) gadgets.free(g); });
+    if (w.gadgetList) freeMembers(w.gadgetList);
     lists = lists.filter(function (l) { return l.window !== w; });
   }
 
@@ -336,7 +349,8 @@ var cGadget = (function () {
     build: function (g, args) {
       checkLabel(g, 'pb-option', 'radio', args[0]);
       var last = g.list.last;
-      g.group = last && last.kind === 'Option' && gadgets.find(last.number) === last ? last.group : ++optionGroups;
+      var follows = last && last.kind === 'Option' && gadgets.find(last.number) === last;
+      g.group = follows ? last.group : ++optionGroups;
       g.target.name = 'pb-option-' + g.group;
       on(g.target, 'click', function () { send(g, kLeftClick); });
     },
@@ -383,42 +397,22 @@ var cGadget = (function () {
 
   // ---- The creators ----
 
-  function ButtonGadget(n, x, y, w, h, t, flags) { return create('ButtonGadget', n, 'Button', x, y, w, h, [t, flags]); }
-  function ButtonImageGadget(n, x, y, w, h, image, flags) {
-    return create('ButtonImageGadget', n, 'ButtonImage', x, y, w, h, [image, flags]);
-  }
-  function TextGadget(n, x, y, w, h, t, flags) { return create('TextGadget', n, 'Text', x, y, w, h, [t, flags]); }
-  function StringGadget(n, x, y, w, h, t, flags) { return create('StringGadget', n, 'String', x, y, w, h, [t, flags]); }
-  function CheckBoxGadget(n, x, y, w, h, t, flags) { return create('CheckBoxGadget', n, 'CheckBox', x, y, w, h, [t, flags]); }
-  function OptionGadget(n, x, y, w, h, t) { return create('OptionGadget', n, 'Option', x, y, w, h, [t]); }
-  function HyperLinkGadget(n, x, y, w, h, t, color, flags) {
-    return create('HyperLinkGadget', n, 'HyperLink', x, y, w, h, [t, color, flags]);
-  }
-  function ComboBoxGadget(n, x, y, w, h, flags) { return create('ComboBoxGadget', n, 'ComboBox', x, y, w, h, [flags]); }
-  function ListViewGadget(n, x, y, w, h, flags) { return create('ListViewGadget', n, 'ListView', x, y, w, h, [flags]); }
-  function ListIconGadget(n, x, y, w, h, title, width, flags) {
-    return create('ListIconGadget', n, 'ListIcon', x, y, w, h, [title, width, flags]);
-  }
-  function TreeGadget(n, x, y, w, h, flags) { return create('TreeGadget', n, 'Tree', x, y, w, h, [flags]); }
-  function EditorGadget(n, x, y, w, h, flags) { return create('EditorGadget', n, 'Editor', x, y, w, h, [flags]); }
-  function SpinGadget(n, x, y, w, h, min, max, flags) { return create('SpinGadget', n, 'Spin', x, y, w, h, [min, max, flags]); }
-  function TrackBarGadget(n, x, y, w, h, min, max, flags) {
-    return create('TrackBarGadget', n, 'TrackBar', x, y, w, h, [min, max, flags]);
-  }
-  function ProgressBarGadget(n, x, y, w, h, min, max, flags) {
-    return create('ProgressBarGadget', n, 'ProgressBar', x, y, w, h, [min, max, flags]);
-  }
-  function DateGadget(n, x, y, w, h, mask, date, flags) { return create('DateGadget', n, 'Date', x, y, w, h, [mask, date, flags]); }
-  function ImageGadget(n, x, y, w, h, image, flags) { return create('ImageGadget', n, 'Image', x, y, w, h, [image, flags]); }
-  function CanvasGadget(n, x, y, w, h, flags) { return create('CanvasGadget', n, 'Canvas', x, y, w, h, [flags]); }
-  function ContainerGadget(n, x, y, w, h, flags) { return create('ContainerGadget', n, 'Container', x, y, w, h, [flags]); }
-  function FrameGadget(n, x, y, w, h, t, flags) { return create('FrameGadget', n, 'Frame', x, y, w, h, [t, flags]); }
-  function PanelGadget(n, x, y, w, h) { return create('PanelGadget', n, 'Panel', x, y, w, h, []); }
-  function ScrollAreaGadget(n, x, y, w, h, innerW, innerH, step, flags) {
-    return create('ScrollAreaGadget', n, 'ScrollArea', x, y, w, h, [innerW, innerH, step, flags]);
-  }
-  function SplitterGadget(n, x, y, w, h, first, second, flags) {
-    return create('SplitterGadget', n, 'Splitter', x, y, w, h, [first, second, flags]);
+  // Each creator, the kind it makes: XxxGadget(#G, x, y, width, height,
+  // ...) hands its own arguments after the size to the kind.
+  var kCreators = {
+    ButtonGadget: 'Button', ButtonImageGadget: 'ButtonImage', TextGadget: 'Text',
+    StringGadget: 'String', CheckBoxGadget: 'CheckBox', OptionGadget: 'Option',
+    HyperLinkGadget: 'HyperLink', ComboBoxGadget: 'ComboBox', ListViewGadget: 'ListView',
+    ListIconGadget: 'ListIcon', TreeGadget: 'Tree', EditorGadget: 'Editor', SpinGadget: 'Spin',
+    TrackBarGadget: 'TrackBar', ProgressBarGadget: 'ProgressBar', DateGadget: 'Date',
+    ImageGadget: 'Image', CanvasGadget: 'Canvas', ContainerGadget: 'Container', FrameGadget: 'Frame',
+    PanelGadget: 'Panel', ScrollAreaGadget: 'ScrollArea', SplitterGadget: 'Splitter'
+  };
+
+  function creator(command, kind) {
+    return function (number, x, y, width, height) {
+      return create(command, number, kind, x, y, width, height, Array.prototype.slice.call(arguments, 5));
+    };
   }
 
   // ---- The common commands ----
@@ -541,8 +535,10 @@ var cGadget = (function () {
     if (!g) return;
     g.disabled = !!num(state);
     g.box.classList.toggle('pb-disabled', g.disabled);
-    [g.target, g.select].concat(Array.prototype.slice.call(g.box.querySelectorAll('button, input, select, textarea')))
-      .forEach(function (e) { if (e && 'disabled' in e) e.disabled = g.disabled; });
+    var parts = Array.prototype.slice.call(g.box.querySelectorAll('button, input, select, textarea'));
+    [g.target, g.select].concat(parts).forEach(function (e) {
+      if (e && 'disabled' in e) e.disabled = g.disabled;
+    });
   }
 
   function HideGadget(number, state) {
@@ -653,15 +649,7 @@ var cGadget = (function () {
     if (g) g.target.title = text(t);
   }
 
-  return {
-    ButtonGadget: ButtonGadget, ButtonImageGadget: ButtonImageGadget, TextGadget: TextGadget,
-    StringGadget: StringGadget, CheckBoxGadget: CheckBoxGadget, OptionGadget: OptionGadget,
-    HyperLinkGadget: HyperLinkGadget, ComboBoxGadget: ComboBoxGadget,
-    ListViewGadget: ListViewGadget, ListIconGadget: ListIconGadget, TreeGadget: TreeGadget,
-    EditorGadget: EditorGadget, SpinGadget: SpinGadget, TrackBarGadget: TrackBarGadget,
-    ProgressBarGadget: ProgressBarGadget, DateGadget: DateGadget, ImageGadget: ImageGadget,
-    CanvasGadget: CanvasGadget, ContainerGadget: ContainerGadget, FrameGadget: FrameGadget,
-    PanelGadget: PanelGadget, ScrollAreaGadget: ScrollAreaGadget, SplitterGadget: SplitterGadget,
+  var library = {
     CloseGadgetList: CloseGadgetList, OpenGadgetList: OpenGadgetList, UseGadgetList: UseGadgetList,
     FreeGadget: FreeGadget, IsGadget: IsGadget, GadgetID: GadgetID, GadgetType: GadgetType,
     SetGadgetText: SetGadgetText, GetGadgetText: GetGadgetText,
@@ -689,18 +677,13 @@ var cGadget = (function () {
       W: W, num: num, text: text, el: el, on: on, send: send, sendOn: sendOn,
       focusEvents: focusEvents, label: label, setLabel: setLabel, insertAt: insertAt,
       validIndex: validIndex, clamp: clamp, place: place, gadgets: gadgets, kinds: kinds,
-      currentList: currentList, replaceCurrentList: replaceCurrentList,
+      currentList: currentList, replaceCurrentList: replaceCurrentList, gadgetList: gadgetList,
+      freeMembers: freeMembers,
       filterInput: filterInput, digitsOnly: digitsOnly
     },
 
     // the PureBasic type of each function's result, for the converter
     returns: {
-      ButtonGadget: 'i', ButtonImageGadget: 'i', TextGadget: 'i', StringGadget: 'i',
-      CheckBoxGadget: 'i', OptionGadget: 'i', HyperLinkGadget: 'i', ComboBoxGadget: 'i',
-      ListViewGadget: 'i', ListIconGadget: 'i', TreeGadget: 'i', EditorGadget: 'i',
-      SpinGadget: 'i', TrackBarGadget: 'i', ProgressBarGadget: 'i', DateGadget: 'i',
-      ImageGadget: 'i', CanvasGadget: 'i', ContainerGadget: 'i', FrameGadget: 'i',
-      PanelGadget: 'i', ScrollAreaGadget: 'i', SplitterGadget: 'i',
       CloseGadgetList: '', OpenGadgetList: 'i', UseGadgetList: 'i', FreeGadget: '',
       IsGadget: 'i', GadgetID: 'i', GadgetType: 'i', SetGadgetText: '', GetGadgetText: 's',
       SetGadgetState: '', GetGadgetState: 'i', AddGadgetItem: 'i', RemoveGadgetItem: '',
@@ -716,4 +699,9 @@ var cGadget = (function () {
       CanvasOutput: 'i'
     }
   };
+  Object.keys(kCreators).forEach(function (name) {
+    library[name] = creator(name, kCreators[name]);
+    library.returns[name] = 'i';
+  });
+  return library;
 })();

@@ -6,14 +6,18 @@
 // The gadgets made while a container's list is open are placed inside it,
 // at coordinates of its inside.
 (function (kit) {
-  var W = kit.W, num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send, setLabel = kit.setLabel, insertAt = kit.insertAt, validIndex = kit.validIndex, clamp = kit.clamp, place = kit.place, gadgets = kit.gadgets, kinds = kit.kinds, currentList = kit.currentList, replaceCurrentList = kit.replaceCurrentList;
+  var W = kit.W, num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send,
+      setLabel = kit.setLabel, insertAt = kit.insertAt, validIndex = kit.validIndex,
+      clamp = kit.clamp, place = kit.place, gadgets = kit.gadgets, kinds = kit.kinds,
+      currentList = kit.currentList, replaceCurrentList = kit.replaceCurrentList,
+      gadgetList = kit.gadgetList, freeMembers = kit.freeMembers;
   var kChange = 768, kLeftClick = 0;
   var kTabHeight = 24, kSplitterBar = 6;
 
   // ---- Containers ----
 
   function containerList(g, element) {
-    var list = { element: element, window: g.window, owner: g, last: null };
+    var list = gadgetList(element, g.window, g);
     g.lists = [list];
     return list;
   }
@@ -110,7 +114,8 @@
       g.strip.insertBefore(tab.button, g.tabs[i] ? g.tabs[i].button : null);
       g.body.appendChild(tab.page);
       g.tabs.splice(i, 0, tab);
-      tab.list = { element: tab.page, window: g.window, owner: g, last: null, tab: tab };
+      tab.list = gadgetList(tab.page, g.window, g);
+      g.lists.push(tab.list);
       var open = currentList();
       if (open && open.owner === g) replaceCurrentList(tab.list);
       showTab(g, g.tab < 0 ? 0 : g.tab >= i ? g.tab + 1 : g.tab);
@@ -119,7 +124,8 @@
       var i = validIndex(g.tabs, index);
       if (i < 0) return;
       var tab = g.tabs.splice(i, 1)[0];
-      gadgets.list().forEach(function (o) { if (o.list === tab.list) gadgets.free(o); });
+      freeMembers(tab.list);
+      g.lists.splice(g.lists.indexOf(tab.list), 1);
       g.strip.removeChild(tab.button);
       g.body.removeChild(tab.page);
       showTab(g, g.tabs.length ? clamp(g.tab > i ? g.tab - 1 : g.tab, 0, g.tabs.length - 1) : -1);
@@ -127,13 +133,17 @@
     clearItems: function (g) { while (g.tabs.length) Panel.removeItem(g, 0); },
     countItems: function (g) { return g.tabs.length; },
     getItemText: function (g, i) { return g.tabs[i].title; },
-    setItemText: function (g, i, t) { g.tabs[i].title = text(t); setLabel(g.tabs[i].button, g.tabs[i].title); },
+    setItemText: function (g, i, t) {
+      g.tabs[i].title = text(t);
+      setLabel(g.tabs[i].button, g.tabs[i].title);
+    },
     getState: function (g) { return g.tab; },
     setState: function (g, v) { var i = validIndex(g.tabs, v); if (i >= 0) showTab(g, i); },
     getText: function (g) { return g.tab >= 0 ? g.tabs[g.tab].title : ''; },
     getAttribute: function (g, a) {
       return a === kPanelItemWidth ? Math.max(0, g.width - 2) :
-        a === kPanelItemHeight ? Math.max(0, g.height - kTabHeight - 2) : a === kPanelTabHeight ? kTabHeight : 0;
+        a === kPanelItemHeight ? Math.max(0, g.height - kTabHeight - 2) :
+        a === kPanelTabHeight ? kTabHeight : 0;
     },
     // OpenGadgetList(#Panel[, tab]): the last tab when none is named.
     list: function (g, item) {
@@ -195,8 +205,11 @@
       [[0, 0, first, g.height], [first + kSplitterBar, 0, second, g.height]] :
       [[0, 0, g.width, first], [0, first + kSplitterBar, g.width, second]];
     var bar = g.bar.style;
-    if (g.vertical) { bar.left = first + 'px'; bar.top = '0'; bar.width = kSplitterBar + 'px'; bar.height = g.height + 'px'; }
-    else { bar.left = '0'; bar.top = first + 'px'; bar.width = g.width + 'px'; bar.height = kSplitterBar + 'px'; }
+    var along = g.vertical ? [first, 0, kSplitterBar, g.height] : [0, first, g.width, kSplitterBar];
+    bar.left = along[0] + 'px';
+    bar.top = along[1] + 'px';
+    bar.width = along[2] + 'px';
+    bar.height = along[3] + 'px';
     [g.first, g.second].forEach(function (child, i) {
       if (!child || gadgets.find(child.number) !== child) return;
       child.x = panes[i][0];
@@ -211,7 +224,8 @@
   function adopt(g, number) {
     var child = gadgets.find(number);
     if (!child) {
-      if (num(number) !== 0) W.debuggerError('SplitterGadget', 'the #Gadget ' + num(number) + ' is not initialised.');
+      if (num(number) !== 0)
+        W.debuggerError('SplitterGadget', 'the #Gadget ' + num(number) + ' is not initialised.');
       return null;
     }
     g.box.appendChild(child.box);

@@ -7,7 +7,9 @@
 // list) and by Up and Down; an editor's lines are its items, joined with a
 // line feed as on Linux.
 (function (kit) {
-  var num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send, sendOn = kit.sendOn, focusEvents = kit.focusEvents, insertAt = kit.insertAt, validIndex = kit.validIndex, clamp = kit.clamp, filterInput = kit.filterInput;
+  var num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send,
+      sendOn = kit.sendOn, focusEvents = kit.focusEvents, insertAt = kit.insertAt,
+      validIndex = kit.validIndex, clamp = kit.clamp, filterInput = kit.filterInput;
   var kLeftClick = 0, kRightClick = 1, kLeftDoubleClick = 2, kChange = 768;
 
   // ---- Lists of rows: ListView, ListIcon, Tree ----
@@ -38,7 +40,7 @@
     g.anchor = index;
     showSelection(g);
     var item = g.items[index];
-    if (item && item.element && item.element.scrollIntoView) item.element.scrollIntoView({ block: 'nearest' });
+    if (item && item.element.scrollIntoView) item.element.scrollIntoView({ block: 'nearest' });
   }
 
   function clickRow(g, index, e) {
@@ -66,7 +68,7 @@
 
   function visibleRows(g) {
     var out = [];
-    g.items.forEach(function (item, i) { if (!item.element || item.element.style.display !== 'none') out.push(i); });
+    g.items.forEach(function (item, i) { if (item.element.style.display !== 'none') out.push(i); });
     return out;
   }
 
@@ -119,7 +121,9 @@
   }
 
   function clearRows(g) {
-    g.items.forEach(function (item) { if (item.element && item.element.parentNode) item.element.parentNode.removeChild(item.element); });
+    g.items.forEach(function (item) {
+      if (item.element.parentNode) item.element.parentNode.removeChild(item.element);
+    });
     g.items = [];
   }
 
@@ -150,7 +154,10 @@
     removeItem: removeRow, clearItems: clearRows,
     countItems: function (g) { return g.items.length; },
     getItemText: function (g, i) { return g.items[i].texts[0]; },
-    setItemText: function (g, i, t) { g.items[i].texts[0] = text(t); g.items[i].element.textContent = text(t); },
+    setItemText: function (g, i, t) {
+      g.items[i].texts[0] = text(t);
+      g.items[i].element.textContent = text(t);
+    },
     getItemState: function (g, i) { return g.items[i].selected ? 1 : 0; },
     setItemState: function (g, i, v) { g.items[i].selected = !!v; showSelection(g); },
     getState: rowsState, setState: setRowsState,
@@ -340,7 +347,10 @@
     clearItems: clearRows,
     countItems: function (g) { return g.items.length; },
     getItemText: function (g, i) { return g.items[i].texts[0]; },
-    setItemText: function (g, i, t) { g.items[i].texts[0] = text(t); g.items[i].label.textContent = text(t); },
+    setItemText: function (g, i, t) {
+      g.items[i].texts[0] = text(t);
+      g.items[i].label.textContent = text(t);
+    },
     getItemState: function (g, i) {
       var item = g.items[i];
       return (item.selected ? kTreeSelected : 0) | (item.expanded ? kTreeExpanded : kTreeCollapsed) |

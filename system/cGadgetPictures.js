@@ -6,7 +6,8 @@
 // A canvas sends the mouse and (with #PB_Canvas_Keyboard) the keys as event
 // types; its attributes are those of the moment of the event taken.
 (function (kit) {
-  var W = kit.W, num = kit.num, el = kit.el, on = kit.on, send = kit.send, sendOn = kit.sendOn, place = kit.place;
+  var W = kit.W, num = kit.num, el = kit.el, on = kit.on, send = kit.send, sendOn = kit.sendOn,
+      place = kit.place;
   var kLeftClick = 0, kRightClick = 1, kLeftDoubleClick = 2, kFocus = 14, kLostFocus = 15,
       kMouseEnter = 65537, kMouseLeave = 65538, kMouseMove = 65539, kLeftButtonDown = 65540,
       kLeftButtonUp = 65541, kRightButtonDown = 65542, kRightButtonUp = 65543,
@@ -176,7 +177,7 @@
       listenToCanvas(g, keyboard);
       if (flags & kCanvasContainer) {
         g.inner = el('div', 'pb-canvas-children', g.box);
-        g.lists = [{ element: g.inner, window: g.window, owner: g, last: null }];
+        g.lists = [kit.gadgetList(g.inner, g.window, g)];
         g.opensList = true;
       }
     },

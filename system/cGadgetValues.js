@@ -4,7 +4,9 @@
 // cGadget.SetGadgetState(#G, value), cGadget.GetGadgetAttribute(#G,
 // #PB_Spin_Maximum) and the like.
 (function (kit) {
-  var num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send, focusEvents = kit.focusEvents, clamp = kit.clamp, filterInput = kit.filterInput, digitsOnly = kit.digitsOnly;
+  var num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send,
+      focusEvents = kit.focusEvents, clamp = kit.clamp, filterInput = kit.filterInput,
+      digitsOnly = kit.digitsOnly;
   var kChange = 768, kUp = 65551, kDown = 65552;
 
   var kSpinReadOnly = 1, kSpinNumeric = 2, kMinimum = 1, kMaximum = 2;
@@ -79,7 +81,9 @@
     },
     getState: function (g) { return Number(g.box.value); },
     setState: function (g, v) { g.box.value = String(Math.round(num(v))); },
-    getAttribute: function (g, a) { return a === kMinimum ? Number(g.box.min) : a === kMaximum ? Number(g.box.max) : 0; },
+    getAttribute: function (g, a) {
+      return a === kMinimum ? Number(g.box.min) : a === kMaximum ? Number(g.box.max) : 0;
+    },
     setAttribute: function (g, a, v) {
       if (a === kMinimum) g.box.min = String(num(v));
       if (a === kMaximum) g.box.max = String(num(v));

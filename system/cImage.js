@@ -56,7 +56,8 @@ var cImage = (function () {
   function CopyImage(number, copy) {
     var image = images.get('CopyImage', number);
     if (!image) return 0;
-    return make('CopyImage', copy, copyOf(image.canvas, 0, 0, image.canvas.width, image.canvas.height), image.depth);
+    var c = image.canvas;
+    return make('CopyImage', copy, copyOf(c, 0, 0, c.width, c.height), image.depth);
   }
 
   // GrabImage(#I, #New, x, y, width, height)

@@ -165,8 +165,11 @@ var cMenu = (function () {
   // A click on a title opens its list (or closes it); while a list is
   // open, moving over another title opens that one.
   function listenToBar(m) {
+    function titleAt(target) {
+      return m.titles.filter(function (t) { return t.caption === target || t.element === target; })[0];
+    }
     m.element.addEventListener('mousedown', function (e) {
-      var title = m.titles.filter(function (t) { return t.caption === e.target || t.element === e.target; })[0];
+      var title = titleAt(e.target);
       if (!title) return;
       e.preventDefault();
       e.stopPropagation();
@@ -175,7 +178,7 @@ var cMenu = (function () {
     });
     m.element.addEventListener('mouseover', function (e) {
       if (openBar !== m) return;
-      var title = m.titles.filter(function (t) { return t.caption === e.target || t.element === e.target; })[0];
+      var title = titleAt(e.target);
       if (title && !title.element.classList.contains('pb-open')) openTitle(m, title);
     });
   }

@@ -204,7 +204,9 @@ var cRequester = (function () {
       if (accept) input.accept = accept;
       return null;
     }, [['Open', true], ['Cancel', false]], false, function (ok) {
-      chosen = ok && input.files ? Array.prototype.map.call(input.files, function (f) { return pathOf(f.name); }) : [];
+      var list = ok && input.files ? Array.prototype.slice.call(input.files) : [];
+      var names = list.map(function (f) { return f.name; });
+      chosen = names.map(pathOf);
       chosenAt = 1;
       patternIndex = W().num(position);
       return { files: ok ? input.files : [] };

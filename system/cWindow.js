@@ -336,7 +336,9 @@ var cWindow = (function () {
     });
   }
 
-  function BindEvent(event, callback, window, object, type) { bind('BindEvent', event, callback, window, object, type); }
+  function BindEvent(event, callback, window, object, type) {
+    bind('BindEvent', event, callback, window, object, type);
+  }
   function UnbindEvent(event, callback, window, object, type) {
     unbind(bindingOf(event, callback, window, object, type));
   }
@@ -373,8 +375,10 @@ var cWindow = (function () {
     if (!hasFlag(w.flags, kBorderLess)) {
       w.titleBar = makeElement('div', 'pb-window-title', element);
       w.caption = makeElement('span', 'pb-window-caption', w.titleBar);
-      if (hasFlag(w.flags, kMinimizeBit)) w.minimizeBox = titleButton(w, 'pb-window-min', 'Minimize', '\u2013');
-      if (hasFlag(w.flags, kMaximizeBit)) w.maximizeBox = titleButton(w, 'pb-window-max', 'Maximize', '\u25a1');
+      if (hasFlag(w.flags, kMinimizeBit))
+        w.minimizeBox = titleButton(w, 'pb-window-min', 'Minimize', '\u2013');
+      if (hasFlag(w.flags, kMaximizeBit))
+        w.maximizeBox = titleButton(w, 'pb-window-max', 'Maximize', '\u25a1');
       if (hasFlag(w.flags, kSysMenuBit)) w.closeBox = titleButton(w, 'pb-window-close', 'Close', '\u00d7');
     } else {
       element.classList.add('pb-window-borderless');
@@ -640,7 +644,8 @@ var cWindow = (function () {
     active = w;
     w.element.classList.add('pb-window-active');
     if (!byUser) return;
-    if (previous) queueEvent({ event: kEventDeactivateWindow, window: previous.number, object: -1, type: 0, data: 0 });
+    if (previous)
+      queueEvent({ event: kEventDeactivateWindow, window: previous.number, object: -1, type: 0, data: 0 });
     queueEvent({ event: kEventActivateWindow, window: w.number, object: -1, type: 0, data: 0 });
   }
 
@@ -703,7 +708,9 @@ var cWindow = (function () {
   }
 
   function listenToWindow(w) {
-    w.element.addEventListener('mousedown', function () { if (windows.find(w.number) === w) activate(w, true); }, true);
+    w.element.addEventListener('mousedown', function () {
+      if (windows.find(w.number) === w) activate(w, true);
+    }, true);
     w.element.addEventListener('mousemove', function (e) { pointIn(w, e); });
     w.element.addEventListener('mouseleave', function () { w.mouseX = -1; w.mouseY = -1; });
     if (w.minimizeBox) w.minimizeBox.addEventListener('click', function () {
@@ -848,7 +855,8 @@ var cWindow = (function () {
 
     // helpers of the desktop libraries
     num: num, given: given, text: text, cssColor: cssColor, debuggerError: debuggerError,
-    registry: function (kind, release) { return new Registry(kind, release); }, created: created, newHandle: newHandle, fromHandle: fromHandle,
+    registry: function (kind, release) { return new Registry(kind, release); }, created: created,
+    newHandle: newHandle, fromHandle: fromHandle,
     dropHandle: dropHandle, queueEvent: queueEvent, bind: bind, unbind: unbind,
     windows: windows, windowOfElement: windowOfElement, makeElement: makeElement,
     fitDesktop: fitDesktop, waitFor: waitFor, activeWindow: function () { return active; },

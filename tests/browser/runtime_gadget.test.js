@@ -226,14 +226,19 @@ test('containers, panels, scroll areas and splitters place their gadgets inside 
     out.push(at(12), at(13), G.GetGadgetState(14), G.GadgetHeight(13));
     G.FreeGadget(1);
     out.push(G.IsGadget(2), G.IsGadget(3));
+    G.FreeGadget(10);
+    out.push(G.IsGadget(11), G.IsGadget(4));
     return out;
   });
   assert.deepStrictEqual(shown, ['25 26 50 20', '5 6 50 20', '251 55 60 20', '251 85 60 20', '210 220 60 20',
     '320 200 150 50', '320 256 150 50', 0, 0, '321 351 60 20', 100, 400,
-    '320 200 150 30', '320 236 150 70', 30, 70, 0, 1]);
+    '320 200 150 30', '320 236 150 70', 30, 70, 0, 1, 0, 1]);
   await page.click('[data-pb-gadget="4"] .pb-panel-tab:nth-child(2)');
   assert.deepStrictEqual(await page.evaluate('[cGadget.GetGadgetState(4), cGadget.GetGadgetText(4)]'), [1, 'Two']);
   assert.deepStrictEqual((await drain(page)).filter(function (e) { return e.startsWith('4 '); }), ['4 ' + kChange]);
+  // the window goes with every gadget in it, also those in the panel's tabs and the splitter
+  assert.deepStrictEqual(await page.evaluate('cWindow.CloseWindow(0); [cGadget.gadgets.list().length,' +
+    ' document.querySelectorAll("[data-pb-gadget]").length]'), [0, 0]);
   await page.close();
 });
 
