@@ -8,7 +8,7 @@
 // line feed as on Linux.
 (function (kit) {
   var num = kit.num, text = kit.text, el = kit.el, on = kit.on, send = kit.send,
-      sendOn = kit.sendOn, focusEvents = kit.focusEvents, insertAt = kit.insertAt,
+      focusEvents = kit.focusEvents, insertAt = kit.insertAt,
       validIndex = kit.validIndex, clamp = kit.clamp, filterInput = kit.filterInput;
   var kLeftClick = 0, kRightClick = 1, kLeftDoubleClick = 2, kChange = 768;
 
@@ -305,6 +305,17 @@
     });
   }
 
+  // Items added one after another are drawn once, when the program's
+  // statements have run.
+  function drawTreeLater(g) {
+    if (g.drawLater) return;
+    g.drawLater = true;
+    Promise.resolve().then(function () {
+      g.drawLater = false;
+      drawTree(g);
+    });
+  }
+
   var Tree = {
     type: 27,
     build: function (g, args) {
@@ -332,9 +343,11 @@
       }
       item.label = el('span', 'pb-tree-text', item.element);
       item.label.textContent = item.texts[0];
+      // hidden under its (collapsed) parent until the tree is drawn
+      if (item.level > 0) item.element.style.display = 'none';
       g.items.splice(i, 0, item);
       insertRow(g, g.box, i, item.element);
-      drawTree(g);
+      drawTreeLater(g);
     },
     removeItem: function (g, index) {
       var i = validIndex(g.items, index);
@@ -458,8 +471,25 @@
 
   var kEditorReadOnly = 1, kEditorWordWrap = 2;
 
-  function lines(g) { return g.box.value.split('\n'); }
-  function setLines(g, list) { g.box.value = list.join('\n'); }
+  // An editor's lines are kept as a list while the program changes them and
+  // written into the text area once, when its statements have run; what
+  // the user types makes the text area's text the one to read again.
+  function lines(g) {
+    if (!g.lines) g.lines = g.box.value === '' ? [] : g.box.value.split('\n');
+    return g.lines;
+  }
+
+  function linesChanged(g) {
+    if (g.writeLater) return;
+    g.writeLater = true;
+    Promise.resolve().then(function () { writeLines(g); });
+  }
+
+  function writeLines(g) {
+    if (!g.writeLater) return;
+    g.writeLater = false;
+    g.box.value = g.lines.join('\n');
+  }
 
   var Editor = {
     type: 22,
@@ -469,28 +499,42 @@
       g.box.readOnly = !!(flags & kEditorReadOnly);
       g.box.wrap = flags & kEditorWordWrap ? 'soft' : 'off';
       g.box.spellcheck = false;
-      sendOn(g, g.box, 'input', kChange);
+      g.lines = [];
+      on(g.box, 'input', function () {
+        g.lines = null;
+        send(g, kChange);
+      });
       focusEvents(g, g.box);
     },
-    getText: function (g) { return g.box.value; },
-    setText: function (g, t) { g.box.value = text(t).replace(/\r\n?/g, '\n'); },
+    getText: function (g) {
+      writeLines(g);
+      return g.box.value;
+    },
+    setText: function (g, t) {
+      g.writeLater = false;
+      g.lines = null;
+      g.box.value = text(t).replace(/\r\n?/g, '\n');
+    },
     // The lines are the items; an empty editor has none.
-    countItems: function (g) { return g.box.value === '' ? 0 : lines(g).length; },
+    countItems: function (g) { return lines(g).length; },
     addItem: function (g, position, t) {
-      var list = g.box.value === '' ? [] : lines(g);
+      var list = lines(g);
       list.splice(insertAt(list.length, position), 0, text(t));
-      setLines(g, list);
+      linesChanged(g);
     },
     removeItem: function (g, index) {
-      var list = lines(g), i = validIndex(list, index);
-      if (i < 0 || g.box.value === '') return;
-      list.splice(i, 1);
-      setLines(g, list);
+      lines(g).splice(index, 1);
+      linesChanged(g);
     },
-    clearItems: function (g) { g.box.value = ''; },
-    items: function (g) { return g.box.value === '' ? [] : lines(g); },
+    clearItems: function (g) {
+      g.lines = [];
+      linesChanged(g);
+    },
     getItemText: function (g, i) { return lines(g)[i]; },
-    setItemText: function (g, i, t) { var list = lines(g); list[i] = text(t); setLines(g, list); }
+    setItemText: function (g, i, t) {
+      lines(g)[i] = text(t);
+      linesChanged(g);
+    }
   };
 
   kit.kinds.ListView = ListView;
