@@ -1,6 +1,8 @@
 ; Sketchpad: draw with the mouse on a canvas. The three track bars mix the
 ; pen's colour, the options choose its size; File > Clear (Ctrl+N) starts a
 ; new page, Help > About says hello.
+;   scripts/try-example.sh sketchpad converts it into a web page.
+KVX_Converter_SetProfile "Example"
 Enumeration
   #Window
 EndEnumeration
