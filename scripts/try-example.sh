@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Converts examples/hello.pb into a web page, starting from a bare Debian
-# machine: installs what is missing, builds, makes a settings folder of its
-# own under build/ with the profile "Example" (the user's real settings are
-# never touched), runs the converter without asking anything and says where
-# the page is.
+# Converts examples/hello.pb (or another example) into a web page, starting
+# from a bare Debian machine: installs what is missing, builds, makes a
+# settings folder of its own under build/ with the profile "Example" (the
+# user's real settings are never touched), runs the converter without
+# asking anything and says where the page is.
 #   scripts/try-example.sh            build in build/
+#   scripts/try-example.sh sketchpad  examples/sketchpad.pb, a desktop program
 #   BUILD_DIR=/tmp/kb scripts/try-example.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
+example=${1:-hello}
+if [ ! -f "$root/examples/$example.pb" ]; then
+  echo "No example $root/examples/$example.pb" >&2
+  exit 1
+fi
 
 # The example needs the compiler, CMake, Ninja, SQLite and GoogleTest (the
 # build configures its tests too); a package of the full list that cannot be
@@ -53,25 +59,25 @@ if [ -f "$jquery" ]; then
 fi
 
 # The profile "Example", written by the profile editor from piped answers:
-# serverpath, address, the application name "hello", no CGI, then the three
-# page tags (an empty answer keeps the default).
-printf '%s\n' "$site/" "" "hello" "" "" "${jquery_tag:+$no_ui_tag}" "$jquery_tag" \
+# serverpath, address, the application name (the example's), no CGI, then
+# the three page tags (an empty answer keeps the default).
+printf '%s\n' "$site/" "" "$example" "" "" "${jquery_tag:+$no_ui_tag}" "$jquery_tag" \
   "${jquery_tag:+$no_ui_tag}" | "$build/dist/SetupEditor.exe" Example >/dev/null
 
 # The PureBasic IDE's variables: only the compiler, here the stand-in.
 export PB_TOOL_Compiler="$build/tools/pbcompiler/pbcompiler"
 unset PB_TOOL_Word PB_TOOL_Scintilla PB_TOOL_Debugger
 
-echo "== converting examples/hello.pb =="
-rm -f "$site/hello.js"
-"$build/dist/Korvex" "$root/examples/hello.pb" </dev/null
+echo "== converting examples/$example.pb =="
+rm -f "$site/$example.js"
+"$build/dist/Korvex" "$root/examples/$example.pb" </dev/null
 
-if [ ! -f "$site/hello.js" ]; then
+if [ ! -f "$site/$example.js" ]; then
   echo "The conversion did not finish: see the messages above." >&2
   exit 1
 fi
 echo
 echo "The page:        $site/index.html"
 echo "In a browser:    file://$site/index.html"
-echo "Its script:      $site/hello.js"
+echo "Its script:      $site/$example.js"
 echo "Settings used:   $XDG_CONFIG_HOME/vantorotools/Korvex/Korvex.ini"

@@ -189,10 +189,12 @@ void RewriteFunction(TokenList& tokens, const model::LibraryFunction& f) {
   else if (lower == "end") RewriteEnd(tokens, member + "()");
 }
 
-// A procedure of the program named like a library function is the
-// program's own.
-bool NamesProcedure(const RunState& run, const Token& t) {
-  return t.Ref >= 0 && run.Model.At(t.Ref).kind == model::SymbolKind::Procedure;
+// A procedure or a structure of the program named like a library function
+// is the program's own: "Structure Point" keeps "NewList p.Point()" the
+// program's structure.
+bool NamesItsOwn(const RunState& run, const Token& t) {
+  if (t.Ref >= 0 && run.Model.At(t.Ref).kind == model::SymbolKind::Procedure) return true;
+  return run.Model.FindStructure(model::NameKey(t.Text)) >= 0;
 }
 
 void TranslateFunctions(RunState& run) {
@@ -201,7 +203,7 @@ void TranslateFunctions(RunState& run) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || NamesProcedure(run, t)) continue;
+    if (t.Kind != KindWord || NamesItsOwn(run, t)) continue;
     if (const model::LibraryFunction* f = run.Model.FindLibrary(LowerAscii(t.Text)))
       RewriteFunction(tokens, *f);
   }

@@ -165,31 +165,6 @@ test('Delay waits, with the state "waiting"', async function () {
   ]);
 });
 
-test('The requesters wait for the answer of their dialog', async function () {
-  const answers = await page.evaluate(async function () {
-    var got = [];
-    window.confirm = function () { return true; };
-    got.push(await cRequester.MessageRequester('T', 'Sure?', cConstants.PB_MessageRequester_YesNo));
-    window.confirm = function () { return false; };
-    got.push(await cRequester.MessageRequester('T', 'Sure?', cConstants.PB_MessageRequester_YesNo));
-    var replies = [false, true];
-    window.confirm = function () { return replies.shift(); };
-    got.push(await cRequester.MessageRequester('T', 'Save?', cConstants.PB_MessageRequester_YesNoCancel));
-    window.confirm = function () { return false; };
-    got.push(await cRequester.MessageRequester('T', 'Save?', cConstants.PB_MessageRequester_YesNoCancel));
-    var shown;
-    window.alert = function (t) { shown = t; };
-    got.push(await cRequester.MessageRequester('Title', 'Text', cConstants.PB_MessageRequester_Info), shown);
-    var given;
-    window.prompt = function (t, d) { given = d; return 'typed'; };
-    got.push(await cRequester.InputRequester('T', 'Name?', 'def'), given);
-    window.prompt = function () { return null; };
-    got.push(await cRequester.InputRequester('T', 'Name?', 'def'));
-    return got;
-  });
-  assert.deepStrictEqual(answers, [6, 7, 7, 2, 1, 'Title\n\nText', 'typed', 'def', '']);
-});
-
 test('A long loop with the checks gives the page back now and then', async function () {
   const run = await page.evaluate(async function () {
     var start = performance.now(), ticks = [], passes = 0;

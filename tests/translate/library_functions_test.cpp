@@ -90,6 +90,15 @@ TEST_F(LibraryPassTest, ListedNameWithoutParenthesisIsLeftAlone) {
   EXPECT_EQ(Translate("Count = 3\nn = Count(Count)"), "Count = 3\nn = cMisc.Count ( Count )");
 }
 
+TEST_F(LibraryPassTest, AStructureNamedLikeAFunctionStaysTheProgramsOwn) {
+  MakeDatabase(DatabasePath(), kTestRows);
+  Load("Structure Chr\n x.l\nEndStructure\nNewList p.Chr()\nn = Chr(65)");
+  BuildProgramModel(run);
+  DropBasicTypeSuffixes(run.Tokens);
+  TranslateLibraryFunctions(run);
+  EXPECT_EQ(Texts(), "Structure Chr\nx\nEndStructure\nNewList p . Chr ( )\nn = Chr ( 65 )");
+}
+
 TEST_F(LibraryPassTest, NullLibraryNameReadsAsEmpty) {
   MakeDatabase(DatabasePath(), kTestRows);
   EXPECT_EQ(Translate("Beep(1)"), "c.Beep ( 1 )");

@@ -85,6 +85,58 @@ async function playKeys(page, keys, errors) {
   return [];
 }
 
+// The requester open in the page, if any: its title, its text, its
+// buttons and whether it takes a line of text.
+function openRequester() {
+  const box = document.querySelector('.pb-requester-box');
+  if (!box) return null;
+  const text = box.querySelector('.pb-requester-text');
+  return {
+    title: box.querySelector('.pb-requester-title').textContent,
+    text: text ? text.textContent : '',
+    buttons: Array.prototype.map.call(box.querySelectorAll('.pb-requester-buttons button'),
+      function (b) { return b.textContent; }),
+    input: !!box.querySelector('input[type="text"], input[type="password"]')
+  };
+}
+
+// Answers the page's requesters until the program ends: each one is noted
+// in dialogs ("Title: text"); a question takes the next answer ("yes" or
+// "no"), a requester with a field gets the next answer typed into it and
+// OK; a plain message is closed with OK; without answers left a requester
+// is cancelled. Answers the state the program was left in.
+async function answerRequesters(page, answers, dialogs, errors) {
+  const end = Date.now() + kEndTimeoutMs;
+  for (;;) {
+    const state = await programState(page);
+    if (state === 'ended' || errors.length || Date.now() > end) return state;
+    const shown = await page.evaluate(openRequester);
+    if (shown) {
+      dialogs.push(shown.title + ': ' + shown.text);
+      await page.evaluate(answerRequester, { shown, answer: answerFor(shown, answers) });
+    }
+    await sleep(kPollMs);
+  }
+}
+
+function answerFor(shown, answers) {
+  const single = shown.buttons.length === 1 && !shown.input;
+  if (single) return { button: 0 };
+  if (answers.length === 0) return { button: shown.buttons.length - 1 };
+  const answer = answers.shift();
+  if (shown.input) return { button: 0, text: answer };
+  const index = shown.buttons.findIndex(function (b) { return b.toLowerCase() === answer.toLowerCase(); });
+  return { button: index < 0 ? shown.buttons.length - 1 : index };
+}
+
+function answerRequester(arg) {
+  const box = document.querySelector('.pb-requester-box');
+  if (!box) return;
+  const field = box.querySelector('input[type="text"], input[type="password"]');
+  if (field && arg.answer.text !== undefined) field.value = arg.answer.text;
+  box.querySelectorAll('.pb-requester-buttons button')[arg.answer.button].click();
+}
+
 function lineTexts() {
   function texts(selector) {
     return Array.prototype.map.call(document.querySelectorAll(selector), function (e) {
@@ -95,8 +147,9 @@ function lineTexts() {
 }
 
 // Opens url and plays the user: options.keys are typed into the console as
-// the program waits (see play), options.answers answer the dialogs in turn
-// (a confirm takes "yes" or "no"; without answers a prompt is cancelled).
+// the program waits (see play), options.answers answer the dialogs and the
+// page's requesters in turn (a question takes "yes" or "no"; without
+// answers a prompt is cancelled).
 // Once the program has ended (or after kEndTimeoutMs) resolves to
 // { console, debug, dialogs, errors, ended, keysLeft, responsive }: ended
 // tells whether it ended, keysLeft the key entries it ended before, and
@@ -119,7 +172,7 @@ async function openPage(context, url, options) {
   page.on('pageerror', function (error) { errors.push(error.message); });
   await page.goto(url, { waitUntil: 'load' });
   const keysLeft = await playKeys(page, (options && options.keys) || [], errors);
-  const ended = (await untilState(page, ['ended'], errors)) === 'ended';
+  const ended = (await answerRequesters(page, left, dialogs, errors)) === 'ended';
   const shown = await page.evaluate(lineTexts);
   const responsive = await answersWithin(page, 1000);
   await page.close();
