@@ -181,6 +181,17 @@ std::string Emitter::CollapseBase(int index) {
   return text;
 }
 
+// @items(), @scores(): the current element of a list or map as the handle
+// that ChangeCurrentElement and the pointer commands take.
+void Emitter::AddressOfElement(int index) {
+  const Node& target = tree_[tree_[index].left];
+  if (target.kind != NodeKind::Element || target.symbol < 0 || !target.args.empty()) return;
+  model::SymbolKind kind = model_.At(target.symbol).kind;
+  if (kind != model::SymbolKind::List && kind != model::SymbolKind::Map) return;
+  Blank(*tree_[index].first);
+  target.first->Text += ".elementHandle";
+}
+
 void Emitter::Collapse(Token& t) {
   t.Text.clear();
   t.Spare = kCollapsedToken;
@@ -252,6 +263,7 @@ void Emitter::EmitLeaf(int index) {
     }
   }
   Node& n = tree_[index];
+  if (n.kind == NodeKind::Opaque && n.left >= 0 && n.first->Text == "@") AddressOfElement(index);
   if (n.kind == NodeKind::Field || (n.kind == NodeKind::Opaque && n.left >= 0)) {
     // the base is emitted as it is (no unit of its own); "@x" stays whole
     if (n.kind == NodeKind::Field) {

@@ -57,6 +57,7 @@ class Emitter {
   void EmitContainerField(int node);
   std::string CollapseBase(int node);
   static void Collapse(Token& t);
+  void AddressOfElement(int node);
   void PassContainer(int node);
   void Replace(int node, const std::string& text, NodeKind kind);
   void EmitBool(int node);
