@@ -9,20 +9,20 @@
 //   cCommon.KVX_Main(async function () { ...the program... })
 // A runtime command that waits (Input, Delay, a requester, a window event)
 // returns cCommon.KVX_Wait(promise) and the emitted call is awaited. A loop
-// of async code begins each pass with
-//   if (cCommon.KVX_Due()) await cCommon.KVX_Pause()
-// so that a long loop gives the page back now and then: output shows, keys
-// arrive, the tab can be used and the program stopped.
+// of async code counts its passes down from cCommon.KVX_Passes(), then
+// leaves and awaits cCommon.KVX_Pause() before it goes on, so that a long
+// loop gives the page back now and then: output shows, keys arrive, the tab
+// can be used and the program stopped.
 // document.body.dataset.korvexState tells the program's state: "running",
 // "waiting" (while a KVX_Wait promise is pending) or "ended".
 var cCommon = (function () {
   var kSliceMs = 100;        // at most this long without giving the page back
-  var kClockCheckMs = 4;     // KVX_Due answers true about this often
-  var kMaxCountdown = 1 << 22;
+  var kClockCheckMs = 4;     // a loop looks at the clock about this often
+  var kMaxPasses = 1 << 22;
 
   var state = 'running';
   var waits = 0;             // KVX_Wait promises not yet settled
-  var countdown = 64, interval = 64;
+  var interval = 64;         // passes of a loop between two looks at the clock
   var lastCheck = now(), lastGiveBack = lastCheck;
   var beforeGiveBack = [];   // functions run before the page gets control
 
@@ -119,20 +119,19 @@ var cCommon = (function () {
       });
     },
 
-    // KVX_Due(): the cheap test at the top of a loop pass: true once in a
-    // while, when it is time to look at the clock.
-    KVX_Due: function () { return --countdown < 0; },
+    // KVX_Passes(): how many passes a loop makes before it looks at the
+    // clock again (it counts them down in a variable of its own).
+    KVX_Passes: function () { return interval; },
 
     // KVX_Pause(): looks at the clock; gives the page back (a promise) when
     // the program has had it for kSliceMs, else answers undefined at once.
-    // The count of KVX_Due calls between two looks adapts to the loop, so
-    // that the clock is read every few milliseconds whatever a pass costs.
+    // The count of passes between two looks adapts to the loop, so that the
+    // clock is read every few milliseconds whatever a pass costs.
     KVX_Pause: function () {
       var t = now();
       var since = t - lastCheck;
-      if (since < kClockCheckMs / 2 && interval < kMaxCountdown) interval *= 2;
+      if (since < kClockCheckMs / 2 && interval < kMaxPasses) interval *= 2;
       else if (since > kClockCheckMs * 2 && interval > 1) interval = Math.max(1, interval >> 1);
-      countdown = interval;
       lastCheck = t;
       if (ended()) return never;
       if (t - lastGiveBack < kSliceMs) return undefined;

@@ -7,14 +7,26 @@
 //   Procedure Ask() : a$ = Input() : EndProcedure : Ask()
 //   ->  "async" before the header's "function", "await cConsole.Input()",
 //       "await Ask()"
-// Each outermost loop of async code begins its passes with a line that gives
-// the page back now and then, so that output shows and keys arrive while it
-// runs:
-//   For i = 1 To n  ->  the header's line, then
-//   "if (cCommon.KVX_Due()) await cCommon.KVX_Pause()"
-// Only the outermost loops of the main code and of each async procedure get
-// it: a loop that can wait runs slower in the browser, so the loops inside
-// it, where the work is done, stay free of waits.
+// Each outermost loop of async code gives the page back now and then, so
+// that output shows and keys arrive while it runs. A loop with an await in
+// it runs far slower in the browser (its code is never optimized while it
+// runs), so the loop itself stays free of awaits: it leaves its passes when
+// the clock check is due and is entered again after the page has had
+// control, from a loop around it. The count of passes between two looks at
+// the clock is a local variable, so a pass costs no more than a decrement:
+//   for (;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+//   <the loop> { if ((KVX_Left -= 1) < 0) { KVX_Resume = true; break; } ... }
+//   if (!KVX_Resume) break;
+//   await cCommon.KVX_Pause();
+//   }
+// For and Repeat check at the top of a pass (entering again tests the For's
+// end once more, and runs the Repeat's pass); While and ForEach at its end,
+// so that a condition that moves on (While NextElement(l())) is asked once a
+// pass. A For's first value is set before the loop around it (the For pass
+// writes that part, for a For marked kResumableLoop); a ForEach's start
+// before it too. Only the outermost loops of the main code and of each async
+// procedure have this: the loops inside them, where the work is done, stay
+// as they are.
 // Runs after the structure-typed variables, before the procedure pass: the
 // library calls carry their runtime classes ("cConsole.Input"), while the
 // procedure keywords, "@" and the loop keywords are still as written.
@@ -38,7 +50,9 @@ constexpr std::string_view kWaitingCommands[] = {
     "delay", "inkey", "input", "inputrequester", "messagerequester", "waitwindowevent",
 };
 
-constexpr const char* kLoopCheck = "if (cCommon.KVX_Due()) await cCommon.KVX_Pause()";
+constexpr const char* kLoopOpen = kResumableLoopOpen;
+constexpr const char* kLoopCheck = "if ((KVX_Left -= 1) < 0) { KVX_Resume = true; break; }";
+constexpr const char* kLoopTail[] = {"if (!KVX_Resume) break;", "await cCommon.KVX_Pause();", "}"};
 constexpr const char* kAwait = "await ";
 
 using Position = TokenList::Position;
@@ -110,11 +124,19 @@ struct Call {
   std::string callee;  // lower-cased; "" for a waiting command
 };
 
+// An outermost loop: its first token, the line break after its header, the
+// first token of its end and the line break after that.
+struct Loop {
+  Position opener, head, closer, end;
+  size_t unit = 0;
+  char kind = 'f';  // 'f' For, 'r' Repeat, 'w' While, 'e' ForEach
+};
+
 struct Program {
   std::vector<Unit> units;
   std::unordered_map<std::string, size_t> procedures;  // lower-cased name -> unit
   std::vector<Call> calls;
-  std::vector<std::pair<Position, size_t>> loopHeads;  // header's line break, unit
+  std::vector<Loop> loops;  // the outermost loops, each once its end is seen
 };
 
 // One walk: the procedures with their names, every call (a word followed by
@@ -126,6 +148,7 @@ class Collector {
 
   Program Collect() {
     for (Position it = tokens_.begin(); it != tokens_.end(); ++it) Visit(it);
+    if (endPending_) LineBreak(tokens_.end());  // a loop that ends the program
     return std::move(program_);
   }
 
@@ -133,13 +156,12 @@ class Collector {
   void Visit(Position it) {
     const Token& t = *it;
     if (t.Kind == KindLineBreak) {
-      if (loopOpen_) program_.loopHeads.emplace_back(it, unit_);
-      loopOpen_ = false;
+      LineBreak(it);
       atStatementStart_ = true;
       inHeaderName_ = false;
     } else if (atStatementStart_ && !t.Text.empty()) {
       atStatementStart_ = false;
-      VisitStatementStart(t);
+      VisitStatementStart(it);
     }
     if (t.Kind == KindOther && t.Text.compare(0, kSubroutineOpen.size(), kSubroutineOpen) == 0) {
       OpenSubroutine(it);
@@ -179,16 +201,40 @@ class Collector {
   }
 
   // A loop opens or closes at the first token of its statement; only a loop
-  // opened where none is open gets the check. A loop end without its loop
-  // (a cut program) leaves the depth at 0.
-  void VisitStatementStart(const Token& t) {
-    if (OpensLoop(t)) {
-      loopOpen_ = loopDepth_ == 0;
+  // opened where none is open is kept. A loop end without its loop (a cut
+  // program) leaves the depth at 0.
+  void VisitStatementStart(Position it) {
+    if (OpensLoop(*it)) {
+      if (loopDepth_ == 0) {
+        open_[unit_] = Loop{it, tokens_.end(), tokens_.end(), tokens_.end(), unit_, KindOf(*it)};
+        headPending_ = true;
+      }
       ++loopDepth_;
-    } else if (ClosesLoop(t) && loopDepth_ > 0) {
-      --loopDepth_;
+    } else if (ClosesLoop(*it) && loopDepth_ > 0) {
+      if (--loopDepth_ == 0 && open_.count(unit_) != 0 && open_[unit_].head != tokens_.end()) {
+        open_[unit_].closer = it;
+        endPending_ = true;
+      }
     }
     if (unit_ == 0) mainLoopDepth_ = loopDepth_;
+  }
+
+  static char KindOf(const Token& t) {
+    if (t.Kind != KindWord) return 'e';
+    if (EqualsNoCase(t.Text, "for")) return 'f';
+    return EqualsNoCase(t.Text, "repeat") ? 'r' : 'w';
+  }
+
+  void LineBreak(Position it) {
+    auto found = open_.find(unit_);
+    if (found == open_.end()) return;
+    if (headPending_) found->second.head = it;
+    if (endPending_) {
+      found->second.end = it;
+      program_.loops.push_back(found->second);
+      open_.erase(found);
+    }
+    headPending_ = endPending_ = false;
   }
 
   bool IsCall(Position it) const {
@@ -215,7 +261,9 @@ class Collector {
   size_t unit_ = 0;
   bool inHeaderName_ = false;
   bool atStatementStart_ = true;
-  bool loopOpen_ = false;     // the statement opens an outermost loop
+  std::unordered_map<size_t, Loop> open_;  // the outermost loop open in a unit
+  bool headPending_ = false;  // the statement opens an outermost loop
+  bool endPending_ = false;   // the statement closes one
   int loopDepth_ = 0;         // loops open in the current unit
   int mainLoopDepth_ = 0;     // loops open in the main code
   std::vector<std::pair<size_t, int>> enclosing_;  // around open subroutines: unit, loop depth
@@ -251,6 +299,33 @@ void MarkAsync(Program& program) {
   }
 }
 
+void InsertLine(TokenList& tokens, Position before, const char* text) {
+  int line = before == tokens.end() ? 0 : before->Line;
+  tokens.InsertAt(before, Token{text, KindOther, 0, line});
+  tokens.InsertAt(before, Token{"\n", KindLineBreak, 0, line});
+}
+
+// The loop around the loop, and the check in it (see the top of the file).
+void MakeResumable(TokenList& tokens, const Loop& loop) {
+  if (loop.kind == 'f') {
+    loop.opener->Spare = kResumableLoop;
+  } else if (loop.kind == 'e') {
+    // "items.ForEach_Init() ;\nwhile(items.ForEach()) {\n": the start stays in front
+    std::string& text = loop.opener->Text;
+    size_t at = text.rfind("while");
+    if (at == std::string::npos) return;
+    text.insert(at, std::string(kLoopOpen) + "\n");
+  } else {
+    InsertLine(tokens, loop.opener, kLoopOpen);
+  }
+  if (loop.kind == 'f' || loop.kind == 'r') InsertLine(tokens, std::next(loop.head), kLoopCheck);
+  else InsertLine(tokens, loop.closer, kLoopCheck);
+  Position after = tokens.end();
+  if (loop.end == tokens.end()) tokens.InsertAt(after, Token{"\n", KindLineBreak, 0, loop.closer->Line});
+  else after = std::next(loop.end);
+  for (const char* text : kLoopTail) InsertLine(tokens, after, text);
+}
+
 void Rewrite(TokenList& tokens, Program& program) {
   for (const Call& call : program.calls) {
     size_t callee = Callee(program, call);
@@ -266,13 +341,8 @@ void Rewrite(TokenList& tokens, Program& program) {
     tokens.ReturnTo(program.units[i].keyword);
     tokens.Insert(Token{"async", KindOther, 0, tokens.Current().Line});
   }
-  for (const auto& [lineBreak, unit] : program.loopHeads) {
-    if (!program.units[unit].async) continue;
-    tokens.ReturnTo(lineBreak);
-    int line = lineBreak->Line;
-    tokens.Add(Token{kLoopCheck, KindOther, 0, line});
-    tokens.Add(Token{"\n", KindLineBreak, 0, line});
-  }
+  for (const Loop& loop : program.loops)
+    if (program.units[loop.unit].async) MakeResumable(tokens, loop);
 }
 
 }  // namespace

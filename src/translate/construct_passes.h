@@ -8,6 +8,16 @@
 
 namespace korvex::translate {
 
+/// Token::Spare of a For keyword whose loop the waiting-calls pass wraps in
+/// a loop that enters it again: the For pass sets the first value in front
+/// of that loop, "var i=1;" LF kResumableLoopOpen LF,
+/// and leaves it out of the header.
+inline constexpr int kResumableLoop = 7;
+/// The first line of the loop around a resumable loop: KVX_Left counts the
+/// passes until the next look at the clock.
+inline constexpr const char* kResumableLoopOpen =
+    "for (;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();";
+
 // goto_gosub.cpp: "Name:" marked as a label before the ":" separators go,
 // then Goto, Gosub and Return as labelled blocks, loops and functions.
 void MarkLabels(TokenList& tokens);

@@ -97,6 +97,15 @@ std::string ForHeaderText(const ForHeader& h) {
   return "var " + v + "=" + h.start + ";" + end + "; " + update;
 }
 
+// The header without its first value, which goes in front of the loop
+// around a resumable For: "var v=a;" LF "for (;;) {..." LF " for ( " and
+// ";v<=b; v=v+s) {".
+void SplitResumableHeader(Token& forToken, const ForHeader& h, std::string& header) {
+  std::string init = "var " + h.variable + "=" + h.start + ";";
+  header.erase(0, init.size() - 1);  // the ";" after it stays
+  forToken.Text = init + "\n" + kResumableLoopOpen + "\n for ( ";
+}
+
 // For v = a To b Step s  ->  " for ( " ... "var v=a;v<=b; v=v+s) {"
 void RewriteForHeader(TokenList& tokens) {
   Token& forToken = tokens.Current();
@@ -113,8 +122,10 @@ void RewriteForHeader(TokenList& tokens) {
   // The header goes into its last token; a For alone on its line keeps
   // " for ( " in front of it.
   Token& last = tokens.Current();
-  if (&last == &forToken) last.Text += ForHeaderText(h);
-  else last.Text = ForHeaderText(h);
+  std::string header = ForHeaderText(h);
+  if (forToken.Spare == kResumableLoop) SplitResumableHeader(forToken, h, header);
+  if (&last == &forToken) last.Text += header;
+  else last.Text = header;
 }
 
 // Next [v] [; comment]  ->  "}" in the line's last token, the rest blank.

@@ -11,8 +11,11 @@
 namespace korvex::translate {
 namespace {
 
-// The line each loop pass of async code begins with, between its line breaks.
-const std::string kCheck = "NL|if (cCommon.KVX_Due()) await cCommon.KVX_Pause()|NL|";
+// The lines around an outermost loop of async code and the check in it.
+const std::string kOpen = "for (;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();|NL|";
+const std::string kCheck = "if ((KVX_Left -= 1) < 0) { KVX_Resume = true; break; }|NL|";
+const std::string kTail = "if (!KVX_Resume) break;|NL|await cCommon.KVX_Pause();|NL|}|NL|";
+const std::string kLastTail = kTail.substr(0, kTail.size() - 1);  // at the end of the program
 
 class WaitingCalls : public testing::ConstructFixture {
  protected:
@@ -57,23 +60,26 @@ const Case kCases[] = {
      "async|ProcedureDLL|A|(|n|)|NL|await B|(|n|)|NL|EndProcedure|NL|"
      "async|ProcedureCDLL|B|(|n|)|NL|await A|(|n|-|1|)|NL|await C|(|)|NL|EndProcedure|NL|"
      "async|Procedure|C|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure"},
-    {"loops of the main code", "For i = 1 To 3\nNext\nWhile x ; c\nWend\nRepeat\nUntil x",
-     "For|i|=|1|To|3|" + kCheck + "Next|NL|While|x|; c|" + kCheck + "Wend|NL|Repeat|" + kCheck +
-         "Until|x"},
+    {"loops of the main code: For and Repeat check first, While last",
+     "For i = 1 To 3\nNext\nWhile x ; c\nWend\nRepeat\nUntil x\n",
+     "For|i|=|1|To|3|NL|" + kCheck + "Next|NL|" + kTail + kOpen + "While|x|; c|NL|" + kCheck +
+         "Wend|NL|" + kTail + kOpen + "Repeat|NL|" + kCheck + "Until|x|NL|" + kLastTail},
     {"a loop of a plain procedure gets no check, one of an async procedure does",
      "Procedure Sum(n)\nFor i = 1 To n\nNext\nEndProcedure\n"
      "Procedure Wait()\nWhile Inkey() = \"\"\nWend\nEndProcedure",
      "Procedure|Sum|(|n|)|NL|For|i|=|1|To|n|NL|Next|NL|EndProcedure|NL|"
-     "async|Procedure|Wait|(|)|NL|While|await Inkey|(|)|=|\"\"|" + kCheck + "Wend|NL|EndProcedure"},
+     "async|Procedure|Wait|(|)|NL|" + kOpen + "While|await Inkey|(|)|=|\"\"|NL|" + kCheck + "Wend|NL|" +
+         kTail + "EndProcedure"},
     {"only the outermost loop of each unit",
      "For i = 1 To 3\nWhile x\nWend\nNext\nRepeat\nForEver\n"
      "Procedure P()\nRepeat\nFor j = 1 To 2\nNext\nUntil Inkey() <> \"\"\nEndProcedure",
-     "For|i|=|1|To|3|" + kCheck + "While|x|NL|Wend|NL|Next|NL|Repeat|" + kCheck + "ForEver|NL|"
-     "async|Procedure|P|(|)|NL|Repeat|" + kCheck + "For|j|=|1|To|2|NL|Next|NL|"
-     "Until|await Inkey|(|)|<>|\"\"|NL|EndProcedure"},
-    {"a loop end without its loop", "Next\nWend\nWhile x\nWend", "Next|NL|Wend|NL|While|x|" + kCheck + "Wend"},
-    {"a cut program", "Procedure\nFor i = 1\nInput(", "async|Procedure|NL|For|i|=|1|" + kCheck +
-                                                          "await cConsole.Input|("},
+     "For|i|=|1|To|3|NL|" + kCheck + "While|x|NL|Wend|NL|Next|NL|" + kTail + kOpen + "Repeat|NL|" +
+         kCheck + "ForEver|NL|" + kTail + "async|Procedure|P|(|)|NL|" + kOpen + "Repeat|NL|" + kCheck +
+         "For|j|=|1|To|2|NL|Next|NL|Until|await Inkey|(|)|<>|\"\"|NL|" + kTail + "EndProcedure"},
+    {"a loop end without its loop, a loop ending the program",
+     "Next\nWend\nWhile x\nWend", "Next|NL|Wend|NL|" + kOpen + "While|x|NL|" + kCheck + "Wend|NL|" + kLastTail},
+    {"a cut program: a loop without its end stays as it is", "Procedure\nFor i = 1\nInput(",
+     "async|Procedure|NL|For|i|=|1|NL|await cConsole.Input|("},
     {"a loop header on the last line", "Procedure P(\nWhile Input()",
      "async|Procedure|P|(|NL|While|await cConsole.Input|(|)"},
 };
@@ -92,7 +98,8 @@ TEST_F(WaitingCalls, ForEachAsTheListPassLeftIt) {
   run.Tokens.Next();
   run.Tokens.Current() = Token{"items.ForEach_Init();\nwhile (items.ForEach()) {\n", KindOther, 0, 1};
   TranslateWaitingCalls(run);
-  EXPECT_EQ(Filled(), "items.ForEach_Init();\nwhile (items.ForEach()) {\n|(|)|" + kCheck + "Next");
+  EXPECT_EQ(Filled(), "items.ForEach_Init();\nfor (;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();\nwhile (items.ForEach()) {\n|(|)|NL|" +
+                         kCheck + "Next|NL|" + kLastTail);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@ var a = 0;
 cDebugger.EnableDebugger();
 var items = new cLinkedList();
 KVX_Loop1 : {
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 while(a < 10) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 KVX_Loop2 : {
 for(var i = 0 ;i<=3; i++) {
 items.ForEach_Init() ;
@@ -21,6 +21,10 @@ break;
 } while(true) ;
 };
 };
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 };
 

@@ -15,15 +15,24 @@ if(cConsole.OpenConsole() == 0) {
 cMisc.End();
 };
 cData.Restore(KVX_Label_Bytes);
-for(var n = 1 ;n<=3; n++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var n = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;n<=3; n++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 KVX_in = cData.Read();
 AddByte(KVX_in);
 };
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 do {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 total += 1;
 } while(!(total >= 10)) ;
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
 cConsole.PrintN(cString.Str(total));
 cMisc.End();
 

@@ -3,7 +3,6 @@ var total = 0;
 cDebugger.EnableDebugger();
 total = 0;
 for(var = ;<=; ++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 for(var i = 1 ;i<=; i++) {
 
  }); }); });

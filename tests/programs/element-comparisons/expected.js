@@ -5,9 +5,13 @@ var items = new cLinkedList();
 var scores = new cMap() ;
 items.AddElement();
 items.setData(0);
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 while(items.getData() == 0) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 items.setData(1);
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 if(scores.getData2("k") == 1) {
 n = 1;

@@ -7,14 +7,24 @@ for(var k = n ;k>=0; k=k-2) { // ; even steps;
 cDebugger.Debug(k);
 };
 };
-for(var i = 1 ;i<=10; i++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var i = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;i<=10; i++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 for(var j = 0 ;j<=i-1; j=j+3) {
 total += j;
 };
 };
-for(var s = 1 ;s<=9; s=s+delta) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
+var s = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;s<=9; s=s+delta) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 
  }); }); });

@@ -1,12 +1,22 @@
 $(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var total = 0;
 cDebugger.EnableDebugger();
-for(var n = 1 ;n<=50; n++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var n = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;n<=50; n++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 total += n;
 };
-for(var k = 10 ;k>=0; k=k-5) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
+var k = 10 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;k>=0; k=k-5) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 
  }); }); });

@@ -6,14 +6,22 @@ items.AddElement();
 items.setData(1);
 scores.setData2("a" , 2);
 items.ForEach_Init() ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 while(items.ForEach()) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 cDebugger.Debug(items.getData());
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 ForEachMap_Init(scores) ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 while(ForEachMap(scores)) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 cDebugger.Debug(scores.getData());
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 
  }); }); });

@@ -7,9 +7,14 @@ function P() {
 };
 if(x) {
 };
-for(var i = 1 ;i<=3; i++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var i = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;i<=3; i++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 break;
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 
  }); }); });

@@ -6,16 +6,25 @@ cCommon.KVX_DataArray =[10 , 6];
 cDebugger.EnableDebugger();
 // ; a list of numbers as text;
 var parts = new cLinkedList();
-for(var i = 1 ;i<=3; i++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var i = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;i<=3; i++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 parts.AddElement();
 parts.setData(cString.Str(i) + ",");
 };
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
 line = "";
 parts.ForEach_Init() ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 while(parts.ForEach()) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
 line = line + parts.getData();
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 cData.Restore(KVX_Label_Masks);
 mask = cData.Read();

@@ -20,9 +20,14 @@ name$+= cString.LSet(cString.Str(name) , 3);
 if(COUNT > 1) {
 COUNT = 0;
 };
-for(var k = 1 ;k<=Limit; k++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var k = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;k<=Limit; k++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 COUNT += k;
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 
  }); }); });

@@ -1,8 +1,10 @@
 $(function () {	$(document).ready(function () { cCommon.KVX_Main(async function () { 
 var c = 0;
 cDebugger.EnableDebugger();
-for(var i = 1 ;i<=9; i++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var i = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;i<=9; i++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 var KVX_Select1 = i % 4;
 if(KVX_Select1 == 0) {
 continue;
@@ -15,6 +17,9 @@ break;
 };
 } else if((KVX_Select1 >= 3 && KVX_Select1 <= 5)) {
 };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 if((c >= 97 && c <= 122) || c == 95) {
 };

@@ -20,9 +20,13 @@ return total;
 cConsole.OpenConsole();
 await Greet();
 cConsole.PrintN(cString.Str(Sum(4)));
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
 do {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 await cMisc.Delay(20);
 } while(!(await cConsole.Inkey() != "")) ;
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
+};
 
  }); }); });

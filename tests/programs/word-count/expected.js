@@ -5,8 +5,10 @@ cDebugger.EnableDebugger();
 var count = new cMap() ;
 text = "to be or not to be ";
 word = "";
-for(var i = 1 ;i<=cString.Len(text); i++) {
-if(cCommon.KVX_Due()) await cCommon.KVX_Pause();
+var i = 1 ;
+for(;;) { var KVX_Resume = false, KVX_Left = cCommon.KVX_Passes();
+for(;i<=cString.Len(text); i++) {
+if((KVX_Left -= 1) < 0) { KVX_Resume = true ; break; };
 c = cString.Asc(cString.Mid(text , i , 1));
 if(c >= 97 && c <= 122) {
 word += cString.Chr(c);
@@ -17,6 +19,9 @@ cDebugger.Debug("new: " + word);
 };
 word = "";
 };
+};
+if(! KVX_Resume) break ;
+await cCommon.KVX_Pause() ;
 };
 ok =(count.MapSize() == 4 ? 1 : 0);
 
