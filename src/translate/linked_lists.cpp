@@ -156,6 +156,9 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
     std::string lower = LowerAscii(t.Text);
     if (lower == "newlist") RewriteNewList(tokens);
     else if (lower == "addelement") RewriteAddElement(tokens, lists);
+    // DeleteElement(name(), flags) keeps its flags as SelectElement keeps
+    // its position: the "," is the fifth token on, after "( name ( )"
+    else if (lower == "deleteelement" && TokenAheadIs(tokens, 5, ",")) RewriteSelectElement(tokens);
     else if (IsPlainListCommand(lower)) RewriteListCommand(tokens, false);
     else if (lower == "csort.randomizelist") RewriteListCommand(tokens, true);
     else if (lower == "selectelement") RewriteSelectElement(tokens);

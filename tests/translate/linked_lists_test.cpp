@@ -83,6 +83,11 @@ TEST_F(LinkedListsTest, SelectElementKeepsThePositionAndTheParenthesis) {
             "var items = new cLinkedList() \nitems.SelectElement( 3 )");
 }
 
+TEST_F(LinkedListsTest, DeleteElementKeepsItsFlags) {
+  EXPECT_EQ(Translate("NewList items()\nDeleteElement(items(), 1)\nDeleteElement(items())"),
+            "var items = new cLinkedList() \nitems.DeleteElement( 1 )\nitems.DeleteElement()");
+}
+
 TEST_F(LinkedListsTest, RandomizeListPassesTheListToTheSortLibrary) {
   EXPECT_EQ(Translate("NewList items()\nRandomizeList(items())"),
             "var items = new cLinkedList() \ncSort.RandomizeList(items)");
