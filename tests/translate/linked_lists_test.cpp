@@ -53,9 +53,9 @@ TEST_F(LinkedListsTest, AssignmentToTheCurrentElementSetsItsData) {
             "var items = new cLinkedList() \nitems .setData(7)\nx = items.getData()");
 }
 
-TEST_F(LinkedListsTest, StructuredElementIsNotAssignedWithSetData) {
+TEST_F(LinkedListsTest, StructuredElementIsAssignedWithSetData) {
   EXPECT_EQ(Translate("NewList points.Point()\npoints() = p"),
-            "var points = new cLinkedList() \npoints.getData() = p");
+            "var points = new cLinkedList() \npoints .setData(p)");
 }
 
 TEST_F(LinkedListsTest, ListUsedBeforeItsDeclarationIsTranslated) {
