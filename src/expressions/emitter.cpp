@@ -163,8 +163,10 @@ std::string Emitter::CollapseBase(int index) {
                                    : model::SymbolKind::Variable;
   std::string text;
   Position from = n.first;
-  if (baseKind == model::SymbolKind::List) {
-    // the current element, as the list and map passes write it
+  if (baseKind == model::SymbolKind::List ||
+      (baseKind == model::SymbolKind::Map && base.args.empty())) {
+    // the current element, as the list and map passes write it: "m()\items"
+    // is "m.getData().items", the map's current element and not a key
     text = base.first->Text + ".getData(";
     from = base.last;
   } else if (baseKind == model::SymbolKind::Map) {

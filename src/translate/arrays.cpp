@@ -129,17 +129,68 @@ class DimWalk {
     return "'" + std::string(1, static_cast<char>(a.type.basic)) + "', null";
   }
 
+  // The next token with a text on the line after it, or end().
+  TokenList::Position NextFilled(TokenList::Position it) {
+    for (++it; it != tokens_.end() && it->Kind != KindLineBreak; ++it)
+      if (!it->Text.empty()) return it;
+    return tokens_.end();
+  }
+
+  // The ")" that closes the "(" at open, on its line; end() without one.
+  TokenList::Position MatchingClose(TokenList::Position open) {
+    int depth = 0;
+    for (TokenList::Position it = open; it != tokens_.end() && it->Kind != KindLineBreak; ++it) {
+      if (it->Text == "(") ++depth;
+      else if (it->Text == ")" && --depth == 0) return it;
+    }
+    return tokens_.end();
+  }
+
+  // The "(" of the sizes when the array is a field reached from the name:
+  // "ReDim roll(s)\marks(n)", "ReDim o\inner\items(n)"; end() for an
+  // array of the program.
+  TokenList::Position FieldSizes(TokenList::Position name) {
+    TokenList::Position end = tokens_.end(), sizes = end;
+    TokenList::Position it = NextFilled(name);
+    while (it != end) {
+      if (it->Text == "(") {
+        TokenList::Position close = MatchingClose(it);
+        if (close == end) return end;
+        it = NextFilled(close);
+        if (it == end || it->Text != "\\") break;
+      }
+      if (it->Text != "\\") break;
+      TokenList::Position field = NextFilled(it);
+      if (field == end || field->Kind != KindWord) return end;
+      it = NextFilled(field);
+      if (it != end && it->Text == "(") sizes = it;
+      else if (it == end || it->Text != "\\") return end;
+    }
+    return sizes;
+  }
+
   // ReDim name(a, b, last)  ->  cArray.redim(name, last)
+  // ReDim roll(s)\marks(n)  ->  cArray.redim(roll(s)\marks, n): the path
+  // stays for the subscript and operator passes ("roll.d[s].marks").
   void RewriteReDim() {
     Token& keyword = tokens_.Current();
     if (!StepToName()) return;
     Token& name = tokens_.Current();
     std::string arrayName = name.Text;
-    if (!SkipToOpen()) return;
-    Blank(keyword);
-    Blank(name);
-    tokens_.Current().Text = "cArray.redim(" + arrayName + ",";
-    tokens_.Current().Kind = KindOther;
+    TokenList::Position sizes = FieldSizes(tokens_.Mark());
+    if (sizes != tokens_.end()) {
+      keyword.Text = "cArray.redim(";
+      keyword.Kind = KindOther;
+      sizes->Text = ",";
+      sizes->Kind = KindOther;
+      tokens_.ReturnTo(sizes);
+    } else {
+      if (!SkipToOpen()) return;
+      Blank(keyword);
+      Blank(name);
+      tokens_.Current().Text = "cArray.redim(" + arrayName + ",";
+      tokens_.Current().Kind = KindOther;
+    }
     // every size but the last goes
     TokenList::Position lastComma = tokens_.end();
     int depth = 0;

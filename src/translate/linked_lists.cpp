@@ -32,14 +32,15 @@ bool IsOneTokenValue(TokenList& tokens) {
   return EndsHeader(TokenAhead(tokens, 4)) || EndsHeader(TokenAhead(tokens, 5));
 }
 
-// name() = value  ->  name .setData(value)   (unstructured lists only)
+// name() = value  ->  name .setData(value)
 // name()          ->  name.getData()
 // Only a statement that starts with the element assigns to it: in
-// "While items() = 0" the "=" compares.
-void RewriteElementAccess(TokenList& tokens, const CollectionRegistry& lists) {
+// "While items() = 0" the "=" compares. A structured element takes the
+// copy the expression pass made of the value (pts() = p  ->
+// pts .setData(cStructure.copy(p))).
+void RewriteElementAccess(TokenList& tokens) {
   Token& name = tokens.Current();
-  if (lists.TypeOf(name.Text) == kNoStruct && StartsStatement(tokens) &&
-      TokenAheadIs(tokens, 3, "=")) {
+  if (StartsStatement(tokens) && TokenAheadIs(tokens, 3, "=")) {
     if (!IsOneTokenValue(tokens)) {
       // name() = Str(i) + "x"  ->  name .setData( Str(i) + "x" ): the value
       // stays in place, so the walk and the later passes still translate it
@@ -66,7 +67,7 @@ void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& lists
     Token& t = tokens.Current();
     if (t.Kind != KindWord || !lists.Has(t.Text)) continue;
     if (TokenAheadIs(tokens, 1, "(") && TokenAheadIs(tokens, 2, ")"))
-      RewriteElementAccess(tokens, lists);
+      RewriteElementAccess(tokens);
   }
 }
 
@@ -156,6 +157,9 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
     std::string lower = LowerAscii(t.Text);
     if (lower == "newlist") RewriteNewList(tokens);
     else if (lower == "addelement") RewriteAddElement(tokens, lists);
+    // DeleteElement(name(), flags) keeps its flags as SelectElement keeps
+    // its position: the "," is the fifth token on, after "( name ( )"
+    else if (lower == "deleteelement" && TokenAheadIs(tokens, 5, ",")) RewriteSelectElement(tokens);
     else if (IsPlainListCommand(lower)) RewriteListCommand(tokens, false);
     else if (lower == "csort.randomizelist") RewriteListCommand(tokens, true);
     else if (lower == "selectelement") RewriteSelectElement(tokens);

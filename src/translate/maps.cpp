@@ -171,13 +171,16 @@ void RewriteAddOrFind(TokenList& tokens) {
 }
 
 // cMap.MapSize(name())  ->  name.MapSize()
+// Only the map's own element access becomes the command: the map of a list
+// element's field, "orders.getData().tags.getData()", is
+// "orders.getData().tags".
 void RewriteKeyOrSize(TokenList& tokens) {
   std::string command = ReplaceAll(tokens.Current().Text, "cMap.", "");
   ClearText(tokens.Current());
   ClearAhead(tokens, 1);
   if (!StepForward(tokens, 2)) return;
   Token& argument = tokens.Current();
-  argument.Text = ReplaceAll(argument.Text, ".getData()", "." + command + "()");
+  argument.Text = WithoutGetData(argument.Text) + "." + command + "()";
   ClearAhead(tokens, 3);
 }
 

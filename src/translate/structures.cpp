@@ -143,12 +143,18 @@ class StructureWalk {
   }
 
   // The field's first value, from the program model's type of it.
+  // A fixed array of structures, "corner.Point[4]", holds a new object in
+  // each place.
   std::string FieldValue(const std::string& fieldName, const std::string& typeName) const {
-    if (registry_.count(typeName) != 0) return "new " + typeName;
     // "tag$" has lost its "$" by now, which the model's name keeps
     std::string structure = LowerAscii(structName_), field = LowerAscii(fieldName);
     const model::Field* f = run_.Model.FindField(structure, field);
     if (f == nullptr) f = run_.Model.FindField(structure, field + "$");
+    if (registry_.count(typeName) != 0) {
+      if (f == nullptr || f->fixedSize <= 0) return "new " + typeName;
+      return "Array.from({ length: " + std::to_string(f->fixedSize) + " }, function () { return new " +
+             typeName + "; })";
+    }
     if (f == nullptr) return "null";
     if (f->fixedSize > 0) return FixedStore(f->type, f->fixedSize);
     if (f->type.pointer) return "0";

@@ -66,6 +66,15 @@ TEST(Arrays, StructureElements) {
             "var ps = cArray.dim(ps , 'S' , P , 9);\nps.d[2].x = ps.d[2].x + 1 | 0;\n");
 }
 
+TEST(Arrays, ReDimOfAFieldArray) {
+  // the array field of an element, and of a structure variable
+  EXPECT_EQ(Body("Structure Row\nArray m.i(0)\nEndStructure\nDim r.Row(1)\nReDim r(1)\\m(4)\n"
+                 "Define o.Row\nReDim o\\m(n + 1)"),
+            "var Row =(function() {\nfunction Row() {\nthis.m = cArray.dim(null , 'i' , null , 0) ;\n"
+            "} return Row ;})();\nvar r = cArray.dim(r , 'S' , Row , 1);\ncArray.redim(r.d[1].m , 4);\n"
+            "var o = new Row();\ncArray.redim(o.m , n + 1);\n");
+}
+
 TEST(Arrays, ParametersAreRenewedInPlace) {
   // Dim of an array parameter renews the caller's array: no "var"
   EXPECT_EQ(Body("Procedure Fill(Array v.i(1), n)\nDim v(n)\nEndProcedure\n"

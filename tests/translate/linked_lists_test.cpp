@@ -53,9 +53,9 @@ TEST_F(LinkedListsTest, AssignmentToTheCurrentElementSetsItsData) {
             "var items = new cLinkedList() \nitems .setData(7)\nx = items.getData()");
 }
 
-TEST_F(LinkedListsTest, StructuredElementIsNotAssignedWithSetData) {
+TEST_F(LinkedListsTest, StructuredElementIsAssignedWithSetData) {
   EXPECT_EQ(Translate("NewList points.Point()\npoints() = p"),
-            "var points = new cLinkedList() \npoints.getData() = p");
+            "var points = new cLinkedList() \npoints .setData(p)");
 }
 
 TEST_F(LinkedListsTest, ListUsedBeforeItsDeclarationIsTranslated) {
@@ -81,6 +81,11 @@ TEST_F(LinkedListsTest, CommandsBecomeMethodsWithTheRuntimesSpelling) {
 TEST_F(LinkedListsTest, SelectElementKeepsThePositionAndTheParenthesis) {
   EXPECT_EQ(Translate("NewList items()\nSelectElement(items(), 3)"),
             "var items = new cLinkedList() \nitems.SelectElement( 3 )");
+}
+
+TEST_F(LinkedListsTest, DeleteElementKeepsItsFlags) {
+  EXPECT_EQ(Translate("NewList items()\nDeleteElement(items(), 1)\nDeleteElement(items())"),
+            "var items = new cLinkedList() \nitems.DeleteElement( 1 )\nitems.DeleteElement()");
 }
 
 TEST_F(LinkedListsTest, RandomizeListPassesTheListToTheSortLibrary) {
