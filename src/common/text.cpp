@@ -10,17 +10,6 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
-static char LowerAsciiChar(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAsciiChar(a[i]) != LowerAsciiChar(b[i])) return false;
-  return true;
-}
-
 std::string RemoveBlanks(std::string_view s) {
   std::string out;
   out.reserve(s.size());

@@ -13,7 +13,17 @@ namespace korvex {
 /// ASCII lower-casing; other bytes are kept.
 std::string LowerAscii(std::string_view s);
 /// a and b are equal when ASCII letters are lower-cased (no copy is made).
-bool EqualsNoCase(std::string_view a, std::string_view b);
+/// Inline: the token passes ask it of nearly every word they walk over.
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
 /// s with every space and every tab removed.
 std::string RemoveBlanks(std::string_view s);
 bool StartsWith(std::string_view a, std::string_view b);
