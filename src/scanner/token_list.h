@@ -18,6 +18,7 @@
 #include <iterator>
 #include <list>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "scanner/token.h"
@@ -39,6 +40,15 @@ class TokenList {
   size_t Size() const { return tokens_.size(); }
   bool Empty() const { return tokens_.empty(); }
 
+  /// Appends a token with this text, kind and line, and makes it current.
+  Token& EmplaceBack(std::string_view text, int kind, int line) {
+    Token& t = tokens_.emplace_back();
+    t.Text.assign(text);
+    t.Kind = kind;
+    t.Line = line;
+    cur_ = std::prev(tokens_.end());
+    return t;
+  }
   /// Appends at the end and makes the new token current.
   Token& PushBack(Token token) {
     tokens_.push_back(std::move(token));
