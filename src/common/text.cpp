@@ -10,6 +10,16 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
+bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
+  if (lowerB.empty()) return true;
+  char first = lowerB[0];
+  char upperFirst = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
+  for (size_t i = 0; i + lowerB.size() <= a.size(); ++i)
+    if ((a[i] == first || a[i] == upperFirst) && EqualsNoCase(a.substr(i, lowerB.size()), lowerB))
+      return true;
+  return false;
+}
+
 std::string RemoveBlanks(std::string_view s) {
   std::string out;
   out.reserve(s.size());

@@ -29,6 +29,10 @@ std::string RemoveBlanks(std::string_view s);
 bool StartsWith(std::string_view a, std::string_view b);
 bool EndsWith(std::string_view a, std::string_view b);
 bool Contains(std::string_view a, std::string_view b);
+/// Whether a holds lowerB with ASCII letters compared case-blind; lowerB is
+/// lower-case. A pass asks it to learn that its keyword is nowhere in the
+/// text, so that it need not scan it.
+bool ContainsNoCase(std::string_view a, std::string_view lowerB);
 /// Removes leading and trailing spaces only: tabs and "\r" stay.
 std::string TrimSpaces(std::string_view s);
 /// Removes leading and trailing spaces and tabs.
