@@ -24,6 +24,34 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
+/// A word ASCII lower-cased in a buffer of its own, for comparing with
+/// lower-case keywords: no allocation for words of up to 32 bytes, the
+/// longest keyword being shorter. A longer word is kept lower-cased on the
+/// heap, so that it compares as LowerAscii's result would.
+class LowerWord {
+ public:
+  explicit LowerWord(std::string_view s) : size_(s.size()) {
+    char* out = buffer_;
+    if (s.size() > sizeof buffer_) {
+      long_.resize(s.size());
+      out = long_.data();
+    }
+    for (size_t i = 0; i < s.size(); ++i) {
+      char c = s[i];
+      out[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+  }
+  std::string_view View() const {
+    return size_ > sizeof buffer_ ? std::string_view(long_) : std::string_view(buffer_, size_);
+  }
+  bool operator==(std::string_view keyword) const { return View() == keyword; }
+
+ private:
+  char buffer_[32];
+  size_t size_;
+  std::string long_;
+};
+
 /// s with every space and every tab removed.
 std::string RemoveBlanks(std::string_view s);
 bool StartsWith(std::string_view a, std::string_view b);
