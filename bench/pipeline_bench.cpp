@@ -2,9 +2,12 @@
 // pass pipeline and prints the time and the throughput, for two sizes so
 // that a pass that is not linear shows up as a ratio well above 2.
 //   pipeline_bench [lines]     (default 200000)
+// KORVEX_BENCH_STEPS=1 prints the time of every pass; KORVEX_BENCH_OUT=path
+// writes the output of the first conversion there, to compare two builds.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "driver/pipeline.h"
@@ -56,6 +59,10 @@ double Convert(const std::string& source, size_t* outBytes, bool perStep) {
   std::string out = driver::RunPasses(run, source, steps);
   auto end = std::chrono::steady_clock::now();
   *outBytes = out.size();
+  static bool written = false;
+  const char* path = std::getenv("KORVEX_BENCH_OUT");
+  if (path != nullptr && !written) std::ofstream(path, std::ios::binary) << out;
+  written = true;
   return std::chrono::duration<double>(end - start).count();
 }
 

@@ -10,15 +10,14 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
-static char LowerAsciiChar(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAsciiChar(a[i]) != LowerAsciiChar(b[i])) return false;
-  return true;
+bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
+  if (lowerB.empty()) return true;
+  char first = lowerB[0];
+  char upperFirst = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
+  for (size_t i = 0; i + lowerB.size() <= a.size(); ++i)
+    if ((a[i] == first || a[i] == upperFirst) && EqualsNoCase(a.substr(i, lowerB.size()), lowerB))
+      return true;
+  return false;
 }
 
 std::string RemoveBlanks(std::string_view s) {

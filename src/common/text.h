@@ -13,12 +13,54 @@ namespace korvex {
 /// ASCII lower-casing; other bytes are kept.
 std::string LowerAscii(std::string_view s);
 /// a and b are equal when ASCII letters are lower-cased (no copy is made).
-bool EqualsNoCase(std::string_view a, std::string_view b);
+/// Inline: the token passes ask it of nearly every word they walk over.
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+/// A word ASCII lower-cased in a buffer of its own, for comparing with
+/// lower-case keywords: no allocation for words of up to 32 bytes, the
+/// longest keyword being shorter. A longer word is kept lower-cased on the
+/// heap, so that it compares as LowerAscii's result would.
+class LowerWord {
+ public:
+  explicit LowerWord(std::string_view s) : size_(s.size()) {
+    char* out = buffer_;
+    if (s.size() > sizeof buffer_) {
+      long_.resize(s.size());
+      out = long_.data();
+    }
+    for (size_t i = 0; i < s.size(); ++i) {
+      char c = s[i];
+      out[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+  }
+  std::string_view View() const {
+    return size_ > sizeof buffer_ ? std::string_view(long_) : std::string_view(buffer_, size_);
+  }
+  bool operator==(std::string_view keyword) const { return View() == keyword; }
+
+ private:
+  char buffer_[32];
+  size_t size_;
+  std::string long_;
+};
+
 /// s with every space and every tab removed.
 std::string RemoveBlanks(std::string_view s);
 bool StartsWith(std::string_view a, std::string_view b);
 bool EndsWith(std::string_view a, std::string_view b);
 bool Contains(std::string_view a, std::string_view b);
+/// Whether a holds lowerB with ASCII letters compared case-blind; lowerB is
+/// lower-case. A pass asks it to learn that its keyword is nowhere in the
+/// text, so that it need not scan it.
+bool ContainsNoCase(std::string_view a, std::string_view lowerB);
 /// Removes leading and trailing spaces only: tabs and "\r" stay.
 std::string TrimSpaces(std::string_view s);
 /// Removes leading and trailing spaces and tabs.

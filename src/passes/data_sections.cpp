@@ -145,8 +145,10 @@ std::string CollectData(RunState& run, const std::string& text) {
 }
 
 std::string StripDataSections(RunState& run, const std::string& text) {
-  TokenizeText(run.Tokens, text);
-  CollectBinaries(run);
+  if (ContainsNoCase(text, "includebinary")) {
+    TokenizeText(run.Tokens, text);
+    CollectBinaries(run);
+  }
   run.Tokens.Clear();
 
   std::string result;

@@ -41,6 +41,10 @@ const char* DirectiveComment(const Token& t) {
 // The first string literal after KVX_Converter_SetProfile names the
 // profile, wherever it stands: the wish is not cleared at line ends.
 void ScanDirectives(RunState& run, const std::string& text) {
+  if (!ContainsNoCase(text, "kvx_converter_")) {  // no directive word: nothing to set
+    run.Tokens.Clear();
+    return;
+  }
   TokenizeText(run.Tokens, text);
   bool wantName = false;
   for (const Token& t : run.Tokens) {

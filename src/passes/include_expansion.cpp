@@ -74,8 +74,14 @@ std::vector<long> IndexByLine(const std::vector<IncludeRecord>& records, size_t 
 
 std::string ExpandIncludes(RunState& run, const std::string& text) {
   std::string lf = CrLfToLf(text);
-  TokenizeText(run.Tokens, lf);
-  std::vector<IncludeRecord> records = CollectIncludes(run);
+  // "xincludefile" holds "includefile": a text without it includes nothing
+  std::vector<IncludeRecord> records;
+  if (ContainsNoCase(lf, "includefile")) {
+    TokenizeText(run.Tokens, lf);
+    records = CollectIncludes(run);
+  } else {
+    run.Tokens.Clear();
+  }
   std::vector<std::string_view> lines = SplitLines(lf);
   std::vector<long> byLine = IndexByLine(records, lines.size());
 

@@ -164,7 +164,7 @@ void SourceScanner::ReadLine() {
   rest_ = TrimBlanksView(std::string_view(text_).substr(start, end - start));
 }
 
-std::string SourceScanner::NextToken() {
+std::string_view SourceScanner::NextTokenView() {
   if (!HasMore()) return "";
   if (rest_.empty()) {
     ReadLine();
@@ -174,7 +174,7 @@ std::string SourceScanner::NextToken() {
   size_t n = Classify(rest_);
   std::string_view token = rest_.substr(0, n);
   rest_ = TrimBlanksView(rest_.substr(n));
-  return std::string(TrimBlanksView(token));
+  return TrimBlanksView(token);
 }
 
 // Tries the rules in order; the first that claims a length wins. Each rule
@@ -293,22 +293,24 @@ size_t SourceScanner::ClassifyNumber(std::string_view s) {
   return count;
 }
 
-void TokenizeRawText(TokenList& tokens, std::string_view text) {
+namespace {
+
+// The scanner owns the text while the tokens are copied out of it.
+void Tokenize(TokenList& tokens, std::string text) {
   SourceScanner scanner;
-  scanner.SetText(std::string(text));
+  scanner.SetText(std::move(text));
   tokens.Clear();
   while (scanner.HasMore()) {
-    Token t;
-    t.Text = scanner.NextToken();
-    t.Kind = scanner.TokenKind();
-    t.Line = scanner.LineNumber();
-    tokens.PushBack(std::move(t));
+    std::string_view token = scanner.NextTokenView();
+    tokens.EmplaceBack(token, scanner.TokenKind(), scanner.LineNumber());
   }
   scanner.Clear();
 }
 
-void TokenizeText(TokenList& tokens, std::string_view text) {
-  TokenizeRawText(tokens, CrLfToLf(text));
-}
+}  // namespace
+
+void TokenizeRawText(TokenList& tokens, std::string_view text) { Tokenize(tokens, std::string(text)); }
+
+void TokenizeText(TokenList& tokens, std::string_view text) { Tokenize(tokens, CrLfToLf(text)); }
 
 }  // namespace korvex

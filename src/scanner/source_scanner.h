@@ -24,7 +24,10 @@ class SourceScanner {
   void SetLine(int32_t n);
   int HasMore() const;
   /// The next token, "\n" at a line boundary, or "" when nothing is left.
-  std::string NextToken();
+  std::string NextToken() { return std::string(NextTokenView()); }
+  /// The same as a view into the scanner's text (or a literal), valid until
+  /// the next SetText: filling a token list copies each token once.
+  std::string_view NextTokenView();
   int32_t LineNumber() const;
   int TokenKind() const { return kind_; }
   void Clear() { text_.clear(); lineStarts_.clear(); }

@@ -8,46 +8,12 @@ namespace korvex {
 
 void TokenList::Clear() {
   tokens_.clear();
+  pool_.Reset();
   cur_ = tokens_.end();
-}
-
-Token& TokenList::PushBack(Token token) {
-  tokens_.push_back(std::move(token));
-  cur_ = std::prev(tokens_.end());
-  return *cur_;
-}
-
-bool TokenList::Next() {
-  if (tokens_.empty()) return false;
-  if (cur_ == tokens_.end()) {
-    cur_ = tokens_.begin();
-    return true;
-  }
-  auto next = std::next(cur_);
-  if (next == tokens_.end()) return false;
-  cur_ = next;
-  return true;
-}
-
-bool TokenList::Previous() {
-  if (cur_ == tokens_.end() || cur_ == tokens_.begin()) return false;
-  --cur_;
-  return true;
 }
 
 bool TokenList::IsLast() const {
   return cur_ != tokens_.end() && std::next(cur_) == tokens_.end();
-}
-
-Token* TokenList::PeekNext() {
-  if (cur_ == tokens_.end()) return tokens_.empty() ? nullptr : &tokens_.front();
-  auto next = std::next(cur_);
-  return next == tokens_.end() ? nullptr : &*next;
-}
-
-Token* TokenList::PeekPrevious() {
-  if (cur_ == tokens_.end() || cur_ == tokens_.begin()) return nullptr;
-  return &*std::prev(cur_);
 }
 
 void TokenList::DeleteCurrent() {

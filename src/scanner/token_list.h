@@ -1,6 +1,8 @@
 // TokenList: the shared token list with one cursor.
 // A doubly linked list, so that insert and delete at the cursor are O(1) and a
-// remembered position stays valid while tokens elsewhere come and go.
+// remembered position stays valid while tokens elsewhere come and go. Its
+// nodes come from the list's own pool (token_pool.h), in the order they are
+// made.
 //
 // Cursor rules the passes rely on:
 //  - Reset() puts the cursor before the first token; Next() then lands on it.
@@ -16,30 +18,65 @@
 #include <iterator>
 #include <list>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "scanner/token.h"
+#include "scanner/token_pool.h"
 
 namespace korvex {
 
 class TokenList {
  public:
-  using Storage = std::list<Token>;
+  using Storage = std::list<Token, TokenPoolAllocator<Token>>;
   using Position = Storage::iterator;
+
+  TokenList() = default;
+  // the nodes point into pool_: the list stays where it was made
+  TokenList(const TokenList&) = delete;
+  TokenList& operator=(const TokenList&) = delete;
 
   void Clear();
   size_t Size() const { return tokens_.size(); }
   bool Empty() const { return tokens_.empty(); }
 
+  /// Appends a token with this text, kind and line, and makes it current.
+  Token& EmplaceBack(std::string_view text, int kind, int line) {
+    Token& t = tokens_.emplace_back();
+    t.Text.assign(text);
+    t.Kind = kind;
+    t.Line = line;
+    cur_ = std::prev(tokens_.end());
+    return t;
+  }
   /// Appends at the end and makes the new token current.
-  Token& PushBack(Token token);
+  Token& PushBack(Token token) {
+    tokens_.push_back(std::move(token));
+    cur_ = std::prev(tokens_.end());
+    return *cur_;
+  }
 
   void Reset() { cur_ = tokens_.end(); }
   /// Moves to the following token (from before-first: the first token).
   /// Fails, leaving the cursor where it is, on the last token or when empty.
-  bool Next();
+  bool Next() {
+    if (cur_ == tokens_.end()) {
+      if (tokens_.empty()) return false;
+      cur_ = tokens_.begin();
+      return true;
+    }
+    auto next = std::next(cur_);
+    if (next == tokens_.end()) return false;
+    cur_ = next;
+    return true;
+  }
   /// Moves to the preceding token; on the first token (or before it) it
   /// does nothing and fails.
-  bool Previous();
+  bool Previous() {
+    if (cur_ == tokens_.end() || cur_ == tokens_.begin()) return false;
+    --cur_;
+    return true;
+  }
 
   bool HasCurrent() const { return cur_ != tokens_.end(); }
   /// The current token. Only valid while HasCurrent().
@@ -48,8 +85,15 @@ class TokenList {
 
   /// The token after / before the current one, or nullptr. From
   /// before-first, PeekNext() is the first token.
-  Token* PeekNext();
-  Token* PeekPrevious();
+  Token* PeekNext() {
+    if (cur_ == tokens_.end()) return tokens_.empty() ? nullptr : &tokens_.front();
+    auto next = std::next(cur_);
+    return next == tokens_.end() ? nullptr : &*next;
+  }
+  Token* PeekPrevious() {
+    if (cur_ == tokens_.end() || cur_ == tokens_.begin()) return nullptr;
+    return &*std::prev(cur_);
+  }
 
   /// Removes the current token; the one before it becomes current.
   void DeleteCurrent();
@@ -83,7 +127,8 @@ class TokenList {
   Position end() { return tokens_.end(); }
 
  private:
-  Storage tokens_;
+  TokenPool pool_;  // before tokens_, which gives its nodes back on destruction
+  Storage tokens_{TokenPoolAllocator<Token>(&pool_)};
   Position cur_ = tokens_.end();
 };
 

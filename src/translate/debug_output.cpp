@@ -23,7 +23,7 @@ void TranslateCallDebugger(TokenList& tokens) {
 void TranslateDebuggerSwitches(TokenList& tokens) {
   for (Token& t : tokens) {
     if (t.Kind != KindWord) continue;
-    std::string lower = LowerAscii(t.Text);
+    LowerWord lower(t.Text);
     if (lower == "enabledebugger") t.Text = "cDebugger.EnableDebugger()";
     else if (lower == "disabledebugger") t.Text = "cDebugger.DisableDebugger()";
   }

@@ -14,7 +14,7 @@ namespace {
 
 bool IsDeclarationKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
-  std::string word = LowerAscii(t.Text);
+  LowerWord word(t.Text);
   return word == "global" || word == "protected" || word == "define" || word == "threaded";
 }
 

@@ -92,7 +92,7 @@ class EnumerationWalk {
       return;
     }
     if (t.Kind != KindWord) return;
-    std::string word = LowerAscii(t.Text);
+    LowerWord word(t.Text);
     if ((word == "enumeration" || word == "enumerationbinary") && IsStatementStart(tokens_, it)) {
       Open(it, word == "enumerationbinary");
     } else if (word == "endenumeration") {

@@ -183,7 +183,7 @@ void RewriteFunction(TokenList& tokens, const model::LibraryFunction& f) {
     t.Text = member;
     return;
   }
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   if (lower == "read") RewriteRead(tokens, member + "()");
   else if (lower == "restore") RewriteRestore(tokens, member + "(");
   else if (lower == "end") RewriteEnd(tokens, member + "()");
@@ -227,7 +227,7 @@ void TranslateConstants(RunState& run, const std::string& dbPath) {
 void TranslateExplicitSwitches(RunState& run) {
   for (Token& t : run.Tokens) {
     if (t.Kind != KindWord) continue;
-    std::string lower = LowerAscii(t.Text);
+    LowerWord lower(t.Text);
     if (lower == "enableexplicit" || lower == "disableexplicit")
       t.Text = "cCompilerDirectives." + t.Text;
   }

@@ -41,7 +41,7 @@ class ProcedureWalk {
 
  private:
   void VisitWord(Token& t) {
-    std::string word = LowerAscii(t.Text);
+    LowerWord word(t.Text);
     if (word == "procedure" || word == "proceduredll" || word == "procedurecdll") {
       t.Text = "function";
       inHeader_ = true;
