@@ -5,26 +5,14 @@
 // the processor, Ctrl+C on a program that never ends, and a page opened
 // from its file.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('assert');
 const fs = require('fs');
 const path = require('path');
-const { startServer } = require('./support/server');
-const { launchBrowser } = require('./support/browser');
-const { makeWorkplace } = require('./support/convert');
+const { useSite } = require('./support/site');
 const { untilState, lineTexts } = require('./support/page');
 
-let workplace, server, browser;
-before(async function () {
-  workplace = makeWorkplace();
-  server = await startServer(workplace.site);
-  browser = await launchBrowser();
-});
-after(async function () {
-  await browser.close();
-  await server.close();
-  workplace.remove();
-});
+const site = useSite();
 
 function sleep(milliseconds) {
   return new Promise(function (resolve) { setTimeout(resolve, milliseconds); });
@@ -33,14 +21,14 @@ function sleep(milliseconds) {
 // Converts the program (lines of PureBasic) and opens its page; the page
 // is not waited for. Resolves to { page, errors }.
 async function start(lines, beforeLoad) {
-  const source = path.join(workplace.root, 'program.pb');
+  const source = path.join(site.workplace.root, 'program.pb');
   fs.writeFileSync(source, lines.join('\n') + '\n');
-  workplace.convert(source);
-  const page = await browser.context.newPage();
+  site.workplace.convert(source);
+  const page = await site.browser.context.newPage();
   const errors = [];
   page.on('pageerror', function (error) { errors.push(error.message); });
   if (beforeLoad) await page.addInitScript(beforeLoad);
-  await page.goto(server.url + 'index.html', { waitUntil: 'load' });
+  await page.goto(site.server.url + 'index.html', { waitUntil: 'load' });
   return { page, errors };
 }
 
@@ -200,7 +188,7 @@ test('a loop that waits for a key with Inkey uses next to no processor time', as
     'PrintN("Bye")'
   ]);
   assert.strictEqual(await untilState(page, ['waiting'], errors, 10000), 'waiting');
-  const cdp = await browser.context.newCDPSession(page);
+  const cdp = await site.browser.context.newCDPSession(page);
   await cdp.send('Performance.enable');
   const busy = async function () {
     const metrics = (await cdp.send('Performance.getMetrics')).metrics;
@@ -243,17 +231,17 @@ test('Ctrl+C stops a program that never ends', async function () {
 });
 
 test('the page works when opened from its file', async function () {
-  const source = path.join(workplace.root, 'program.pb');
+  const source = path.join(site.workplace.root, 'program.pb');
   fs.writeFileSync(source, ['OpenConsole("From a file")', 'Print("Waiting... ")', 'Delay(100)',
     'PrintN("done")', ''].join('\n'));
-  workplace.convert(source);
+  site.workplace.convert(source);
   // jQuery beside the page instead of from the test's server
   fs.copyFileSync(path.join(__dirname, 'node_modules', 'jquery', 'dist', 'jquery.js'),
-    path.join(workplace.site, 'jquery.js'));
-  const index = path.join(workplace.site, 'index.html');
+    path.join(site.workplace.site, 'jquery.js'));
+  const index = path.join(site.workplace.site, 'index.html');
   fs.writeFileSync(index, fs.readFileSync(index, 'latin1').split('src="/jquery.js"').join('src="jquery.js"'),
     'latin1');
-  const page = await browser.context.newPage();
+  const page = await site.browser.context.newPage();
   const errors = [];
   page.on('pageerror', function (error) { errors.push(error.message); });
   await page.goto('file://' + index, { waitUntil: 'load' });

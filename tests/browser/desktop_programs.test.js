@@ -6,13 +6,11 @@
 // screenshot of their window (screenshot.png), compared with room for font
 // noise.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('assert');
 const fs = require('fs');
 const path = require('path');
-const { startServer } = require('./support/server');
-const { launchBrowser } = require('./support/browser');
-const { makeWorkplace } = require('./support/convert');
+const { useSite } = require('./support/site');
 const { checkScreenshot } = require('./support/screenshot');
 
 const kPrograms = path.join(__dirname, 'desktop');
@@ -25,29 +23,19 @@ const kNoWaiting = !fs.readFileSync(path.join(kDist, 'system', 'cCommon.js'), 'l
 
 function program(name, body) { test(name, { skip: kNoWaiting }, body); }
 
-let workplace, server, browser;
-before(async function () {
-  workplace = makeWorkplace();
-  server = await startServer(workplace.site);
-  browser = await launchBrowser();
-});
-after(async function () {
-  await browser.close();
-  await server.close();
-  workplace.remove();
-});
+const site = useSite();
 
 // Converts desktop/<name>/program.pb and opens it; resolves once the
 // program waits for its first event.
 async function run(name) {
-  const source = path.join(workplace.root, name + '.pb');
+  const source = path.join(site.workplace.root, name + '.pb');
   fs.copyFileSync(path.join(kPrograms, name, 'program.pb'), source);
-  workplace.convert(source);
-  const page = await browser.context.newPage();
+  site.workplace.convert(source);
+  const page = await site.browser.context.newPage();
   page.errors = [];
   page.on('pageerror', function (error) { page.errors.push(error.message); });
   await page.setViewportSize({ width: 800, height: 600 });
-  await page.goto(server.url + 'index.html', { waitUntil: 'load' });
+  await page.goto(site.server.url + 'index.html', { waitUntil: 'load' });
   await waiting(page);
   return page;
 }
@@ -85,7 +73,7 @@ async function closeAndEnd(page, window) {
 // is moved off it first, so that no hover shows.
 async function screenshot(page, name) {
   await page.mouse.move(790, 590);
-  await checkScreenshot(browser.context, page.locator(windowOf(0)), path.join(kPrograms, name, 'screenshot.png'));
+  await checkScreenshot(site.browser.context, page.locator(windowOf(0)), path.join(kPrograms, name, 'screenshot.png'));
 }
 
 program('calculator: digit keys, operations, Return for "=", and typing into the display', async function () {
@@ -248,15 +236,15 @@ program('mistakes the debugger stops on: each named in the Debug area, the progr
 
 program('the example sketchpad: strokes, colours from the track bars, the menu and a requester', async function () {
   // the example names its profile; the workplace converts with its own
-  const source = path.join(workplace.root, 'sketchpad.pb');
+  const source = path.join(site.workplace.root, 'sketchpad.pb');
   const text = fs.readFileSync(path.join(__dirname, '..', '..', 'examples', 'sketchpad.pb'), 'latin1');
   fs.writeFileSync(source, text.replace(/^KVX_Converter_SetProfile .*$/m, ''), 'latin1');
-  workplace.convert(source);
-  const page = await browser.context.newPage();
+  site.workplace.convert(source);
+  const page = await site.browser.context.newPage();
   page.errors = [];
   page.on('pageerror', function (error) { page.errors.push(error.message); });
   await page.setViewportSize({ width: 800, height: 600 });
-  await page.goto(server.url + 'index.html', { waitUntil: 'load' });
+  await page.goto(site.server.url + 'index.html', { waitUntil: 'load' });
   await waiting(page);
   // canvas 0, the bars red 2, green 4, blue 6, preview 7, the pen sizes 9 to 11, status 12
   const pixel = function (x, y) {
@@ -307,7 +295,7 @@ program('the example sketchpad: strokes, colours from the track bars, the menu a
   await stroke(smile);
   await page.mouse.move(790, 590);
   const picture = path.join(__dirname, '..', '..', 'examples', 'sketchpad.png');
-  await checkScreenshot(browser.context, page.locator(windowOf(0)), picture);
+  await checkScreenshot(site.browser.context, page.locator(windowOf(0)), picture);
   await page.click('.pb-menu-title:has(> .pb-menu-caption:text-is("File"))');
   await page.click('[data-pb-menu="1"]');
   await page.waitForFunction('document.body.dataset.korvexState === "ended"', null, { timeout: 5000 });

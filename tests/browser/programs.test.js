@@ -19,28 +19,16 @@
 // and keys). The files of a folder deployed/ are put beside the page, as an
 // author deploys data files with an application.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('assert');
 const fs = require('fs');
 const path = require('path');
-const { startServer } = require('./support/server');
-const { launchBrowser } = require('./support/browser');
+const { useSite } = require('./support/site');
 const { openPage, clearStorage, deployFiles } = require('./support/page');
-const { makeWorkplace } = require('./support/convert');
 
 const kPrograms = path.join(__dirname, 'programs');
 
-let workplace, server, browser;
-before(async function () {
-  workplace = makeWorkplace();
-  server = await startServer(workplace.site);
-  browser = await launchBrowser();
-});
-after(async function () {
-  await browser.close();
-  await server.close();
-  workplace.remove();
-});
+const site = useSite();
 
 function readLines(file) {
   if (!fs.existsSync(file)) return null;
@@ -55,13 +43,13 @@ function readLines(file) {
 async function convert(name) {
   const folder = path.join(kPrograms, name);
   if (fs.existsSync(path.join(folder, 'from-editor.txt'))) {
-    workplace.convertEditorText(fs.readFileSync(path.join(folder, 'program.pb')));
+    site.workplace.convertEditorText(fs.readFileSync(path.join(folder, 'program.pb')));
   } else {
-    const source = path.join(workplace.root, name + '.pb');
+    const source = path.join(site.workplace.root, name + '.pb');
     fs.copyFileSync(path.join(folder, 'program.pb'), source);
-    workplace.convert(source);
+    site.workplace.convert(source);
   }
-  await clearStorage(browser.context, server.url);
+  await clearStorage(site.browser.context, site.server.url);
 }
 
 // Opens the converted page for the round-th time (with answers-N.txt and
@@ -69,10 +57,10 @@ async function convert(name) {
 // it.
 async function open(name, round) {
   const folder = path.join(kPrograms, name);
-  const deployed = deployFiles(path.join(folder, 'deployed'), workplace.site);
+  const deployed = deployFiles(path.join(folder, 'deployed'), site.workplace.site);
   const suffix = round === 1 ? '.txt' : '-' + round + '.txt';
   try {
-    return await openPage(browser.context, server.url + 'index.html', {
+    return await openPage(site.browser.context, site.server.url + 'index.html', {
       keys: readLines(path.join(folder, 'keys' + suffix)),
       answers: readLines(path.join(folder, 'answers' + suffix))
     });
