@@ -10,6 +10,7 @@ void TokenList::Clear() {
   tokens_.clear();
   pool_.Reset();
   cur_ = tokens_.end();
+  census_.Clear();
 }
 
 bool TokenList::IsLast() const {

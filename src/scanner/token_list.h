@@ -23,6 +23,7 @@
 
 #include "scanner/token.h"
 #include "scanner/token_pool.h"
+#include "scanner/word_census.h"
 
 namespace korvex {
 
@@ -46,9 +47,14 @@ class TokenList {
     t.Text.assign(text);
     t.Kind = kind;
     t.Line = line;
+    census_.Note(text, kind);
     cur_ = std::prev(tokens_.end());
     return t;
   }
+  /// What the tokens appended by EmplaceBack since the last Clear() hold
+  /// (the scanner fills a list that way); tokens that passes add or
+  /// rewrite later do not change it.
+  const WordCensus& Census() const { return census_; }
   /// Appends at the end and makes the new token current.
   Token& PushBack(Token token) {
     tokens_.push_back(std::move(token));
@@ -130,6 +136,7 @@ class TokenList {
   TokenPool pool_;  // before tokens_, which gives its nodes back on destruction
   Storage tokens_{TokenPoolAllocator<Token>(&pool_)};
   Position cur_ = tokens_.end();
+  WordCensus census_;
 };
 
 /// 1 when the token after the current one exists and its text is exactly s.

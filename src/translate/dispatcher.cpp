@@ -16,11 +16,39 @@ namespace korvex::translate {
 namespace {
 
 // One row of the sequence: a pass over run.Tokens that answers 1 to go on
-// and 0 to refuse the program.
+// and 0 to refuse the program, and, for a pass that only acts on certain
+// words, the test that they may occur in the scanned program. A walk over
+// a million tokens costs more than every such test together; the words
+// tested are ones that no earlier pass writes.
 struct Step {
   const char* name;
   int (*run)(RunState& run);
+  bool (*wanted)(const WordCensus& census) = nullptr;
 };
+
+bool HasWith(const WordCensus& c) { return c.MayHaveAny({"with", "endwith"}); }
+bool HasSwap(const WordCensus& c) { return c.MayHave("swap"); }
+// a forward Goto becomes a "break" of its own
+bool HasBreak(const WordCensus& c) { return c.MayHaveAny({"break", "goto", "gosub"}); }
+bool HasDebuggerWord(const WordCensus& c) {
+  return c.MayHaveAny({"calldebugger", "enabledebugger", "disabledebugger"});
+}
+bool HasDropped(const WordCensus& c) { return c.MayHaveAny({"declare", "shared"}); }
+bool HasBool(const WordCensus& c) { return c.MayHave("bool"); }
+bool HasBackslash(const WordCensus& c) { return c.HasBackslashString(); }
+bool HasEscapeString(const WordCensus& c) { return c.HasStart('~'); }
+bool HasSelect(const WordCensus& c) { return c.MayHave("select"); }
+bool HasWhile(const WordCensus& c) { return c.MayHaveAny({"while", "wend"}); }
+bool HasRepeat(const WordCensus& c) { return c.MayHaveAny({"repeat", "until", "forever"}); }
+bool HasAddressOf(const WordCensus& c) { return c.HasStart('@'); }
+bool HasMap(const WordCensus& c) { return c.MayHaveAny({"newmap", "map"}); }
+bool HasList(const WordCensus& c) { return c.MayHaveAny({"newlist", "list"}); }
+// fixed arrays of structures are written name[size]
+bool HasArray(const WordCensus& c) { return c.MayHaveAny({"dim", "redim", "array"}) || c.HasStart('['); }
+// a label is "Name:"
+bool HasJump(const WordCensus& c) {
+  return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.HasStart(':');
+}
 
 // Adapters that let rewrites without a verdict sit in the same table.
 template <void (*Rewrite)(TokenList&)>
@@ -41,35 +69,35 @@ constexpr Step kSteps[] = {
     {"statement separators", OnTokens<SplitStatements>},
     {"line continuation", OnTokens<JoinContinuedLines>},
     // written out in PureBasic's terms, for the model to read
-    {"With", Always<TranslateWith>},
-    {"Swap", Always<TranslateSwap>},
+    {"With", Always<TranslateWith>, HasWith},
+    {"Swap", Always<TranslateSwap>, HasSwap},
     // the model reads the names as written, before any pass rewrites them
     {"program model", Always<BuildProgramModel>},
     {"model names", Always<WriteModelNames>},
     {"variable declarations", Always<DeclareVariables>},
     {"expressions", Always<TranslateExpressions>},
-    {"Swap helper", Always<FinishSwaps>},
+    {"Swap helper", Always<FinishSwaps>, HasSwap},
     // jumps and their blocks, while every keyword is still a word
-    {"Goto and Gosub", Always<TranslateGotoGosub>},
-    {"Break n", Always<TranslateBreaks>},
+    {"Goto and Gosub", Always<TranslateGotoGosub>, HasJump},
+    {"Break n", Always<TranslateBreaks>, HasBreak},
     {"built-in constants", OnTokens<ReplaceBuiltinConstants>},
     {"name decorations", OnTokens<StripNameDecorations>},
-    {"debugger keywords", Always<TranslateDebuggerKeywords>},
-    {"forward declarations", OnTokens<BlankDeclares>},
-    {"Bool", OnTokens<BlankBool>},
-    {"string backslashes", OnTokens<EscapeStringBackslashes>},
-    {"escape strings", OnTokens<RewriteEscapeStrings>},
+    {"debugger keywords", Always<TranslateDebuggerKeywords>, HasDebuggerWord},
+    {"forward declarations", OnTokens<BlankDeclares>, HasDropped},
+    {"Bool", OnTokens<BlankBool>, HasBool},
+    {"string backslashes", OnTokens<EscapeStringBackslashes>, HasBackslash},
+    {"escape strings", OnTokens<RewriteEscapeStrings>, HasEscapeString},
     {"hexadecimal numbers", OnTokens<RewriteHexNumbers>},
     {"basic type suffixes", OnTokens<DropBasicTypeSuffixes>},
     // first group of construct passes
     {"library functions", Always<TranslateLibraryFunctions>},
     {"typed declarations", CheckDeclarations},
     {"Enumeration", Always<TranslateEnumerations>},
-    {"Select", Always<TranslateSelect>},
+    {"Select", Always<TranslateSelect>, HasSelect},
     {"structures", TranslateStructures},
-    {"Dim", Always<TranslateDim>},
-    {"linked lists", Always<TranslateLinkedLists>},
-    {"maps", Always<TranslateMaps>},
+    {"Dim", Always<TranslateDim>, HasArray},
+    {"linked lists", Always<TranslateLinkedLists>, HasList},
+    {"maps", Always<TranslateMaps>, HasMap},
     // structure types need the classes of the structure pass
     {"structure-typed variables", OnTokens<RewriteStructureVariables>},
     // library calls named by now; procedure keywords, "@" and loops still as written
@@ -77,14 +105,14 @@ constexpr Step kSteps[] = {
     // second group: procedures and Debug, then address-of and comments
     {"procedures", Always<TranslateProcedures>},
     {"Debug", Always<TranslateDebugStatements>},
-    {"address-of", OnTokens<RewriteAddressOf>},
+    {"address-of", OnTokens<RewriteAddressOf>, HasAddressOf},
     {"comments", OnTokens<MarkComments>},
     // "&", "\", And, Or, Not: after the passes that still read them
     {"operators and keywords", OnTokens<RewriteOperators>},
     // block statements last: their operands are translated by now
     {"For", Always<TranslateFor>},
-    {"While", Always<TranslateWhile>},
-    {"Repeat", Always<TranslateRepeat>},
+    {"While", Always<TranslateWhile>, HasWhile},
+    {"Repeat", Always<TranslateRepeat>, HasRepeat},
     {"If", Always<TranslateIf>},
 };
 
@@ -106,8 +134,11 @@ std::string JoinTokens(TokenList& tokens) {
 
 std::string TranslateStatements(RunState& run, const std::string& text) {
   TokenizeText(run.Tokens, text);  // "\r\n" becomes "\n" first
-  for (const Step& step : kSteps)
+  const WordCensus& census = run.Tokens.Census();
+  for (const Step& step : kSteps) {
+    if (step.wanted != nullptr && !step.wanted(census)) continue;
     if (step.run(run) == 0) return "";  // the pass has printed why
+  }
   return JoinTokens(run.Tokens);
 }
 
