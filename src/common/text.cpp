@@ -20,6 +20,35 @@ bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
   return false;
 }
 
+bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_view> lowerWords) {
+  // the words' first letters, both cases, so that most bytes are passed by
+  // one table look-up
+  bool first[256] = {};
+  for (std::string_view w : lowerWords) {
+    if (w.empty()) return true;
+    unsigned char c = static_cast<unsigned char>(w[0]);
+    first[c] = true;
+    if (c >= 'a' && c <= 'z') first[c - 'a' + 'A'] = true;
+  }
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (!first[static_cast<unsigned char>(a[i])]) continue;
+    for (std::string_view w : lowerWords)
+      if (w.size() <= a.size() - i && EqualsNoCase(a.substr(i, w.size()), w)) return true;
+  }
+  return false;
+}
+
+bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix) {
+  size_t k = 0;
+  for (size_t i = 0; i < s.size() && k < lowerPrefix.size(); ++i) {
+    char c = s[i];
+    if (c == ' ' || c == '\t') continue;
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != lowerPrefix[k++]) return false;
+  }
+  return k == lowerPrefix.size();
+}
+
 std::string RemoveBlanks(std::string_view s) {
   std::string out;
   out.reserve(s.size());
@@ -36,15 +65,18 @@ bool EndsWith(std::string_view a, std::string_view b) {
 
 bool Contains(std::string_view a, std::string_view b) { return a.find(b) != std::string_view::npos; }
 
-static std::string TrimSet(std::string_view s, std::string_view set) {
-  size_t first = s.find_first_not_of(set);
-  if (first == std::string_view::npos) return "";
-  size_t last = s.find_last_not_of(set);
-  return std::string(s.substr(first, last - first + 1));
+template <bool Tabs>
+static std::string_view TrimView(std::string_view s) {
+  auto blank = [](char c) { return c == ' ' || (Tabs && c == '\t'); };
+  size_t first = 0, end = s.size();
+  while (first < end && blank(s[first])) ++first;
+  while (end > first && blank(s[end - 1])) --end;
+  return s.substr(first, end - first);
 }
 
-std::string TrimSpaces(std::string_view s) { return TrimSet(s, " "); }
-std::string TrimBlanks(std::string_view s) { return TrimSet(s, " \t"); }
+std::string_view TrimSpacesView(std::string_view s) { return TrimView<false>(s); }
+std::string TrimSpaces(std::string_view s) { return std::string(TrimView<false>(s)); }
+std::string TrimBlanks(std::string_view s) { return std::string(TrimView<true>(s)); }
 
 std::string ReplaceAll(std::string_view s, std::string_view find, std::string_view repl) {
   if (find.empty()) return std::string(s);

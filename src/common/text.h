@@ -4,6 +4,7 @@
 // ignored.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,8 +62,15 @@ bool Contains(std::string_view a, std::string_view b);
 /// lower-case. A pass asks it to learn that its keyword is nowhere in the
 /// text, so that it need not scan it.
 bool ContainsNoCase(std::string_view a, std::string_view lowerB);
+/// Whether a holds one of the lower-case words, in one walk over a.
+bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_view> lowerWords);
+/// Whether s, its spaces and tabs left out, starts with lowerPrefix, ASCII
+/// letters compared case-blind: "KVX_Converter_ Begin" starts with
+/// "kvx_converter_begin".
+bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix);
 /// Removes leading and trailing spaces only: tabs and "\r" stay.
 std::string TrimSpaces(std::string_view s);
+std::string_view TrimSpacesView(std::string_view s);
 /// Removes leading and trailing spaces and tabs.
 std::string TrimBlanks(std::string_view s);
 /// Every occurrence of find replaced by repl, left to right, in one pass.

@@ -18,9 +18,8 @@ enum class BlockLine { Plain, Opens, Closes };
 // The tests are prefix tests on the blank-free, lower-cased line, so
 // "KVX_Converter_ Begin_Comment" opens a block.
 BlockLine ClassifyLine(std::string_view trimmed) {
-  std::string key = LowerAscii(RemoveBlanks(trimmed));
-  if (StartsWith(key, "kvx_converter_begin_comment")) return BlockLine::Opens;
-  if (StartsWith(key, "kvx_converter_end_comment")) return BlockLine::Closes;
+  if (StartsWithNoCaseNoBlanks(trimmed, "kvx_converter_begin_comment")) return BlockLine::Opens;
+  if (StartsWithNoCaseNoBlanks(trimmed, "kvx_converter_end_comment")) return BlockLine::Closes;
   return BlockLine::Plain;
 }
 
@@ -33,7 +32,7 @@ std::string StripBlocks(RunState& run, const std::string& text) {
   bool inBlock = false;  // blocks do not nest: a flag, not a depth
   for (std::string_view line : SplitLines(text)) {
     // only spaces are trimmed: tabs and "\r" stay
-    std::string trimmed = TrimSpaces(line);
+    std::string_view trimmed = TrimSpacesView(line);
     switch (ClassifyLine(trimmed)) {
       case BlockLine::Opens: inBlock = true; continue;
       case BlockLine::Closes: inBlock = false; continue;

@@ -433,6 +433,12 @@ class DirectiveWalk {
 }  // namespace
 
 std::string ExpandMacrosAndConditions(RunState& run, const std::string& text) {
+  // Without macros, directives and compiler constants every line stays as
+  // written, and the walk would only copy the text's lines.
+  if (!ContainsAnyNoCase(text, {"macro", "compiler", "pb_os_", "pb_processor_", "pb_backend_"})) {
+    size_t end = text.rfind('\n');
+    return end == std::string::npos ? "\n" : text.substr(0, end + 1);
+  }
   return DirectiveWalk(run).Run(text);
 }
 

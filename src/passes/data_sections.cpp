@@ -108,9 +108,8 @@ std::string Assemble(DataTexts& out) {
 enum class SectionLine { Plain, Opens, Closes };
 
 SectionLine ClassifySectionLine(std::string_view trimmed) {
-  std::string key = LowerAscii(RemoveBlanks(trimmed));
-  if (StartsWith(key, "datasection")) return SectionLine::Opens;
-  if (StartsWith(key, "enddatasection")) return SectionLine::Closes;
+  if (StartsWithNoCaseNoBlanks(trimmed, "datasection")) return SectionLine::Opens;
+  if (StartsWithNoCaseNoBlanks(trimmed, "enddatasection")) return SectionLine::Closes;
   return SectionLine::Plain;
 }
 
@@ -155,7 +154,7 @@ std::string StripDataSections(RunState& run, const std::string& text) {
   result.reserve(text.size());
   bool inSection = false;
   for (std::string_view line : SplitLines(text)) {
-    std::string trimmed = TrimSpaces(line);
+    std::string_view trimmed = TrimSpacesView(line);
     switch (ClassifySectionLine(trimmed)) {
       case SectionLine::Opens: inSection = true; continue;
       case SectionLine::Closes: inSection = false; continue;

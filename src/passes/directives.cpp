@@ -67,9 +67,9 @@ std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   out.reserve(text.size());
   int inRaw = 0;
   for (std::string_view piece : SplitLines(text)) {
-    std::string line = TrimSpaces(piece);
+    std::string_view line = TrimSpacesView(piece);
     UpdateRawFlag(line, inRaw);
-    if (inRaw == 1 && !line.empty() && line[0] == ';') line.erase(0, 1);
+    if (inRaw == 1 && !line.empty() && line[0] == ';') line.remove_prefix(1);
     out += line;
     out += '\n';
   }

@@ -7,6 +7,7 @@
 #include "passes/output_cleanup.h"
 
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -58,32 +59,29 @@ constexpr std::array<Repair, 19> kRepairs = {{
     {"var var", "var"},
 }};
 
-// The texts the join tests, made once rather than per token.
-const std::string kDot = ".";
-const std::string kOpenParen = "(";
-const std::string kOpenBracket = "[";
-const std::string kCloseBracket = "]";
-const std::string kCloseParen = ")";
+// One of the one-character texts in marks.
+bool IsMark(const Token* t, std::string_view marks) {
+  return t != nullptr && t->Text.size() == 1 && marks.find(t->Text[0]) != std::string_view::npos;
+}
 
 // No space after line breaks, comments, ".", "(", "[", "]", and none
 // before ".", "(", "[", "]", ")".
-bool JoinsWithoutSpace(TokenList& tokens) {
-  const Token& t = tokens.Current();
+bool JoinsWithoutSpace(const Token& t, const Token* next) {
   if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
-  for (const std::string* s : {&kDot, &kOpenParen, &kOpenBracket, &kCloseBracket}) {
-    if (t.Text == *s || PeekNextTokenIs(tokens, *s)) return true;
-  }
-  return PeekNextTokenIs(tokens, kCloseParen);
+  return IsMark(&t, ".([]") || IsMark(next, ".([])");
 }
 
 std::string JoinTokens(TokenList& tokens, int& inRaw) {
+  size_t size = 0;
+  for (const Token& t : tokens) size += t.Text.size() + 1;
   std::string out;
-  tokens.Reset();
-  while (tokens.Next()) {
-    const Token& t = tokens.Current();
+  out.reserve(size);
+  for (auto it = tokens.begin(); it != tokens.end(); ++it) {
+    const Token& t = *it;
+    auto next = std::next(it);
     UpdateRawFlag(t.Text, inRaw);
     out += t.Text;
-    if (!JoinsWithoutSpace(tokens)) out += ' ';
+    if (!JoinsWithoutSpace(t, next == tokens.end() ? nullptr : &*next)) out += ' ';
   }
   return out;
 }
@@ -93,9 +91,14 @@ std::string JoinTokens(TokenList& tokens, int& inRaw) {
 std::string CollapseEmptyLines(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    if (c == '\n' && !out.empty() && out.back() == '\n') continue;
-    out += c;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t nl = text.find('\n', i);
+    if (nl == std::string::npos) nl = text.size();
+    out.append(text, i, nl - i);
+    if (nl == text.size()) break;
+    if (out.empty() || out.back() != '\n') out += '\n';
+    i = nl + 1;
   }
   return out;
 }
@@ -119,7 +122,7 @@ std::string TerminateLines(const std::string& text, int& inRaw) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (std::string_view piece : SplitLines(text)) {
-    std::string line = TrimSpaces(piece);
+    std::string_view line = TrimSpacesView(piece);
     if (IsIdeOptionLine(line)) continue;
     UpdateRawFlag(line, inRaw);
     out += line;
@@ -136,9 +139,29 @@ std::string TerminateLines(const std::string& text, int& inRaw) {
 // that no repair reaches across a literal.
 constexpr char kLiteralMark = '\x01';
 
+// Which repairs the code may need. A repair only takes the spaces out of
+// its text, whose first and last characters stay, so it never makes the
+// text of a later repair where there was none: one walk over the code as
+// it came decides them all.
+std::array<bool, kRepairs.size()> NeededRepairs(std::string_view code) {
+  std::array<bool, kRepairs.size()> needed{};
+  std::array<bool, 256> first{};
+  for (const Repair& r : kRepairs) first[static_cast<unsigned char>(r.find[0])] = true;
+  for (size_t i = 0; i < code.size(); ++i) {
+    if (!first[static_cast<unsigned char>(code[i])]) continue;
+    for (size_t k = 0; k < kRepairs.size(); ++k)
+      if (!needed[k] && code.compare(i, kRepairs[k].find.size(), kRepairs[k].find) == 0) needed[k] = true;
+  }
+  return needed;
+}
+
+struct Literal {
+  size_t start, size;  // in the text
+};
+
 std::string RepairOperators(const std::string& text) {
   std::string code;
-  std::vector<std::string> literals;
+  std::vector<Literal> literals;
   code.reserve(text.size());
   char quote = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -147,7 +170,7 @@ std::string RepairOperators(const std::string& text) {
       if (c == '"' || c == '\'' || c == kLiteralMark) {
         // a mark byte of the text itself stands for itself
         if (c != kLiteralMark) quote = c;
-        literals.emplace_back(1, c);
+        literals.push_back({i, 1});
         code += kLiteralMark;
       } else {
         code += c;
@@ -159,20 +182,30 @@ std::string RepairOperators(const std::string& text) {
       code += c;
       continue;
     }
-    literals.back() += c;
-    if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') literals.back() += text[++i];
-    else if (c == quote) quote = 0;
+    ++literals.back().size;
+    if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
+      ++literals.back().size;
+      ++i;
+    } else if (c == quote) {
+      quote = 0;
+    }
   }
-  for (const Repair& r : kRepairs)
-    if (Contains(code, r.find)) code = ReplaceAll(code, r.find, r.replace);
+  std::array<bool, kRepairs.size()> needed = NeededRepairs(code);
+  for (size_t k = 0; k < kRepairs.size(); ++k)
+    if (needed[k]) code = ReplaceAll(code, kRepairs[k].find, kRepairs[k].replace);
   if (literals.empty()) return code;
   std::string out;
   out.reserve(text.size());
   size_t next = 0;
-  for (char c : code) {
-    if (c == kLiteralMark && next < literals.size()) out += literals[next++];
-    else out += c;
+  size_t from = 0;
+  for (size_t mark = code.find(kLiteralMark); mark != std::string::npos && next < literals.size();
+       mark = code.find(kLiteralMark, from)) {
+    out.append(code, from, mark - from);
+    out.append(text, literals[next].start, literals[next].size);
+    ++next;
+    from = mark + 1;
   }
+  out.append(code, from, std::string::npos);
   return out;
 }
 
