@@ -46,6 +46,9 @@ class LowerWord {
     return size_ > sizeof buffer_ ? std::string_view(long_) : std::string_view(buffer_, size_);
   }
   bool operator==(std::string_view keyword) const { return View() == keyword; }
+  bool operator!=(std::string_view keyword) const { return View() != keyword; }
+  operator std::string_view() const { return View(); }
+  std::string String() const { return std::string(View()); }
 
  private:
   char buffer_[32];

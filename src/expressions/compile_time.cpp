@@ -154,7 +154,7 @@ std::string DefinedValue(const model::ProgramModel& m, const Tree& tree, int nod
   if (kind.kind != NodeKind::Constant) return "";
   std::string name = NameKey(what.first->Text);
   if (!name.empty() && name[0] == '#') name.erase(0, 1);
-  std::string k = LowerAscii(kind.first->Text);
+  LowerWord k(kind.first->Text);
   bool found = false;
   if (k == "#pb_constant") found = m.FindConstant(name) >= 0;
   else if (k == "#pb_structure") found = m.FindStructure(name) >= 0;
@@ -168,12 +168,12 @@ std::string DefinedValue(const model::ProgramModel& m, const Tree& tree, int nod
 
 }  // namespace
 
-bool IsCompileTimeFunction(const std::string& lower) {
+bool IsCompileTimeFunction(std::string_view lower) {
   return lower == "sizeof" || lower == "offsetof" || lower == "typeof" || lower == "defined";
 }
 
 std::string CompileTimeValue(const model::ProgramModel& m, const Tree& tree, int node) {
-  std::string lower = LowerAscii(tree[node].first->Text);
+  LowerWord lower(tree[node].first->Text);
   if (lower == "sizeof") return SizeOfValue(m, tree, node);
   if (lower == "typeof") return TypeOfValue(m, tree, node);
   if (lower == "defined") return DefinedValue(m, tree, node);

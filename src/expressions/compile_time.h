@@ -16,7 +16,7 @@
 namespace korvex::expressions {
 
 /// Whether a lower-cased function name is one of the compile-time ones.
-bool IsCompileTimeFunction(const std::string& lowerName);
+bool IsCompileTimeFunction(std::string_view lowerName);
 /// The literal text of the call at node (a Call of a compile-time
 /// function), or "" when it cannot be decided.
 std::string CompileTimeValue(const model::ProgramModel& model, const Tree& tree, int node);

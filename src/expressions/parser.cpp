@@ -194,11 +194,11 @@ int Parser::Primary() {
 
 int Parser::NamePrimary() {
   const Token& t = Tok(at_);
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   Node n;
   n.first = n.last = tokens_[at_];
   n.symbol = t.Ref;
-  if (lower[0] == '#') {
+  if (!t.Text.empty() && t.Text[0] == '#') {
     n.kind = NodeKind::Constant;
     ++at_;
     return tree_.Add(std::move(n));

@@ -122,7 +122,7 @@ void Typer::NaturalOfLeaf(Node& n) {
         n.natural = ValueOfType(model_.At(n.symbol).type, n);
         return;
       }
-      std::string lower = LowerAscii(n.first->Text);
+      LowerWord lower(n.first->Text);
       n.typeKnown = true;
       if (EndsWith(lower, "$")) n.natural = Value::String;
       else if (lower == "#pi") n.natural = Value::Float;
@@ -142,7 +142,7 @@ void Typer::NaturalOfLeaf(Node& n) {
         n.natural = ValueOfType(p.type, n);
         return;
       }
-      std::string lower = LowerAscii(n.first->Text);
+      LowerWord lower(n.first->Text);
       if (IsCompileTimeFunction(lower)) {
         n.natural = Value::Int;
         n.fits32 = true;

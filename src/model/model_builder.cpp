@@ -94,7 +94,7 @@ class Builder {
     int structure = -1;
     while (s.Next()) {
       if (s.Size() == 0 || !IsWordToken(s.At(0))) continue;
-      std::string lower = LowerAscii(s.Text(0));
+      LowerWord lower(s.Text(0));
       if (structure >= 0) {
         if (lower == "endstructure") {
           StructureInfo& info = model_.structures[static_cast<size_t>(model_.At(structure).detail)];
@@ -214,7 +214,7 @@ class Builder {
   void AddField(StatementReader& s, int structure) {
     size_t i = 0;
     if (s.Size() == 0 || !IsWordToken(s.At(0))) return;
-    std::string lower = LowerAscii(s.Text(0));
+    LowerWord lower(s.Text(0));
     if (lower == "structureunion" || lower == "endstructureunion") return;
     Field f;
     f.container = ContainerKind(lower);

@@ -28,7 +28,7 @@ bool IsDirective(const Token& t, std::string_view lowerName) {
 const char* DirectiveComment(const Token& t) {
   // "kvx_converter_end_raw" is the shortest directive word
   if (t.Kind != KindWord || t.Text.size() < kEndRawMarker.size()) return nullptr;
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   if (lower == kSetProfile) return "// KVX_Converter_SetProfile";
   if (lower == kBeginRawMarker) return "// KVX_Converter_Begin_Raw";
   if (lower == kEndRawMarker) return "// KVX_Converter_End_Raw";

@@ -22,7 +22,7 @@ struct IncludeRecord {
 
 bool IsIncludeKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   return lower == "includefile" || lower == "xincludefile";
 }
 

@@ -171,10 +171,16 @@ std::string_view SourceScanner::NextTokenView() {
     if (firstLine_ == 0 || rest_.empty()) return "\n";
     firstLine_ = 0;
   }
+  // rest_ starts with no blank (the line is trimmed, and so is the rest
+  // after each token), so only the token's end and the rest's start can
+  // hold blanks
   size_t n = Classify(rest_);
   std::string_view token = rest_.substr(0, n);
-  rest_ = TrimBlanksView(rest_.substr(n));
-  return TrimBlanksView(token);
+  size_t next = n;
+  while (next < rest_.size() && IsBlank(rest_[next])) ++next;
+  rest_.remove_prefix(next);
+  while (!token.empty() && IsBlank(token.back())) token.remove_suffix(1);
+  return token;
 }
 
 // Tries the rules in order; the first that claims a length wins. Each rule
@@ -212,7 +218,7 @@ size_t SourceScanner::Classify(std::string_view s) {
 // Rule W: identifiers, keywords, #constants, *pointers and p-pseudotypes.
 size_t SourceScanner::ClassifyWord(std::string_view s) {
   size_t i = 0;
-  if (lastText_ == "." && s.size() >= 2 && (s[0] == 'p' || s[0] == 'P') && s[1] == '-') {
+  if (s.size() >= 2 && (s[0] == 'p' || s[0] == 'P') && s[1] == '-' && lastText_ == ".") {
     i = 2;
   } else {
     if (s[0] == '#' || s[0] == '*') {

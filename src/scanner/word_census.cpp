@@ -1,15 +1,72 @@
 // WordCensus; see word_census.h.
 #include "scanner/word_census.h"
 
+#include <array>
+
+#include "common/text.h"
 #include "scanner/token.h"
 
 namespace korvex {
+namespace {
+
+// The keywords whose passes skip their walk without them.
+constexpr std::array<std::string_view, 28> kKeywords = {
+    "with", "endwith", "swap", "break", "goto", "gosub", "return", "fakereturn",
+    "calldebugger", "enabledebugger", "disabledebugger", "declare", "shared", "bool",
+    "select", "while", "wend", "repeat", "until", "forever", "newmap", "map", "newlist",
+    "list", "dim", "redim", "array", "procedurereturn"};
+
+constexpr size_t kLongest = 16;
+
+// The keywords by first letter and length, so that a word is compared with
+// at most a few of them: the index of the first in each bucket, chained.
+struct Buckets {
+  std::array<std::array<int8_t, kLongest + 1>, 26> first{};
+  std::array<int8_t, kKeywords.size()> next{};
+
+  Buckets() {
+    for (auto& row : first) row.fill(-1);
+    for (size_t k = kKeywords.size(); k-- > 0;) {
+      std::string_view w = kKeywords[k];
+      int8_t& head = first[static_cast<size_t>(w[0] - 'a')][w.size()];
+      next[k] = head;
+      head = static_cast<int8_t>(k);
+    }
+  }
+
+  int Find(std::string_view word) const {
+    if (word.size() > kLongest) return -1;
+    char c = word[0];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c < 'a' || c > 'z') return -1;
+    for (int k = first[static_cast<size_t>(c - 'a')][word.size()]; k >= 0; k = next[static_cast<size_t>(k)])
+      if (EqualsNoCase(word, kKeywords[static_cast<size_t>(k)])) return k;
+    return -1;
+  }
+};
+
+const Buckets& KeywordBuckets() {
+  static const Buckets buckets;
+  return buckets;
+}
+
+}  // namespace
 
 void WordCensus::Note(std::string_view text, int kind) {
   if (text.empty()) return;
   starts_.set(static_cast<unsigned char>(text[0]));
-  if (kind == KindWord) words_.set(Hash(text));
-  else if (kind == KindString && text.find('\\') != std::string_view::npos) backslashString_ = true;
+  if (kind == KindWord) {
+    int k = KeywordBuckets().Find(text);
+    if (k >= 0) words_.set(static_cast<size_t>(k));
+  } else if (kind == KindString && text.find('\\') != std::string_view::npos) {
+    backslashString_ = true;
+  }
+}
+
+bool WordCensus::MayHave(std::string_view lowerWord) const {
+  for (size_t k = 0; k < kKeywords.size(); ++k)
+    if (kKeywords[k] == lowerWord) return words_.test(k);
+  return true;
 }
 
 }  // namespace korvex

@@ -32,7 +32,7 @@ bool MoveOn(TokenList& tokens, int n) {
 
 bool IsProcedureKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   return lower == "procedure" || lower == "proceduredll" || lower == "procedurecdll";
 }
 

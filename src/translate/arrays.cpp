@@ -32,7 +32,7 @@ class DimWalk {
     while (tokens_.Next()) {
       Token& t = tokens_.Current();
       if (t.Kind != KindWord) continue;
-      std::string lower = LowerAscii(t.Text);
+      LowerWord lower(t.Text);
       if (IsProcedureKeyword(lower)) EnterProcedure();
       else if (lower == "endprocedure") current_ = model::kMainScope;
       else if (lower == "dim") RewriteDim();
@@ -41,7 +41,7 @@ class DimWalk {
   }
 
  private:
-  static bool IsProcedureKeyword(const std::string& lower) {
+  static bool IsProcedureKeyword(std::string_view lower) {
     return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
            lower == "procedurecdll" || lower == "function";
   }

@@ -190,7 +190,7 @@ class SelectWalk {
 
 // One If pass step for a word: the block keywords.
 void RewriteIfKeyword(Token& t, bool& inCondition) {
-  std::string word = LowerAscii(t.Text);
+  LowerWord word(t.Text);
   if (word == "if") {
     t.Text = "if (";
     inCondition = true;

@@ -19,14 +19,14 @@ struct ProcedureHeader {
 
 bool IsProcedureKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
-  std::string word = LowerAscii(t.Text);
+  LowerWord word(t.Text);
   return word == "procedure" || word == "proceduredll" || word == "procedurecdll";
 }
 
 bool IsContainerKeyword(const Token& t) {
   if (t.Spare == kContainerKeywordMark && t.Text.empty()) return true;
   if (t.Kind != KindWord) return false;
-  std::string word = LowerAscii(t.Text);
+  LowerWord word(t.Text);
   return word == "array" || word == "list" || word == "map";
 }
 

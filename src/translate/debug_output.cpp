@@ -13,27 +13,22 @@ namespace korvex::translate {
 namespace {
 
 // CallDebugger  ->  debugger, the statement that stops in the browser.
-void TranslateCallDebugger(TokenList& tokens) {
-  for (Token& t : tokens)
-    if (t.Kind == KindWord && EqualsNoCase(t.Text, "calldebugger")) t.Text = "debugger";
-}
-
 // EnableDebugger  ->  cDebugger.EnableDebugger(), the runtime's spelling
 // whatever the source's letter case ("enabledebugger" is no method).
-void TranslateDebuggerSwitches(TokenList& tokens) {
-  for (Token& t : tokens) {
-    if (t.Kind != KindWord) continue;
-    LowerWord lower(t.Text);
-    if (lower == "enabledebugger") t.Text = "cDebugger.EnableDebugger()";
-    else if (lower == "disabledebugger") t.Text = "cDebugger.DisableDebugger()";
-  }
+const char* DebuggerKeywordText(const std::string& word) {
+  if (word.size() < 12) return nullptr;  // "calldebugger" is the shortest
+  if (EqualsNoCase(word, "calldebugger")) return "debugger";
+  if (EqualsNoCase(word, "enabledebugger")) return "cDebugger.EnableDebugger()";
+  if (EqualsNoCase(word, "disabledebugger")) return "cDebugger.DisableDebugger()";
+  return nullptr;
 }
 
 }  // namespace
 
 void TranslateDebuggerKeywords(RunState& run) {
-  TranslateCallDebugger(run.Tokens);
-  TranslateDebuggerSwitches(run.Tokens);
+  for (Token& t : run.Tokens)
+    if (t.Kind == KindWord)
+      if (const char* text = DebuggerKeywordText(t.Text)) t.Text = text;
 }
 
 // Debug x, 1  ->  cDebugger.Debug ( x , 1)

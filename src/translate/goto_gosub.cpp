@@ -56,12 +56,13 @@ bool IsColon(const Token& t) { return t.Kind == KindOther && t.Text == ":"; }
 // "Name:" on a line of its own (a trailing comment may follow), as the data
 // pass reads labels: "a : b" and "If x : y = 1" separate statements.
 bool IsLabelWord(TokenList& tokens, Position word) {
-  if (word->Kind != KindWord || IsStandAloneWord(word->Text)) return false;
-  if (word != tokens.begin() && std::prev(word)->Kind != KindLineBreak) return false;
+  if (word->Kind != KindWord) return false;
   Position colon = std::next(word);
   if (colon == tokens.end() || !IsColon(*colon)) return false;
+  if (word != tokens.begin() && std::prev(word)->Kind != KindLineBreak) return false;
   Position after = std::next(colon);
-  return after == tokens.end() || after->Kind == KindLineBreak || after->Kind == KindComment;
+  if (after != tokens.end() && after->Kind != KindLineBreak && after->Kind != KindComment) return false;
+  return !IsStandAloneWord(word->Text);
 }
 
 std::unordered_set<std::string> GosubTargets(TokenList& tokens) {

@@ -143,7 +143,7 @@ void RewriteForEach(TokenList& tokens, const CollectionRegistry& lists) {
   BlankAhead(tokens, 2);
 }
 
-bool IsPlainListCommand(const std::string& lower) {
+bool IsPlainListCommand(std::string_view lower) {
   return lower == "listsize" || lower == "clearlist" || lower == "listindex" ||
          lower == "firstelement" || lower == "nextelement" || lower == "previouselement" ||
          lower == "lastelement" || lower == "deleteelement";
@@ -154,7 +154,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
   while (tokens.Next()) {
     Token& t = tokens.Current();
     if (t.Kind != KindWord) continue;
-    std::string lower = LowerAscii(t.Text);
+    LowerWord lower(t.Text);
     if (lower == "newlist") RewriteNewList(tokens);
     else if (lower == "addelement") RewriteAddElement(tokens, lists);
     // DeleteElement(name(), flags) keeps its flags as SelectElement keeps

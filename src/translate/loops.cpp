@@ -179,7 +179,7 @@ class BreakWalk {
   void Visit(Position it) {
     if (it->Kind != KindWord) return;
     if (it != tokens_.begin() && std::prev(it)->Kind != KindLineBreak) return;
-    std::string word = LowerAscii(it->Text);
+    LowerWord word(it->Text);
     if (word == "for" || word == "foreach" || word == "while" || word == "repeat") {
       loops_.push_back(OpenLoop{it, 0});
     } else if (word == "next" || word == "wend" || word == "until" || word == "forever") {

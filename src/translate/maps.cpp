@@ -200,7 +200,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
   while (tokens.Next()) {
     Token& t = tokens.Current();
     if (t.Kind != KindWord) continue;
-    std::string lower = LowerAscii(t.Text);
+    LowerWord lower(t.Text);
     if (lower == "newmap") RewriteNewMap(tokens, maps);
     else if (lower == "cmap.addmapelement" || lower == "cmap.findmapelement") RewriteAddOrFind(tokens);
     else if (lower == "cmap.mapkey" || lower == "cmap.mapsize") RewriteKeyOrSize(tokens);

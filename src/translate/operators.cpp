@@ -13,7 +13,7 @@ namespace korvex::translate {
 namespace {
 
 void RewriteWord(Token& t) {
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   // True, False, Break and Continue only get JavaScript's lower case.
   if (lower == "true" || lower == "false" || lower == "break" || lower == "continue")
     t.Text = lower;
@@ -58,7 +58,7 @@ void MarkComments(TokenList& tokens) {
   bool inRaw = false;
   for (Token& t : tokens) {
     if (t.Kind == KindWord) {
-      std::string lower = LowerAscii(t.Text);
+      LowerWord lower(t.Text);
       if (lower == "kvx_converter_begin_raw") inRaw = true;
       else if (lower == "kvx_converter_end_raw") inRaw = false;
     } else if (t.Kind == KindComment && !inRaw) {

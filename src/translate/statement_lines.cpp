@@ -14,7 +14,7 @@ namespace {
 // The texts after which a line goes on in the next one ("-" and "*" are not
 // among them).
 bool ContinuesLine(const Token& t) {
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   return lower == "," || lower == "+" || lower == "|" || lower == "and" || lower == "or" ||
          lower == "xor";
 }
@@ -51,7 +51,7 @@ namespace {
 // code's variables anyway).
 bool IsDroppedStatement(const Token& t) {
   if (t.Kind != KindWord) return false;
-  std::string lower = LowerAscii(t.Text);
+  LowerWord lower(t.Text);
   return lower == "declare" || lower == "shared";
 }
 

@@ -29,7 +29,7 @@ class StructureWalk {
     while (tokens_.Next()) {
       Token& t = tokens_.Current();
       if (t.Kind != KindWord) continue;
-      std::string lower = LowerAscii(t.Text);
+      LowerWord lower(t.Text);
       if (lower == "structure") OpenStructure();
       else if (lower == "endstructure") CloseStructure();
       else if (inStructure_ && registry_.count(t.Text) == 0) AddField();

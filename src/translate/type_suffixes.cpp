@@ -13,8 +13,8 @@ namespace {
 
 bool IsBasicTypeLetter(const std::string& text) {
   if (text.size() != 1) return false;
-  std::string lower = LowerAscii(text);
-  return lower.find_first_of("bacwulifqds") != std::string::npos;
+  char c = text[0] >= 'A' && text[0] <= 'Z' ? static_cast<char>(text[0] - 'A' + 'a') : text[0];
+  return std::string_view("bacwulifqds").find(c) != std::string_view::npos;
 }
 
 bool IsDot(const Token* t) { return t != nullptr && t->Kind == KindOther && t->Text == "."; }

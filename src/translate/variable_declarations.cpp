@@ -175,7 +175,7 @@ class DeclarationWalk {
 
   static bool IsContainerItem(const StatementReader& s, size_t i) {
     if (i >= s.Size() || s.At(i).Kind != KindWord) return false;
-    std::string lower = LowerAscii(s.Text(i));
+    LowerWord lower(s.Text(i));
     return lower == "dim" || lower == "redim" || lower == "newlist" || lower == "newmap";
   }
 
