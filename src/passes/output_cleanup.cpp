@@ -7,6 +7,7 @@
 #include "passes/output_cleanup.h"
 
 #include <array>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 #include <vector>
@@ -144,13 +145,25 @@ constexpr char kLiteralMark = '\x01';
 // text of a later repair where there was none: one walk over the code as
 // it came decides them all.
 std::array<bool, kRepairs.size()> NeededRepairs(std::string_view code) {
+  // the repairs by the first character of their text, ended by -1
+  static const auto byFirst = [] {
+    std::array<std::array<int8_t, kRepairs.size() + 1>, 256> table;
+    for (auto& row : table) row.fill(-1);
+    for (size_t k = 0; k < kRepairs.size(); ++k) {
+      auto& row = table[static_cast<unsigned char>(kRepairs[k].find[0])];
+      size_t n = 0;
+      while (row[n] >= 0) ++n;
+      row[n] = static_cast<int8_t>(k);
+    }
+    return table;
+  }();
   std::array<bool, kRepairs.size()> needed{};
-  std::array<bool, 256> first{};
-  for (const Repair& r : kRepairs) first[static_cast<unsigned char>(r.find[0])] = true;
   for (size_t i = 0; i < code.size(); ++i) {
-    if (!first[static_cast<unsigned char>(code[i])]) continue;
-    for (size_t k = 0; k < kRepairs.size(); ++k)
-      if (!needed[k] && code.compare(i, kRepairs[k].find.size(), kRepairs[k].find) == 0) needed[k] = true;
+    const auto& row = byFirst[static_cast<unsigned char>(code[i])];
+    for (size_t n = 0; row[n] >= 0; ++n) {
+      const Repair& r = kRepairs[static_cast<size_t>(row[n])];
+      if (code.compare(i, r.find.size(), r.find) == 0) needed[static_cast<size_t>(row[n])] = true;
+    }
   }
   return needed;
 }
@@ -167,6 +180,14 @@ std::string RepairOperators(const std::string& text) {
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     if (quote == 0) {
+      // the code up to the next quote or mark byte in one piece
+      size_t run = i;
+      while (run < text.size() && text[run] != '"' && text[run] != '\'' && text[run] != kLiteralMark) ++run;
+      if (run > i) {
+        code.append(text, i, run - i);
+        i = run - 1;
+        continue;
+      }
       if (c == '"' || c == '\'' || c == kLiteralMark) {
         // a mark byte of the text itself stands for itself
         if (c != kLiteralMark) quote = c;

@@ -188,10 +188,12 @@ std::string_view SourceScanner::NextTokenView() {
 size_t SourceScanner::Classify(std::string_view s) {
   size_t n = 0;
   int kind = KindOther;
-  if (s[0] == ';') {
+  char first = s[0];
+  if (first == ';') {
     n = s.size();
     kind = KindComment;
-  } else if ((n = ClassifyWord(s)) > 0) {
+  } else if ((IsLetter(first) || first == '_' || first == '#' || first == '*') && (n = ClassifyWord(s)) > 0) {
+    // only these can start a word
     kind = KindWord;
   } else if (s[0] == '"' || s[0] == '\'') {
     // Quoted literal: up to the next quote of the same sort, no escapes.
@@ -202,7 +204,7 @@ size_t SourceScanner::Classify(std::string_view s) {
   } else if (s[0] == '~' && s.size() >= 2 && s[1] == '"') {
     n = EscapeStringLength(s);
     kind = KindString;
-  } else if ((n = ClassifyNumber(s)) > 0) {
+  } else if ((IsDigit(first) || first == '$' || first == '%') && (n = ClassifyNumber(s)) > 0) {
     kind = KindNumber;
   } else if (s.size() >= 2 && (s[0] == '<' || s[0] == '>') &&
              (s[1] == '>' || s[1] == '<' || s[1] == '=')) {

@@ -24,8 +24,9 @@ struct Buckets {
   std::array<std::array<int8_t, kLongest + 1>, 26> first{};
   std::array<int8_t, kKeywords.size()> next{};
 
-  Buckets() {
-    for (auto& row : first) row.fill(-1);
+  constexpr Buckets() {
+    for (auto& row : first)
+      for (int8_t& head : row) head = -1;
     for (size_t k = kKeywords.size(); k-- > 0;) {
       std::string_view w = kKeywords[k];
       int8_t& head = first[static_cast<size_t>(w[0] - 'a')][w.size()];
@@ -45,10 +46,7 @@ struct Buckets {
   }
 };
 
-const Buckets& KeywordBuckets() {
-  static const Buckets buckets;
-  return buckets;
-}
+constexpr Buckets kBuckets;
 
 }  // namespace
 
@@ -56,7 +54,7 @@ void WordCensus::Note(std::string_view text, int kind) {
   if (text.empty()) return;
   starts_.set(static_cast<unsigned char>(text[0]));
   if (kind == KindWord) {
-    int k = KeywordBuckets().Find(text);
+    int k = kBuckets.Find(text);
     if (k >= 0) words_.set(static_cast<size_t>(k));
   } else if (kind == KindString && text.find('\\') != std::string_view::npos) {
     backslashString_ = true;
