@@ -246,7 +246,8 @@ class Builder {
 
   void Statement(StatementReader& s) {
     Token& first = s.At(0);
-    std::string lower = IsWordToken(first) ? LowerAscii(first.Text) : std::string();
+    LowerWord firstWord(IsWordToken(first) ? std::string_view(first.Text) : std::string_view());
+    std::string_view lower = firstWord;
     if (IsForeignWord(lower)) return;
     if (inBlock_ == Block::Enumeration && !lower.empty() && lower[0] == '#') {
       DefineConstant(s);
@@ -267,10 +268,10 @@ class Builder {
     if (lower == "import" || lower == "importc") return Open(Block::Import);
     if (lower == "macro") return Open(Block::Macro);
     if (lower == "enumeration" || lower == "enumerationbinary") return Open(Block::Enumeration);
-    if (IsDeclarationKeyword(lower)) return Declaration(s, lower);
+    if (IsDeclarationKeyword(lower)) return Declaration(s, std::string(lower));
     if (lower == "shared") return Shared(s);
     if (lower == "dim" || lower == "redim" || lower == "newlist" || lower == "newmap")
-      return ContainerDeclaration(s, 0, lower, Declared::Container);
+      return ContainerDeclaration(s, 0, std::string(lower), Declared::Container);
     if (lower == "goto" || lower == "gosub" || lower == "restore" ||
         lower == "includebinary" || lower == "includefile" || lower == "xincludefile" ||
         lower == "includepath" || lower == "debuglevel" || lower == "compilererror" ||
@@ -565,8 +566,9 @@ class Builder {
       Token& t = s.At(i);
       if (!IsWordToken(t) || t.Ref >= 0) continue;
       if (i > 0 && (s.Is(i - 1, ".") || s.Is(i - 1, "\\") || s.Is(i - 1, "?"))) continue;
-      std::string lower = LowerAscii(t.Text);
-      if (lower[0] == '#') {
+      LowerWord word(t.Text);
+      std::string_view lower = word;
+      if (!lower.empty() && lower[0] == '#') {
         t.Ref = model_.FindConstant(lower.substr(1));
         continue;
       }
@@ -582,7 +584,7 @@ class Builder {
         continue;
       }
       if (s.Is(i + 1, "(")) {
-        int container = FindContainer(lower);
+        int container = FindContainer(std::string(lower));
         t.Ref = container >= 0 ? container : model_.FindProcedure(lower);
         continue;
       }
@@ -624,7 +626,7 @@ class Builder {
     return Find(model_.mainVariables, key);
   }
 
-  static bool IsCompileTimeFunction(const std::string& lower) {
+  static bool IsCompileTimeFunction(std::string_view lower) {
     return lower == "sizeof" || lower == "offsetof" || lower == "typeof" || lower == "defined";
   }
 
