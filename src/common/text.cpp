@@ -1,6 +1,9 @@
 // Text helpers; see text.h.
 #include "common/text.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace korvex {
 
 std::string LowerAscii(std::string_view s) {
@@ -12,29 +15,17 @@ std::string LowerAscii(std::string_view s) {
 
 bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
   if (lowerB.empty()) return true;
-  char first = lowerB[0];
-  char upperFirst = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
-  for (size_t i = 0; i + lowerB.size() <= a.size(); ++i)
-    if ((a[i] == first || a[i] == upperFirst) && EqualsNoCase(a.substr(i, lowerB.size()), lowerB))
-      return true;
-  return false;
+  // Boyer-Moore-Horspool steps over most of a text that lacks the word
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  auto hash = [lower](char c) { return std::hash<char>()(lower(c)); };
+  auto same = [lower](char x, char y) { return lower(x) == lower(y); };
+  std::boyer_moore_horspool_searcher searcher(lowerB.begin(), lowerB.end(), hash, same);
+  return std::search(a.begin(), a.end(), searcher) != a.end();
 }
 
 bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_view> lowerWords) {
-  // the words' first letters, both cases, so that most bytes are passed by
-  // one table look-up
-  bool first[256] = {};
-  for (std::string_view w : lowerWords) {
-    if (w.empty()) return true;
-    unsigned char c = static_cast<unsigned char>(w[0]);
-    first[c] = true;
-    if (c >= 'a' && c <= 'z') first[c - 'a' + 'A'] = true;
-  }
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (!first[static_cast<unsigned char>(a[i])]) continue;
-    for (std::string_view w : lowerWords)
-      if (w.size() <= a.size() - i && EqualsNoCase(a.substr(i, w.size()), w)) return true;
-  }
+  for (std::string_view w : lowerWords)
+    if (ContainsNoCase(a, w)) return true;
   return false;
 }
 

@@ -65,7 +65,7 @@ bool Contains(std::string_view a, std::string_view b);
 /// lower-case. A pass asks it to learn that its keyword is nowhere in the
 /// text, so that it need not scan it.
 bool ContainsNoCase(std::string_view a, std::string_view lowerB);
-/// Whether a holds one of the lower-case words, in one walk over a.
+/// Whether a holds one of the lower-case words, case-blind.
 bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_view> lowerWords);
 /// Whether s, its spaces and tabs left out, starts with lowerPrefix, ASCII
 /// letters compared case-blind: "KVX_Converter_ Begin" starts with

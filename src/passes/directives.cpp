@@ -66,9 +66,10 @@ std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   std::string out;
   out.reserve(text.size());
   int inRaw = 0;
+  bool markers = ContainsNoCase(text, "kvx_converter_");  // else no line is in a block
   for (std::string_view piece : SplitLines(text)) {
     std::string_view line = TrimSpacesView(piece);
-    UpdateRawFlag(line, inRaw);
+    if (markers) UpdateRawFlag(line, inRaw);
     if (inRaw == 1 && !line.empty() && line[0] == ';') line.remove_prefix(1);
     out += line;
     out += '\n';

@@ -90,8 +90,8 @@ void SourceScanner::RecordText(std::string_view t) { lastText_ = t; }
 void SourceScanner::IndexLines() {
   lineStarts_.clear();
   lineStarts_.push_back(0);
-  for (size_t i = 0; i < text_.size(); ++i)
-    if (text_[i] == '\n') lineStarts_.push_back(i + 1);
+  for (size_t nl = text_.find('\n'); nl != std::string::npos; nl = text_.find('\n', nl + 1))
+    lineStarts_.push_back(nl + 1);
 }
 
 int SourceScanner::LoadFile(const std::string& path) {

@@ -155,24 +155,26 @@ std::string BuildServerProcedures(RunState& run, const std::string& text) {
   bool inside = false;
   for (std::string_view piece : SplitLines(text)) {
     // Every line is trimmed, also those copied unchanged; tabs stay.
-    std::string line = TrimSpaces(piece);
-    std::string key = RemoveBlanks(LowerAscii(line));
-    if (StartsWith(key, "proceduredll")) {
-      stub = line + "\n";
+    std::string_view line = TrimSpacesView(piece);
+    if (StartsWithNoCaseNoBlanks(line, "proceduredll")) {
+      stub = std::string(line) + "\n";
       stub += StubLines(ParseProcedureHeader(run, stub), run.ActiveSettings.CgiAddress);
       inside = true;
-    } else if (StartsWith(key, "endprocedure") && inside) {
-      serverCode += line + "\n";
+    } else if (inside && StartsWithNoCaseNoBlanks(line, "endprocedure")) {
+      serverCode += line;
+      serverCode += '\n';
       inside = false;
     }
     // The header goes to both texts, the body to the server code only, and
     // EndProcedure (added to the server code above) to the output.
     if (inside) {
-      serverCode += line + "\n";
+      serverCode += line;
+      serverCode += '\n';
       output += stub;
       stub.clear();
     } else {
-      output += line + "\n";
+      output += line;
+      output += '\n';
     }
   }
   if (serverCode.empty()) return output;

@@ -5,7 +5,10 @@
 // cString.Chr(10) ". Runs once per conversion, after the server procedures.
 #include "translate/dispatcher.h"
 
+#include <chrono>
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 
 #include "scanner/source_scanner.h"
 #include "translate/construct_passes.h"
@@ -137,7 +140,10 @@ std::string TranslateStatements(RunState& run, const std::string& text) {
   const WordCensus& census = run.Tokens.Census();
   for (const Step& step : kSteps) {
     if (step.wanted != nullptr && !step.wanted(census)) continue;
+    auto t0 = std::chrono::steady_clock::now();
     if (step.run(run) == 0) return "";  // the pass has printed why
+    static const bool timed = std::getenv("KORVEX_BENCH_STEPS") != nullptr;
+    if (timed) std::fprintf(stderr, "    %-36s %8.3f s\n", step.name, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
   }
   return JoinTokens(run.Tokens);
 }
