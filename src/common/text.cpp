@@ -1,9 +1,6 @@
 // Text helpers; see text.h.
 #include "common/text.h"
 
-#include <algorithm>
-#include <functional>
-
 namespace korvex {
 
 std::string LowerAscii(std::string_view s) {
@@ -13,14 +10,22 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
+// Boyer-Moore-Horspool with the letters folded: most of a text that lacks
+// the word is stepped over a word's length at a time.
 bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
-  if (lowerB.empty()) return true;
-  // Boyer-Moore-Horspool steps over most of a text that lacks the word
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  auto hash = [lower](char c) { return std::hash<char>()(lower(c)); };
-  auto same = [lower](char x, char y) { return lower(x) == lower(y); };
-  std::boyer_moore_horspool_searcher searcher(lowerB.begin(), lowerB.end(), hash, same);
-  return std::search(a.begin(), a.end(), searcher) != a.end();
+  size_t m = lowerB.size();
+  if (m == 0) return true;
+  if (a.size() < m) return false;
+  size_t skip[256];
+  for (size_t& s : skip) s = m;
+  for (size_t k = 0; k + 1 < m; ++k) {
+    unsigned char c = static_cast<unsigned char>(lowerB[k]);
+    skip[c] = m - 1 - k;
+    if (c >= 'a' && c <= 'z') skip[c - 'a' + 'A'] = m - 1 - k;
+  }
+  for (size_t i = 0; i + m <= a.size(); i += skip[static_cast<unsigned char>(a[i + m - 1])])
+    if (EqualsNoCase(a.substr(i, m), lowerB)) return true;
+  return false;
 }
 
 bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_view> lowerWords) {

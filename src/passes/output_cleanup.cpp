@@ -60,16 +60,17 @@ constexpr std::array<Repair, 19> kRepairs = {{
     {"var var", "var"},
 }};
 
-// One of the one-character texts in marks.
-bool IsMark(const Token* t, std::string_view marks) {
-  return t != nullptr && t->Text.size() == 1 && marks.find(t->Text[0]) != std::string_view::npos;
-}
+// The one-character text of a token, or 0.
+char SingleCharacter(const Token* t) { return t != nullptr && t->Text.size() == 1 ? t->Text[0] : 0; }
 
 // No space after line breaks, comments, ".", "(", "[", "]", and none
 // before ".", "(", "[", "]", ")".
 bool JoinsWithoutSpace(const Token& t, const Token* next) {
   if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
-  return IsMark(&t, ".([]") || IsMark(next, ".([])");
+  char c = SingleCharacter(&t);
+  if (c == '.' || c == '(' || c == '[' || c == ']') return true;
+  c = SingleCharacter(next);
+  return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
 }
 
 std::string JoinTokens(TokenList& tokens, int& inRaw) {
