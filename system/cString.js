@@ -16,8 +16,8 @@ var cString = (function () {
   // The value as PureBasic text: whole numbers in full, other numbers as
   // StrD() without a count of decimals writes them.
   function text(value) {
-    if (value === null || value === undefined) return '';
     if (typeof value === 'string') return value;
+    if (value === null || value === undefined) return '';
     if (typeof value === 'bigint') return value.toString();
     if (typeof value === 'number') return Number.isInteger(value) ? integerText(value) : StrD(value);
     return String(value);
@@ -55,8 +55,10 @@ var cString = (function () {
   }
 
   // A count or position argument as a JS number; missing or not a number
-  // gives fallback.
+  // gives fallback. A small whole number, what nearly every call passes, is
+  // taken as it is (-0 as 0), without the quad's BigInt.
   function whole(value, fallback) {
+    if (typeof value === 'number' && (value | 0) === value) return value | 0;
     if (value === undefined || value === null) return fallback;
     if (typeof value !== 'bigint' && isNaN(Number(value))) return fallback;
     return Number(quad(value));
@@ -94,7 +96,12 @@ var cString = (function () {
     return withoutNegativeZero(fixed(n, count));
   }
 
-  function Str(value) { return quad(value).toString(); }
+  // A whole number that a double holds exactly is written by String() as
+  // the quad would be; the others go through the quad.
+  function Str(value) {
+    if (typeof value === 'number' && Number.isSafeInteger(value)) return String(value);
+    return quad(value).toString();
+  }
 
   // StrF works on a single-precision float, as PureBasic's .f parameter:
   // StrF(1.1) = "1.1000000238".
@@ -181,12 +188,14 @@ var cString = (function () {
 
   // Mid("Hello", 2, 3) = "ell"; without a length (or a negative one), to
   // the end; a start below 1 counts as 1, a start past the end gives "".
+  // One character, the usual walk through a text, is taken with charAt,
+  // which the engine compiles best.
   function Mid(value, start, length) {
     var s = text(value);
     var from = Math.max(1, whole(start, 1)) - 1;
     var n = whole(length, -1);
     if (n < 0) return s.substring(from);
-    return s.substr(from, n);
+    return n === 1 ? s.charAt(from) : s.substring(from, from + n);
   }
 
   // Each character changed on its own, so the length stays: UCase("ß") is

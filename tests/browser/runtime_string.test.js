@@ -31,6 +31,10 @@ test('Asc, Chr, Len: characters beyond 255', async function () {
     ['cString.Chr(0xD800)', ''],
     ['cString.Chr(0x10000)', ''],
     ['cString.Chr(-1)', ''],
+    ['cString.Chr(-0)', ''],
+    ['cString.Chr(4294967361)', ''],
+    // a fraction is rounded as the integer parameter stores it, halves to even
+    ['cString.Chr(66.5)', 'B'],
     ['cString.Len("Hello")', 5],
     ['cString.Len("")', 0],
     ['cString.Len("Größe ≥ 5 €, 日本")', 15]
@@ -42,6 +46,7 @@ test('Str writes the quad: fractions rounded, halves to even', async function ()
     ['cString.Str(42)', '42'],
     ['cString.Str(-7)', '-7'],
     ['cString.Str(0)', '0'],
+    ['cString.Str(-0)', '0'],
     ['cString.Str(2.7)', '3'],
     ['cString.Str(-2.7)', '-3'],
     ['cString.Str(2.5)', '2'],
@@ -49,6 +54,9 @@ test('Str writes the quad: fractions rounded, halves to even', async function ()
     ['cString.Str(-2.5)', '-2'],
     ['cString.Str(1 / 3)', '0'],
     ['cString.Str(9007199254740991)', '9007199254740991'],
+    ['cString.Str(-9007199254740991)', '-9007199254740991'],
+    ['cString.Str(2 ** 53)', '9007199254740992'],
+    ['cString.Str(2 ** 62)', '4611686018427387904'],
     ['cString.Str(9007199254740993n)', '9007199254740993'],
     ['cString.Str(9223372036854775807n)', '9223372036854775807'],
     ['cString.Str(-9223372036854775808n)', kMinQuad],
@@ -188,6 +196,7 @@ test('Left, Right and Mid with positions and lengths outside the text', async fu
     ['cString.Left("Hello", 0)', ''],
     ['cString.Left("Hello", -1)', ''],
     ['cString.Left("Hello", 2n)', 'He'],
+    ['cString.Left("Hello", 4294967298)', 'Hello'],
     ['cString.Right("Hello", 3)', 'llo'],
     ['cString.Right("Hello", 9)', 'Hello'],
     ['cString.Right("Hello", 0)', ''],
@@ -202,7 +211,8 @@ test('Left, Right and Mid with positions and lengths outside the text', async fu
     ['cString.Mid("Hello", 0, 2)', 'He'],
     ['cString.Mid("Hello", -3)', 'Hello'],
     ['cString.Mid("Hello", 2, -1)', 'ello'],
-    ['cString.Mid("Größe", 3, 1)', 'ö']
+    ['cString.Mid("Größe", 3, 1)', 'ö'],
+    ['cString.Mid("Hello", 2.5, 1.5)', 'el']
   ]);
 });
 
