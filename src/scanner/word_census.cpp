@@ -1,10 +1,7 @@
 // WordCensus; see word_census.h.
 #include "scanner/word_census.h"
 
-#include <array>
-
 #include "common/text.h"
-#include "scanner/token.h"
 
 namespace korvex {
 namespace {
@@ -17,6 +14,12 @@ constexpr std::array<std::string_view, 28> kKeywords = {
     "list", "dim", "redim", "array", "procedurereturn"};
 
 constexpr size_t kLongest = 16;
+
+constexpr std::array<uint32_t, kLongest + 1> FirstLetters() {
+  std::array<uint32_t, kLongest + 1> masks{};
+  for (std::string_view w : kKeywords) masks[w.size()] |= 1u << (w[0] - 'a');
+  return masks;
+}
 
 // The keywords by first letter and length, so that a word is compared with
 // at most a few of them: the index of the first in each bucket, chained.
@@ -50,15 +53,11 @@ constexpr Buckets kBuckets;
 
 }  // namespace
 
-void WordCensus::Note(std::string_view text, int kind) {
-  if (text.empty()) return;
-  starts_.set(static_cast<unsigned char>(text[0]));
-  if (kind == KindWord) {
-    int k = kBuckets.Find(text);
-    if (k >= 0) words_.set(static_cast<size_t>(k));
-  } else if (kind == KindString && text.find('\\') != std::string_view::npos) {
-    backslashString_ = true;
-  }
+const std::array<uint32_t, WordCensus::kLongest + 1> WordCensus::kFirstLetters = FirstLetters();
+
+void WordCensus::NoteWord(std::string_view word) {
+  int k = kBuckets.Find(word);
+  if (k >= 0) words_.set(static_cast<size_t>(k));
 }
 
 bool WordCensus::MayHave(std::string_view lowerWord) const {

@@ -8,10 +8,13 @@
 // it, so a pass may only skip on words that no earlier pass writes.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+
+#include "scanner/token.h"
 
 namespace korvex {
 
@@ -23,7 +26,16 @@ class WordCensus {
     backslashString_ = false;
   }
 
-  void Note(std::string_view text, int kind);
+  /// The scanner's tokens one by one; inline, as it runs for every token.
+  void Note(std::string_view text, int kind) {
+    if (text.empty()) return;
+    starts_[static_cast<unsigned char>(text[0])] = true;
+    if (kind == KindWord) {
+      if (MayBeKeyword(text)) NoteWord(text);
+    } else if (kind == KindString && !backslashString_ && text.find('\\') != std::string_view::npos) {
+      backslashString_ = true;
+    }
+  }
 
   /// Maybe holds the word (given in lower case): exact for the keywords
   /// of the list, true for any other word.
@@ -39,6 +51,18 @@ class WordCensus {
   bool HasBackslashString() const { return backslashString_; }
 
  private:
+  static constexpr size_t kLongest = 16;
+  // per length, the first letters (bit 0 for "a") of the keywords of that
+  // length: most words are passed by this test alone
+  static const std::array<uint32_t, kLongest + 1> kFirstLetters;
+
+  static bool MayBeKeyword(std::string_view word) {
+    if (word.size() > kLongest) return false;
+    unsigned c = static_cast<unsigned char>(word[0]) | 0x20u;  // ASCII letters lower-cased
+    return c >= 'a' && c <= 'z' && ((kFirstLetters[word.size()] >> (c - 'a')) & 1u) != 0;
+  }
+  void NoteWord(std::string_view word);
+
   std::bitset<64> words_;  // by index in the list of keywords
   std::bitset<256> starts_;
   bool backslashString_ = false;
