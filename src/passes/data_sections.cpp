@@ -10,6 +10,7 @@
 
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 #include "scanner/source_scanner.h"
 #include "common/text.h"
@@ -27,25 +28,37 @@ struct DataTexts {
   long long index = 0;     // number of values so far
 };
 
-bool IsOther(const Token& t, std::string_view text) { return t.Kind == KindOther && t.Text == text; }
+// One token as the scanner gives it; the views stay valid while the pass
+// runs.
+struct Piece {
+  std::string_view text;
+  int kind;
+};
+
+bool IsOther(const Piece& t, std::string_view text) { return t.kind == KindOther && t.text == text; }
+
+// The tokens of one line and its line break (the last line may have
+// none), and whether the text ends with it.
+struct Line {
+  std::vector<Piece> pieces;
+  bool last = false;
+};
 
 // A PureBasic label is "Name:" on a line of its own (a trailing comment
 // may follow). Every other ":" separates statements and names nothing:
 // "If x : y = 1 : EndIf", "f(a) : g()", "Repeat : x + 1 : Until x > 5".
-bool IsLabelColon(Position colon, Position begin, Position end) {
-  if (colon == begin) return false;
-  Position name = std::prev(colon);
-  if (name->Kind != KindWord) return false;
-  if (name != begin && std::prev(name)->Kind != KindLineBreak) return false;
-  Position after = std::next(colon);
-  return after == end || after->Kind == KindLineBreak || after->Kind == KindComment;
+bool IsLabelColon(const Line& line, size_t colon) {
+  if (colon != 1 || line.pieces[0].kind != KindWord) return false;
+  if (colon + 1 == line.pieces.size()) return line.last;
+  int after = line.pieces[colon + 1].kind;
+  return after == KindLineBreak || after == KindComment;
 }
 
 // Name:  ->  var KVX_Label_Name = <index>
-void AddLabel(DataTexts& out, const std::string& name) {
+void AddLabel(DataTexts& out, std::string_view name) {
   std::string number = std::to_string(out.index);
-  out.labels += "var KVX_Label_" + name + " = " + number + "\r\n";
-  if (out.firstLabel.empty()) out.firstLabel = "cCommonKVX_Global_Label = KVX_Label_" + name + "\r\n";
+  out.labels += "var KVX_Label_" + std::string(name) + " = " + number + "\r\n";
+  if (out.firstLabel.empty()) out.firstLabel = "cCommonKVX_Global_Label = KVX_Label_" + std::string(name) + "\r\n";
 }
 
 // Ends a Data statement: its last value is counted and separated.
@@ -56,40 +69,55 @@ void EndValue(DataTexts& out) {
 
 // A line break ends a Data statement, and so does a trailing comment (the
 // last token of its line), which then goes on to the program text.
-bool EndsStatement(const Token& t) { return t.Kind == KindLineBreak || t.Kind == KindComment; }
+bool EndsStatement(const Piece& t) { return t.kind == KindLineBreak || t.kind == KindComment; }
 
 // Data.<type> v1, v2, ...  The values' tokens are joined without spaces;
-// each "," and the statement's end count one value. Returns the line break
-// or comment that ends the statement, or end when the list ends first.
-Position CollectStatement(DataTexts& out, Position it, Position end) {
+// each "," and the statement's end count one value. Returns the index of
+// the line break or comment that ends the statement, or the line's size
+// when the text ends first.
+size_t CollectStatement(DataTexts& out, const Line& line, size_t i) {
   if (out.array.empty()) out.array = "cCommonKVX_DataArray=[";
-  for (++it; it != end; ++it) {
-    const Token& t = *it;
-    if (EndsStatement(t)) {
+  const std::vector<Piece>& p = line.pieces;
+  for (++i; i < p.size(); ++i) {
+    if (EndsStatement(p[i])) {
       EndValue(out);
-      return it;
+      return i;
     }
-    if (IsOther(t, ",")) {
+    if (IsOther(p[i], ",")) {
       EndValue(out);
       continue;
     }
-    if (IsOther(t, ".")) {
+    if (IsOther(p[i], ".")) {
       // the type suffix: "." and the type name are skipped, but never the
       // statement's end
-      auto typeName = std::next(it);
-      if (typeName != end && !EndsStatement(*typeName)) it = typeName;
+      if (i + 1 < p.size() && !EndsStatement(p[i + 1])) ++i;
       continue;
     }
-    out.array += t.Text;
+    out.array += p[i].text;
   }
   EndValue(out);
-  return end;
+  return p.size();
 }
 
-void AppendToProgram(DataTexts& out, const Token& t) {
-  if (t.Text.empty()) return;
-  out.program += t.Text;
+void AppendToProgram(DataTexts& out, std::string_view text) {
+  if (text.empty()) return;
+  out.program += text;
   out.program += ' ';
+}
+
+// One line into the texts; false once the text has ended inside a Data
+// statement.
+bool CollectLine(DataTexts& out, const Line& line) {
+  const std::vector<Piece>& p = line.pieces;
+  for (size_t i = 0; i < p.size(); ++i) {
+    if (IsOther(p[i], ":") && IsLabelColon(line, i)) AddLabel(out, p[i - 1].text);
+    if (p[i].kind == KindWord && EqualsNoCase(p[i].text, "data")) {
+      i = CollectStatement(out, line, i);
+      if (i == p.size()) return false;
+    }
+    AppendToProgram(out, p[i].text);
+  }
+  return true;
 }
 
 std::string Assemble(DataTexts& out) {
@@ -126,20 +154,24 @@ void CollectBinaries(RunState& run) {
 
 }  // namespace
 
+// The tokens are read once, a line at a time, straight from the scanner,
+// whose text the pieces point into.
 std::string CollectData(RunState& run, const std::string& text) {
-  TokenizeText(run.Tokens, text);
+  run.Tokens.Clear();
   DataTexts out;
   out.program.reserve(text.size() + text.size() / 4);
-  Position begin = run.Tokens.begin();
-  Position end = run.Tokens.end();
-  for (Position it = begin; it != end; ++it) {
-    if (IsOther(*it, ":") && IsLabelColon(it, begin, end)) AddLabel(out, std::prev(it)->Text);
-    if (it->Kind == KindWord && EqualsNoCase(it->Text, "data")) {
-      it = CollectStatement(out, it, end);
-      if (it == end) break;
-    }
-    AppendToProgram(out, *it);
+  SourceScanner scanner;
+  scanner.SetText(CrLfToLf(text));
+  Line line;
+  while (scanner.HasMore()) {
+    std::string_view token = scanner.NextTokenView();
+    line.pieces.push_back({token, scanner.TokenKind()});
+    if (scanner.TokenKind() != KindLineBreak) continue;
+    if (!CollectLine(out, line)) return Assemble(out);
+    line.pieces.clear();
   }
+  line.last = true;
+  CollectLine(out, line);
   return Assemble(out);
 }
 
