@@ -6,6 +6,7 @@
 // Tokens `x`, `=`, `5`, line break  ->  "x = 5;\n".
 #include "passes/output_cleanup.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
@@ -73,18 +74,20 @@ bool JoinsWithoutSpace(const Token& t, const Token* next) {
   return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
 }
 
+// The texts are copied into room made once for all of them.
 std::string JoinTokens(TokenList& tokens, int& inRaw) {
   size_t size = 0;
   for (const Token& t : tokens) size += t.Text.size() + 1;
-  std::string out;
-  out.reserve(size);
+  std::string out(size, ' ');
+  char* at = out.data();
   for (auto it = tokens.begin(); it != tokens.end(); ++it) {
     const Token& t = *it;
     auto next = std::next(it);
     UpdateRawFlag(t.Text, inRaw);
-    out += t.Text;
-    if (!JoinsWithoutSpace(t, next == tokens.end() ? nullptr : &*next)) out += ' ';
+    at = std::copy(t.Text.begin(), t.Text.end(), at);
+    if (!JoinsWithoutSpace(t, next == tokens.end() ? nullptr : &*next)) ++at;  // the room holds a space
   }
+  out.resize(static_cast<size_t>(at - out.data()));
   return out;
 }
 
