@@ -5,6 +5,7 @@
 // cString.Chr(10) ". Runs once per conversion, after the server procedures.
 #include "translate/dispatcher.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdio>
@@ -124,12 +125,9 @@ constexpr Step kSteps[] = {
 std::string JoinTokens(TokenList& tokens) {
   size_t size = 0;
   for (const Token& t : tokens) size += t.Text.size() + 1;
-  std::string out;
-  out.reserve(size);
-  for (const Token& t : tokens) {
-    out += t.Text;
-    out += ' ';
-  }
+  std::string out(size, ' ');
+  char* at = out.data();
+  for (const Token& t : tokens) at = std::copy(t.Text.begin(), t.Text.end(), at) + 1;
   return out;
 }
 

@@ -65,9 +65,9 @@ void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& lists
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || !lists.Has(t.Text)) continue;
-    if (TokenAheadIs(tokens, 1, "(") && TokenAheadIs(tokens, 2, ")"))
-      RewriteElementAccess(tokens);
+    // the cheap tests first: most words are no element access
+    if (t.Kind != KindWord || !TokenAheadIs(tokens, 1, "(") || !TokenAheadIs(tokens, 2, ")")) continue;
+    if (lists.Has(t.Text)) RewriteElementAccess(tokens);
   }
 }
 
@@ -153,7 +153,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord) continue;
+    if (t.Kind != KindWord || t.Text.size() < 7) continue;  // "newlist" and "foreach" are the shortest
     LowerWord lower(t.Text);
     if (lower == "newlist") RewriteNewList(tokens);
     else if (lower == "addelement") RewriteAddElement(tokens, lists);

@@ -37,7 +37,7 @@ void ClearAhead(TokenList& tokens, int n) {
   }
 }
 
-bool TokenAheadIs(TokenList& tokens, int n, const std::string& s) {
+bool TokenAheadIs(TokenList& tokens, int n, std::string_view s) {
   Token* t = TokenAhead(tokens, n);
   return t != nullptr && t->Text == s;
 }

@@ -21,6 +21,6 @@ void BlankAhead(TokenList& tokens, int n);
 /// as exist. The cursor stays.
 void ClearAhead(TokenList& tokens, int n);
 /// 1 when the token n places on exists and its text is exactly s.
-bool TokenAheadIs(TokenList& tokens, int n, const std::string& s);
+bool TokenAheadIs(TokenList& tokens, int n, std::string_view s);
 
 }  // namespace korvex::translate

@@ -132,7 +132,7 @@ void TranslateElementAccesses(TokenList& tokens, const CollectionRegistry& maps)
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind == KindWord && maps.Has(t.Text) && TokenAheadIs(tokens, 1, "("))
+    if (t.Kind == KindWord && TokenAheadIs(tokens, 1, "(") && maps.Has(t.Text))
       RewriteElementAccess(tokens, maps);
   }
 }
@@ -199,7 +199,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord) continue;
+    if (t.Kind != KindWord || t.Text.size() < 6) continue;  // "newmap" is the shortest
     LowerWord lower(t.Text);
     if (lower == "newmap") RewriteNewMap(tokens, maps);
     else if (lower == "cmap.addmapelement" || lower == "cmap.findmapelement") RewriteAddOrFind(tokens);
