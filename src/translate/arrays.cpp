@@ -216,9 +216,11 @@ void TranslateDim(RunState& run) {
   DimWalk(run).Run();
   // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): the header
   // keeps the bare name.
-  for (TokenList::Position keyword : FindContainerKeywords(run.Tokens, "array")) {
-    std::string type;
-    TakeContainerParameter(run.Tokens, keyword, type);
+  if (run.Tokens.Census().MayHave("array")) {
+    for (TokenList::Position keyword : FindContainerKeywords(run.Tokens, "array")) {
+      std::string type;
+      TakeContainerParameter(run.Tokens, keyword, type);
+    }
   }
   RewriteArraySubscripts(run.Tokens, run.Model);
 }
