@@ -73,6 +73,7 @@ static std::string_view TrimView(std::string_view s) {
 std::string_view TrimSpacesView(std::string_view s) { return TrimView<false>(s); }
 std::string TrimSpaces(std::string_view s) { return std::string(TrimView<false>(s)); }
 std::string TrimBlanks(std::string_view s) { return std::string(TrimView<true>(s)); }
+std::string_view TrimBlanksView(std::string_view s) { return TrimView<true>(s); }
 
 std::string ReplaceAll(std::string_view s, std::string_view find, std::string_view repl) {
   if (find.empty()) return std::string(s);

@@ -48,7 +48,6 @@ class LowerWord {
   bool operator==(std::string_view keyword) const { return View() == keyword; }
   bool operator!=(std::string_view keyword) const { return View() != keyword; }
   operator std::string_view() const { return View(); }
-  std::string String() const { return std::string(View()); }
 
  private:
   char buffer_[32];
@@ -76,6 +75,7 @@ std::string TrimSpaces(std::string_view s);
 std::string_view TrimSpacesView(std::string_view s);
 /// Removes leading and trailing spaces and tabs.
 std::string TrimBlanks(std::string_view s);
+std::string_view TrimBlanksView(std::string_view s);
 /// Every occurrence of find replaced by repl, left to right, in one pass.
 std::string ReplaceAll(std::string_view s, std::string_view find, std::string_view repl);
 /// "\r\n" replaced by "\n".

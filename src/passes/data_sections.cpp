@@ -18,8 +18,6 @@
 namespace korvex::passes {
 namespace {
 
-using Position = TokenList::Position;
-
 struct DataTexts {
   std::string labels;      // one "var KVX_Label_..." line per label
   std::string firstLabel;  // the initial read position

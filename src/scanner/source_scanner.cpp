@@ -44,13 +44,6 @@ size_t CharacterLength(std::string_view s) {
   return n;
 }
 
-std::string_view TrimBlanksView(std::string_view s) {
-  size_t first = 0, end = s.size();
-  while (first < end && IsBlank(s[first])) ++first;
-  while (end > first && IsBlank(s[end - 1])) --end;
-  return s.substr(first, end - first);
-}
-
 // Tokens after which "#" starts a constant name.
 constexpr std::array<std::string_view, 46> kBeforeConstant = {
     "!", "#", "%", "&", "(", "+", ",", "-", "/", ":", "<", "<<", "<=", "<>", "=", ">",

@@ -7,13 +7,13 @@ namespace korvex {
 namespace {
 
 // The keywords whose passes skip their walk without them.
-constexpr std::array<std::string_view, 28> kKeywords = {
+constexpr std::array<std::string_view, 27> kKeywords = {
     "with", "endwith", "swap", "break", "goto", "gosub", "return", "fakereturn",
     "calldebugger", "enabledebugger", "disabledebugger", "declare", "shared", "bool",
     "select", "while", "wend", "repeat", "until", "forever", "newmap", "map", "newlist",
-    "list", "dim", "redim", "array", "procedurereturn"};
+    "list", "dim", "redim", "array"};
 
-constexpr size_t kLongest = 16;
+constexpr size_t kLongest = WordCensus::kLongest;
 
 constexpr std::array<uint32_t, kLongest + 1> FirstLetters() {
   std::array<uint32_t, kLongest + 1> masks{};

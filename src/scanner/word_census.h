@@ -20,6 +20,9 @@ namespace korvex {
 
 class WordCensus {
  public:
+  /// No keyword of the list is longer.
+  static constexpr size_t kLongest = 16;
+
   void Clear() {
     words_.reset();
     starts_.reset();
@@ -51,7 +54,6 @@ class WordCensus {
   bool HasBackslashString() const { return backslashString_; }
 
  private:
-  static constexpr size_t kLongest = 16;
   // per length, the first letters (bit 0 for "a") of the keywords of that
   // length: most words are passed by this test alone
   static const std::array<uint32_t, kLongest + 1> kFirstLetters;

@@ -216,11 +216,9 @@ void TranslateDim(RunState& run) {
   DimWalk(run).Run();
   // Procedure Sum(Array values(1))  ->  Procedure Sum( values ): the header
   // keeps the bare name.
-  if (run.Tokens.Census().MayHave("array")) {
-    for (TokenList::Position keyword : FindContainerKeywords(run.Tokens, "array")) {
-      std::string type;
-      TakeContainerParameter(run.Tokens, keyword, type);
-    }
+  for (TokenList::Position keyword : FindContainerKeywords(run.Tokens, "array")) {
+    std::string type;
+    TakeContainerParameter(run.Tokens, keyword, type);
   }
   RewriteArraySubscripts(run.Tokens, run.Model);
 }

@@ -165,6 +165,8 @@ void RewriteArguments(Position open, Position end, const std::vector<bool>& flag
 
 std::vector<Position> FindContainerKeywords(TokenList& tokens, std::string_view kind) {
   std::vector<Position> keywords;
+  // such a parameter is written with the word: without it, no walk
+  if (!tokens.Census().MayHave(kind)) return keywords;
   WalkHeaders(tokens, [&keywords, kind](const ProcedureHeader& header) {
     for (Position p : header.parameters)
       if (p->Kind == KindWord && EqualsNoCase(p->Text, kind)) keywords.push_back(p);

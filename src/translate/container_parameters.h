@@ -23,6 +23,8 @@ inline constexpr int kContainerKeywordMark = 1;
 
 /// Every "Array", "List" or "Map" keyword (lower-cased text equal to kind)
 /// that directly follows the "(" or a "," of a procedure header, in order.
+/// None without a walk when the scanned program lacks the word (see
+/// TokenList::Census).
 std::vector<TokenList::Position> FindContainerKeywords(TokenList& tokens, std::string_view kind);
 
 /// Blanks the keyword at keyword (marking it) and what follows the name: a

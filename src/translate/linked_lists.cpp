@@ -172,8 +172,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
 void TranslateLinkedLists(RunState& run) {
   CollectionRegistry lists = RegisterDeclarations(run.Tokens, "newlist");
   AddFieldContainers(run, model::SymbolKind::List, lists);
-  // a List parameter is written with the word
-  if (run.Tokens.Census().MayHave("list")) RegisterContainerParameters(run.Tokens, "list", lists);
+  RegisterContainerParameters(run.Tokens, "list", lists);
   TranslateElementAccesses(run.Tokens, lists);
   TranslateCommands(run.Tokens, lists);
   // Show(names())  ->  Show(names) where Show takes a List: the element

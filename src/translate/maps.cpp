@@ -213,8 +213,7 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
 void TranslateMaps(RunState& run) {
   CollectionRegistry maps = RegisterDeclarations(run.Tokens, "newmap");
   AddFieldContainers(run, model::SymbolKind::Map, maps);
-  // a Map parameter is written with the word
-  if (run.Tokens.Census().MayHave("map")) RegisterContainerParameters(run.Tokens, "map", maps);
+  RegisterContainerParameters(run.Tokens, "map", maps);
   TranslateElementAccesses(run.Tokens, maps);
   TranslateCommands(run.Tokens, maps);
   // Count(seen())  ->  Count(seen) where Count takes a Map; once the element
