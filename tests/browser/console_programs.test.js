@@ -70,7 +70,9 @@ test('a countdown shows a line a second', async function () {
   assert.deepStrictEqual(Object.keys(times).sort(), lines.slice().sort());
   for (let i = 1; i < lines.length; i++) {
     const gap = times[lines[i]] - times[lines[i - 1]];
-    assert.ok(gap >= 990 && gap < 1600, lines[i] + ' came ' + gap + ' ms after ' + lines[i - 1]);
+    // a line's time is taken when the observer runs, which on a busy
+    // machine can be late for one line and so shorten the gap after it
+    assert.ok(gap >= 950 && gap < 1600, lines[i] + ' came ' + gap + ' ms after ' + lines[i - 1]);
   }
 });
 
