@@ -173,7 +173,7 @@ std::string Emitter::CollapseBase(int index) {
     text = base.first->Text + ".getData2(";
     from = std::next(base.first, 2);
   }
-  for (Position it = from; it != n.op; ++it) text += it->Text == "\\" ? std::string(".") : it->Text;
+  for (Position it = from; it != n.op; ++it) text += it->Text == "\\" ? std::string_view(".") : std::string_view(it->Text);
   text += n.op->Text;
   for (Position it = std::next(n.first);; ++it) {
     Collapse(*it);

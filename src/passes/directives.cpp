@@ -66,7 +66,7 @@ std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   std::string out;
   out.reserve(text.size());
   int inRaw = 0;
-  bool markers = ContainsNoCase(text, "kvx_converter_");  // else no line is in a block
+  bool markers = ContainsNoCase(text, kMarkerStart);  // else no line is in a block
   for (std::string_view piece : SplitLines(text)) {
     std::string_view line = TrimSpacesView(piece);
     if (markers) UpdateRawFlag(line, inRaw);

@@ -74,7 +74,10 @@ bool JoinsWithoutSpace(const Token& t, const Token* next) {
   return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
 }
 
-// The texts are copied into room made once for all of them.
+// The texts are copied into room made once for all of them. The raw flag
+// that the join leaves is the one its last marker token sets: a token with
+// a marker puts one into the joined text, so only a text with one needs the
+// tokens tested.
 std::string JoinTokens(TokenList& tokens, int& inRaw) {
   size_t size = 0;
   for (const Token& t : tokens) size += t.Text.size() + 1;
@@ -83,11 +86,12 @@ std::string JoinTokens(TokenList& tokens, int& inRaw) {
   for (auto it = tokens.begin(); it != tokens.end(); ++it) {
     const Token& t = *it;
     auto next = std::next(it);
-    UpdateRawFlag(t.Text, inRaw);
     at = std::copy(t.Text.begin(), t.Text.end(), at);
     if (!JoinsWithoutSpace(t, next == tokens.end() ? nullptr : &*next)) ++at;  // the room holds a space
   }
   out.resize(static_cast<size_t>(at - out.data()));
+  if (ContainsNoCase(out, kMarkerStart))
+    for (const Token& t : tokens) UpdateRawFlag(t.Text, inRaw);
   return out;
 }
 
@@ -126,10 +130,11 @@ bool NeedsTerminator(std::string_view line, int inRaw) {
 std::string TerminateLines(const std::string& text, int& inRaw) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
+  bool markers = ContainsNoCase(text, kMarkerStart);  // else no line changes the flag
   for (std::string_view piece : SplitLines(text)) {
     std::string_view line = TrimSpacesView(piece);
     if (IsIdeOptionLine(line)) continue;
-    UpdateRawFlag(line, inRaw);
+    if (markers) UpdateRawFlag(line, inRaw);
     out += line;
     out += NeedsTerminator(line, inRaw) ? ";\n" : "\n";
   }

@@ -9,6 +9,8 @@
 
 namespace korvex::passes {
 
+/// What both markers start with: a text without it holds neither.
+constexpr std::string_view kMarkerStart = "kvx_converter_";
 constexpr std::string_view kBeginRawMarker = "kvx_converter_begin_raw";
 constexpr std::string_view kEndRawMarker = "kvx_converter_end_raw";
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "scanner/token_text.h"
+
 namespace korvex {
 
 enum TokenKind : int {
@@ -17,7 +19,7 @@ enum TokenKind : int {
 };
 
 struct Token {
-  std::string Text;
+  TokenText Text;
   int Kind = KindOther;
   int Spare = 0;  // free for passes; the scanner never sets it (marks in use: 1-6)
   int Line = 0;   // line number within the scanned text, from 1

@@ -9,6 +9,7 @@ namespace korvex {
 void TokenList::Clear() {
   tokens_.clear();
   pool_.Reset();
+  kept_.clear();
   cur_ = tokens_.end();
   census_.Clear();
 }

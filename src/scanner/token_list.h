@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <list>
 #include <string>
@@ -41,10 +42,17 @@ class TokenList {
   size_t Size() const { return tokens_.size(); }
   bool Empty() const { return tokens_.empty(); }
 
+  /// Keeps a text until the next Clear(); a token appended with a text
+  /// that lies in it refers to it instead of holding a copy.
+  std::string_view KeepText(std::string text) {
+    kept_ = std::move(text);
+    return kept_;
+  }
   /// Appends a token with this text, kind and line, and makes it current.
   Token& EmplaceBack(std::string_view text, int kind, int line) {
     Token& t = tokens_.emplace_back();
-    t.Text.assign(text);
+    if (InKeptText(text)) t.Text.AssignView(text);
+    else t.Text.assign(text);
     t.Kind = kind;
     t.Line = line;
     census_.Note(text, kind);
@@ -133,6 +141,13 @@ class TokenList {
   Position end() { return tokens_.end(); }
 
  private:
+  bool InKeptText(std::string_view text) const {
+    auto at = reinterpret_cast<uintptr_t>(text.data());
+    auto start = reinterpret_cast<uintptr_t>(kept_.data());
+    return at >= start && at - start + text.size() <= kept_.size();
+  }
+
+  std::string kept_;  // before the tokens, which may refer to it
   TokenPool pool_;  // before tokens_, which gives its nodes back on destruction
   Storage tokens_{TokenPoolAllocator<Token>(&pool_)};
   Position cur_ = tokens_.end();

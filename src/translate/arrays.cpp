@@ -79,8 +79,8 @@ class DimWalk {
                        TypeArguments(a) + ",";
     Blank(name);
     if (!SkipToOpen()) {
+      call.back() = ')';
       tokens_.Current().Text = call;
-      tokens_.Current().Text.back() = ')';
       return;
     }
     Token& open = tokens_.Current();

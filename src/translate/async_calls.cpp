@@ -311,7 +311,7 @@ void MakeResumable(TokenList& tokens, const Loop& loop) {
     loop.opener->Spare = kResumableLoop;
   } else if (loop.kind == 'e') {
     // "items.ForEach_Init() ;\nwhile(items.ForEach()) {\n": the start stays in front
-    std::string& text = loop.opener->Text;
+    TokenText& text = loop.opener->Text;
     size_t at = text.rfind("while");
     if (at == std::string::npos) return;
     text.insert(at, std::string(kLoopOpen) + "\n");

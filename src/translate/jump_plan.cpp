@@ -238,7 +238,7 @@ class JumpPlanner {
     if (st.word == "continue") return true;
     if (st.word != "break") return false;
     Position count = std::next(st.first);
-    return count == st.end || count->Kind != KindNumber || std::atol(count->Text.c_str()) <= 1;
+    return count == st.end || count->Kind != KindNumber || std::atol(count->Text.str().c_str()) <= 1;
   }
 
   void DropRegion(size_t i, const std::string& why) {

@@ -223,7 +223,7 @@ class BreakWalk {
   void RewriteBreak(Position it) {
     Position count = std::next(it);
     if (count == tokens_.end() || count->Kind != KindNumber) return;
-    long n = std::strtol(count->Text.c_str(), nullptr, 10);
+    long n = std::strtol(count->Text.str().c_str(), nullptr, 10);
     Blank(*count);
     if (n <= 1) return;
     if (static_cast<size_t>(n) > loops_.size()) {

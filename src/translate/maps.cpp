@@ -69,7 +69,7 @@ void RewriteLongKeyedAccess(TokenList& tokens, TokenList::Position close, bool i
     return;
   }
   name.Text += ".setData2";
-  close->Text.assign(1, ',');  // not = ",": GCC 12 -Wrestrict false positive
+  close->Text = ',';
   ClearText(*std::next(close));  // the "="
   CloseBeforeStatementEnd(tokens);
 }
