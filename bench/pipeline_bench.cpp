@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "driver/pipeline.h"
 #include "memory_platform.h"
@@ -35,8 +36,25 @@ std::string GenerateProgram(int lines) {
   return text;
 }
 
-// Each step is timed on its own, so that a slow pass shows by name.
-double Convert(const std::string& source, size_t* outBytes, bool perStep) {
+// The memory the process holds now and at most so far, in MB (Linux only;
+// elsewhere 0).
+std::pair<double, double> ResidentMegabytes() {
+  double now = 0, peak = 0;
+#ifdef __linux__
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) now = std::atof(line.c_str() + 6) / 1024;
+    if (line.rfind("VmHWM:", 0) == 0) peak = std::atof(line.c_str() + 6) / 1024;
+  }
+#endif
+  return {now, peak};
+}
+
+// Each step is timed on its own, so that a slow pass shows by name. The
+// source is handed over as the converter's start hands over the file's
+// text, so that the memory figure counts it once.
+double Convert(std::string source, size_t* outBytes, bool perStep) {
   MemoryPlatform platform(std::string(KORVEX_DIST_DIR) + "/");
   RunState run(platform);
   run.ProgramDir = std::string(KORVEX_DIST_DIR) + "/";
@@ -51,12 +69,13 @@ double Convert(const std::string& source, size_t* outBytes, bool perStep) {
       auto t0 = std::chrono::steady_clock::now();
       std::string out = inner(r, text);
       std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
-      std::printf("  %-40s %8.3f s\n", name, d.count());
+      auto [now, peak] = ResidentMegabytes();
+      std::printf("  %-40s %8.3f s %7.0f MB held, %7.0f MB at most\n", name, d.count(), now, peak);
       return out;
     };
   }
   auto start = std::chrono::steady_clock::now();
-  std::string out = driver::RunPasses(run, source, steps);
+  std::string out = driver::RunPasses(run, std::move(source), steps);
   auto end = std::chrono::steady_clock::now();
   *outBytes = out.size();
   static bool written = false;
@@ -73,10 +92,16 @@ int main(int argc, char** argv) {
   double previous = 0;
   for (int factor : {1, 2}) {
     std::string source = GenerateProgram(lines * factor);
+    const double inBytes = static_cast<double>(source.size());
     size_t outBytes = 0;
-    double seconds = Convert(source, &outBytes, std::getenv("KORVEX_BENCH_STEPS") != nullptr);
-    std::printf("%d lines, %zu bytes in, %zu bytes out: %.3f s, %.1f MB/s\n", lines * factor,
-                source.size(), outBytes, seconds, source.size() / seconds / 1e6);
+    double seconds = Convert(std::move(source), &outBytes, std::getenv("KORVEX_BENCH_STEPS") != nullptr);
+    std::printf("%d lines, %.0f bytes in, %zu bytes out: %.3f s, %.1f MB/s\n", lines * factor,
+                inBytes, outBytes, seconds, inBytes / seconds / 1e6);
+    // the process's peak so far: after the first size, that conversion's own
+    double peak = ResidentMegabytes().second;
+    if (peak > 0)
+      std::printf("peak memory %.0f MB, %.1f bytes per input byte\n", peak,
+                  peak * 1024 * 1024 / inBytes);
     if (previous > 0) std::printf("time ratio for twice the size: %.2f\n", seconds / previous);
     previous = seconds;
   }

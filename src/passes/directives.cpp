@@ -9,6 +9,7 @@
 
 #include <string_view>
 
+#include "passes/output_cleanup.h"
 #include "passes/raw_markers.h"
 #include "scanner/source_scanner.h"
 #include "common/text.h"
@@ -77,14 +78,13 @@ std::string UncommentRawBlocks(RunState& run, const std::string& text) {
   return out;
 }
 
+namespace {
+
 // Everything after a directive up to the end of its line is blanked, except
 // comments; the directive word survives as a comment itself.
-std::string CommentDirectives(RunState& run, const std::string& text) {
-  TokenizeText(run.Tokens, text);
+void CommentTokens(TokenList& tokens) {
   bool blankRest = false;
-  std::string joined;
-  joined.reserve(text.size());
-  for (Token& t : run.Tokens) {
+  for (Token& t : tokens) {
     if (const char* comment = DirectiveComment(t)) {
       t.Text = comment;
       t.Kind = t.Text.empty() ? KindOther : KindComment;
@@ -93,8 +93,73 @@ std::string CommentDirectives(RunState& run, const std::string& text) {
       blankRest = false;
     }
     if (blankRest && t.Kind != KindComment) Blank(t);
-    joined += t.Text;
   }
+}
+
+// The clean-up's tokens, already joined: a run of tokens becomes one token
+// of its texts with the spaces the join puts between them, of a kind after
+// which the join puts none. A token that holds a raw marker stays one of
+// its own, as the clean-up reads the markers token by token.
+class JoinedTokens {
+ public:
+  explicit JoinedTokens(TokenList& out) : out_(out) {}
+
+  void Add(TokenList& piece, bool markers) {
+    for (auto it = piece.begin(); it != piece.end(); ++it) {
+      auto next = std::next(it);
+      bool own = markers && ContainsNoCase(it->Text, kMarkerStart);
+      if (own) Flush();
+      run_ += it->Text;
+      if (!JoinsWithoutSpace(*it, next == piece.end() ? nullptr : &*next)) run_ += ' ';
+      if (own) Flush();
+    }
+  }
+  void Flush() {
+    if (run_.empty()) return;
+    out_.EmplaceBack(run_, KindComment, 0);
+    run_.clear();
+  }
+
+ private:
+  TokenList& out_;
+  std::string run_;
+};
+
+// Where the piece that starts at from ends: after a line break that a
+// line with text follows (a piece that began with an empty line would
+// scan it as two), or at the end.
+size_t PieceEnd(std::string_view text, size_t from) {
+  constexpr size_t kPiece = 64 * 1024;
+  for (size_t at = from + kPiece; at < text.size(); ++at) {
+    at = text.find('\n', at);
+    if (at == std::string_view::npos || at + 1 >= text.size()) break;
+    char c = text[at + 1];
+    if (c != '\n' && c != '\r' && c != ' ' && c != '\t') return at + 1;
+  }
+  return text.size();
+}
+
+}  // namespace
+
+// A line's tokens depend on that line only, so the text is scanned a piece
+// of lines at a time: the output of a large program never stands in one
+// list of millions of tokens.
+std::string CommentDirectives(RunState& run, const std::string& text) {
+  std::string joined;
+  joined.reserve(text.size());
+  run.Tokens.ClearAndFree();  // the translation's tokens: the pieces need little
+  JoinedTokens handOver(run.Tokens);
+  TokenList piece;
+  for (size_t from = 0; from < text.size();) {
+    size_t end = PieceEnd(text, from);
+    std::string_view lines = std::string_view(text).substr(from, end - from);
+    TokenizeText(piece, lines);
+    CommentTokens(piece);
+    for (const Token& t : piece) joined += t.Text;
+    handOver.Add(piece, ContainsNoCase(lines, kMarkerStart));
+    from = end;
+  }
+  handOver.Flush();
   return joined;
 }
 

@@ -64,16 +64,6 @@ constexpr std::array<Repair, 19> kRepairs = {{
 // The one-character text of a token, or 0.
 char SingleCharacter(const Token* t) { return t != nullptr && t->Text.size() == 1 ? t->Text[0] : 0; }
 
-// No space after line breaks, comments, ".", "(", "[", "]", and none
-// before ".", "(", "[", "]", ")".
-bool JoinsWithoutSpace(const Token& t, const Token* next) {
-  if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
-  char c = SingleCharacter(&t);
-  if (c == '.' || c == '(' || c == '[' || c == ']') return true;
-  c = SingleCharacter(next);
-  return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
-}
-
 // The texts are copied into room made once for all of them. The raw flag
 // that the join leaves is the one its last marker token sets: a token with
 // a marker puts one into the joined text, so only a text with one needs the
@@ -240,6 +230,14 @@ std::string RepairOperators(const std::string& text) {
 }
 
 }  // namespace
+
+bool JoinsWithoutSpace(const Token& t, const Token* next) {
+  if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
+  char c = SingleCharacter(&t);
+  if (c == '.' || c == '(' || c == '[' || c == ']') return true;
+  c = SingleCharacter(next);
+  return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
+}
 
 std::string CleanUpOutput(RunState& run, const std::string& ignored) {
   (void)ignored;

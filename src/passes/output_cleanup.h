@@ -11,6 +11,10 @@ namespace korvex::passes {
 
 /// Builds the final text from run.Tokens; the text argument is not read.
 std::string CleanUpOutput(RunState& run, const std::string& ignored);
+/// Whether the join puts no space after t (next is the token after it, or
+/// nullptr): none after line breaks, comments, ".", "(", "[", "]", and
+/// none before ".", "(", "[", "]", ")".
+bool JoinsWithoutSpace(const Token& t, const Token* next);
 /// Named references ("&amp;", "&eacute;", ...) and the first numeric one.
 std::string DecodeEntities(const std::string& text);
 

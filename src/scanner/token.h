@@ -18,13 +18,17 @@ enum TokenKind : int {
   KindLineBreak = 5,  // the line-break marker "\n"
 };
 
+// 24 bytes: the kind, the mark and the line share one word.
 struct Token {
   TokenText Text;
-  int Kind = KindOther;
-  int Spare = 0;  // free for passes; the scanner never sets it (marks in use: 1-6)
-  int Line = 0;   // line number within the scanned text, from 1
-  int Ref = -1;   // the program model's symbol this token names, or -1
+  int Kind : 4 = KindOther;
+  int Spare : 4 = 0;  // free for passes; the scanner never sets it (marks in use: 1-7)
+  int Line : 24 = 0;  // line number within the scanned text, from 1 (at most kMaxLine)
+  int Ref = -1;       // the program model's symbol this token names, or -1
 };
+
+/// The largest line number a token holds; later lines report this one.
+inline constexpr int kMaxLine = (1 << 23) - 1;
 
 /// Token::Spare of a line break that stands for a ":" of the source, which
 /// also ends a label ("Start:").

@@ -14,6 +14,12 @@ void TokenList::Clear() {
   census_.Clear();
 }
 
+void TokenList::ClearAndFree() {
+  Clear();
+  pool_.Free();
+  kept_.shrink_to_fit();
+}
+
 bool TokenList::IsLast() const {
   return cur_ != tokens_.end() && std::next(cur_) == tokens_.end();
 }

@@ -39,6 +39,9 @@ class TokenList {
   TokenList& operator=(const TokenList&) = delete;
 
   void Clear();
+  /// Clear(), and the memory of the nodes goes back to the heap instead of
+  /// waiting for the next fill.
+  void ClearAndFree();
   size_t Size() const { return tokens_.size(); }
   bool Empty() const { return tokens_.empty(); }
 
@@ -50,13 +53,13 @@ class TokenList {
   }
   /// Appends a token with this text, kind and line, and makes it current.
   Token& EmplaceBack(std::string_view text, int kind, int line) {
-    Token& t = tokens_.emplace_back();
+    cur_ = tokens_.emplace(tokens_.end());
+    Token& t = *cur_;
     if (InKeptText(text)) t.Text.AssignView(text);
     else t.Text.assign(text);
     t.Kind = kind;
-    t.Line = line;
+    t.Line = line < kMaxLine ? line : kMaxLine;
     census_.Note(text, kind);
-    cur_ = std::prev(tokens_.end());
     return t;
   }
   /// What the tokens appended by EmplaceBack since the last Clear() hold
@@ -65,8 +68,7 @@ class TokenList {
   const WordCensus& Census() const { return census_; }
   /// Appends at the end and makes the new token current.
   Token& PushBack(Token token) {
-    tokens_.push_back(std::move(token));
-    cur_ = std::prev(tokens_.end());
+    cur_ = tokens_.insert(tokens_.end(), std::move(token));
     return *cur_;
   }
 
@@ -148,7 +150,7 @@ class TokenList {
   }
 
   std::string kept_;  // before the tokens, which may refer to it
-  TokenPool pool_;  // before tokens_, which gives its nodes back on destruction
+  TokenPool pool_;    // before tokens_, which gives its nodes back on destruction
   Storage tokens_{TokenPoolAllocator<Token>(&pool_)};
   Position cur_ = tokens_.end();
   WordCensus census_;

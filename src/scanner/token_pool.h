@@ -49,6 +49,12 @@ class TokenPool {
     chunk_ = 0;
     used_ = kSlotsPerChunk;
   }
+  /// Reset(), and the chunks go back to the heap.
+  void Free() {
+    Reset();
+    chunks_.clear();
+    chunks_.shrink_to_fit();
+  }
 
  private:
   struct FreeSlot {
@@ -56,8 +62,12 @@ class TokenPool {
   };
   static constexpr size_t kSlotsPerChunk = 4096;
 
+  // Slots are aligned as a pointer is, which every node type here needs at
+  // most (the allocator checks): a 40-byte node takes 40 bytes, not 48.
+  static constexpr size_t kSlotAlign = alignof(void*);
+
   static size_t RoundUp(size_t bytes) {
-    constexpr size_t a = alignof(std::max_align_t);
+    constexpr size_t a = kSlotAlign;
     size_t n = (bytes + a - 1) / a * a;
     return n < sizeof(FreeSlot) ? sizeof(FreeSlot) : n;
   }
@@ -87,6 +97,7 @@ struct TokenPoolAllocator {
   TokenPoolAllocator(const TokenPoolAllocator<U>& other) : pool(other.pool) {}
 
   T* allocate(size_t n) {
+    static_assert(alignof(T) <= alignof(void*), "pool slots are aligned as pointers are");
     if (n != 1) return static_cast<T*>(::operator new(n * sizeof(T)));
     return static_cast<T*>(pool->Allocate(sizeof(T)));
   }

@@ -151,7 +151,10 @@ std::string TranslateStatements(RunState& run, const std::string& text) {
     if (step.run(run) == 0) return "";  // the pass has printed why
     PrintStepTime(step, start);
   }
-  return JoinTokens(run.Tokens);
+  // the passes after this one read the text: the nodes' memory is theirs
+  std::string out = JoinTokens(run.Tokens);
+  run.Tokens.ClearAndFree();
+  return out;
 }
 
 }  // namespace korvex::translate

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "passes/output_cleanup.h"
 #include "support/pass_fixture.h"
@@ -106,20 +107,27 @@ TEST_F(DirectivesTest, SetProfileBecomesACommentAndItsArgumentGoes) {
   EXPECT_EQ(passes::CleanUpOutput(run, ""), "// KVX_Converter_SetProfile;\n");
 }
 
-TEST_F(DirectivesTest, DirectiveWordsBecomeCommentTokens) {
+// The clean-up gets the tokens joined with their spaces, in runs after
+// which it adds none; a token with a raw marker is a run of its own.
+TEST_F(DirectivesTest, DirectiveWordsBecomeCommentsInTheJoinedRuns) {
   CommentDirectives(run, "kvx_converter_begin_raw x\nKVX_CONVERTER_END_RAW\n");
-  ASSERT_EQ(run.Tokens.Size(), 5u);
-  auto it = run.Tokens.begin();
-  EXPECT_EQ(it->Text, "// KVX_Converter_Begin_Raw");
-  EXPECT_EQ(it->Kind, KindComment);
-  ++it;
-  EXPECT_EQ(it->Text, "");
-  EXPECT_EQ(it->Kind, KindOther);
-  ++it;
-  EXPECT_EQ(it->Kind, KindLineBreak);
-  ++it;
-  EXPECT_EQ(it->Text, "// KVX_Converter_End_Raw");
-  EXPECT_EQ(it->Kind, KindComment);
+  std::vector<std::string> runs;
+  for (const Token& t : run.Tokens) {
+    runs.push_back(t.Text);
+    EXPECT_EQ(t.Kind, KindComment);
+  }
+  EXPECT_EQ(runs, (std::vector<std::string>{"// KVX_Converter_Begin_Raw", " \n", "// KVX_Converter_End_Raw", "\n"}));
+}
+
+// A long text is scanned a piece at a time; no piece may start with an
+// empty or blank line, which would scan as two line breaks.
+TEST_F(DirectivesTest, ALongTextComesOutAsOneScannedWhole) {
+  std::string text, expected;
+  for (int i = 0; i < 6000; ++i) {
+    text += "x = 1\n\n  y(2)\n";
+    expected += "x = 1;\ny(2);\n";
+  }
+  EXPECT_EQ(CommentAndCleanUp(text), expected);
 }
 
 TEST_F(DirectivesTest, DoNotCopyLeavesAnEmptyLine) {
