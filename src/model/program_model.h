@@ -35,9 +35,11 @@ struct Field {
 
 struct Symbol {
   SymbolKind kind = SymbolKind::Variable;
-  std::string name;    // as first written, with its "$" or "*"
-  std::string key;     // lower-cased name: its identity in its namespace
-  std::string jsName;  // the name in the emitted code
+  // in TokenText's 16 bytes: a program of many procedures has symbols by
+  // the hundred thousand
+  TokenText name;    // as first written, with its "$" or "*"
+  TokenText key;     // lower-cased name: its identity in its namespace
+  TokenText jsName;  // the name in the emitted code
   Type type;           // value, element or result type
   int scope = kMainScope;
   Declared declared = Declared::Implicit;

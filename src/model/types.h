@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+
+#include "scanner/token_text.h"
 #include <string_view>
 
 namespace korvex::model {
@@ -27,7 +29,7 @@ enum class Basic : char {
 
 struct Type {
   Basic basic = Basic::Integer;
-  std::string structure;  // the structure's key (lower-cased name) for Structure
+  TokenText structure;  // the structure's key (lower-cased name) for Structure
   bool pointer = false;   // "*p": an address; structure says how to view it
 
   bool IsString() const { return basic == Basic::String && !pointer; }

@@ -124,7 +124,7 @@ class DimWalk {
     if (a.type.pointer) return "'i', null";
     if (a.type.basic == model::Basic::Structure) {
       int structure = m_.FindStructure(a.type.structure);
-      return "'S', " + (structure >= 0 ? m_.At(structure).jsName : std::string("null"));
+      return "'S', " + (structure >= 0 ? m_.At(structure).jsName.str() : std::string("null"));
     }
     return "'" + std::string(1, static_cast<char>(a.type.basic)) + "', null";
   }

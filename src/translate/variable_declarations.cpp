@@ -251,7 +251,7 @@ class DeclarationWalk {
   }
 
   static std::string StructureKey(const Symbol& v) {
-    return v.type.IsStructure() ? v.type.structure : std::string();
+    return v.type.IsStructure() ? v.type.structure.str() : std::string();
   }
 
   std::string InitialValue(const Symbol& v) const {
