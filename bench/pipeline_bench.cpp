@@ -61,13 +61,13 @@ double Convert(std::string source, size_t* outBytes, bool perStep) {
   std::vector<driver::PassStep> steps = driver::StandardPasses();
   for (driver::PassStep& step : steps) {
     if (std::string(step.Name) == "profile selection")
-      step.Run = [](RunState&, const std::string& text) { return text; };
+      step.Run = [](RunState&, std::string text) { return text; };
     if (!perStep) continue;
     auto inner = step.Run;
     const char* name = step.Name;
-    step.Run = [inner, name](RunState& r, const std::string& text) {
+    step.Run = [inner, name](RunState& r, std::string text) {
       auto t0 = std::chrono::steady_clock::now();
-      std::string out = inner(r, text);
+      std::string out = inner(r, std::move(text));
       std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
       auto [now, peak] = ResidentMegabytes();
       std::printf("  %-40s %8.3f s %7.0f MB held, %7.0f MB at most\n", name, d.count(), now, peak);

@@ -2,6 +2,8 @@
 // result ends the run. Moving a pass means moving its row.
 #include "driver/pipeline.h"
 
+#include <utility>
+
 #include "driver/profiles.h"
 #include "passes/comment_blocks.h"
 #include "passes/compiler_conditions.h"
@@ -64,7 +66,7 @@ std::vector<PassStep> StandardPasses() {
 
 std::string RunPasses(RunState& run, std::string text, const std::vector<PassStep>& steps) {
   for (const PassStep& step : steps) {
-    text = step.Run(run, text);
+    text = step.Run(run, std::move(text));
     if (!text.empty() || step.Check == AfterStep::GoOn) continue;
     if (step.Check == AfterStep::StopIfEmptyAndPause) run.PauseAtExit = 1;
     return "";

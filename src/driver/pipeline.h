@@ -19,7 +19,9 @@ enum class AfterStep {
 
 struct PassStep {
   const char* Name;
-  std::function<std::string(RunState&, const std::string&)> Run;
+  // The text is handed over: a pass that takes it by value may let it go
+  // once it has what it needs from it.
+  std::function<std::string(RunState&, std::string)> Run;
   AfterStep Check = AfterStep::GoOn;
 };
 

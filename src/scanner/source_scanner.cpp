@@ -105,24 +105,18 @@ int SourceScanner::LoadFile(const std::string& path) {
   while (i < decoded.size()) {
     size_t end = decoded.find_first_of("\r\n", i);
     if (end == std::string::npos) end = decoded.size();
-    owned_.append(decoded, i, end - i);
-    owned_ += '\n';
+    text_.append(decoded, i, end - i);
+    text_ += '\n';
     ++lineCount_;
     i = end;
     if (i < decoded.size()) i += (decoded[i] == '\r' && i + 1 < decoded.size() && decoded[i + 1] == '\n') ? 2 : 1;
   }
-  text_ = owned_;
   IndexLines();
   return 1;
 }
 
 void SourceScanner::SetText(std::string text) {
-  owned_ = std::move(text);
-  SetTextView(owned_);
-}
-
-void SourceScanner::SetTextView(std::string_view text) {
-  text_ = text;
+  text_ = std::move(text);
   line_ = 1;
   RecordText("\n");
   RecordKind(-1);
@@ -302,11 +296,11 @@ size_t SourceScanner::ClassifyNumber(std::string_view s) {
 
 namespace {
 
-// The list keeps the text, so that its long tokens can stay in it.
+// The scanner owns the text while the tokens are copied out of it.
 void Tokenize(TokenList& tokens, std::string text) {
   SourceScanner scanner;
+  scanner.SetText(std::move(text));
   tokens.Clear();
-  scanner.SetTextView(tokens.KeepText(std::move(text)));
   while (scanner.HasMore()) {
     std::string_view token = scanner.NextTokenView();
     tokens.EmplaceBack(token, scanner.TokenKind(), scanner.LineNumber());

@@ -20,8 +20,6 @@ class SourceScanner {
   /// opened or has another encoding mark.
   int LoadFile(const std::string& path);
   void SetText(std::string text);
-  /// Scans a text that the caller keeps while the scanner reads it.
-  void SetTextView(std::string_view text);
   /// The next token comes from line n.
   void SetLine(int32_t n);
   int HasMore() const;
@@ -32,11 +30,7 @@ class SourceScanner {
   std::string_view NextTokenView();
   int32_t LineNumber() const;
   int TokenKind() const { return kind_; }
-  void Clear() {
-    owned_.clear();
-    text_ = {};
-    lineStarts_.clear();
-  }
+  void Clear() { text_.clear(); lineStarts_.clear(); }
 
  private:
   void RecordKind(int v);
@@ -47,8 +41,7 @@ class SourceScanner {
   size_t ClassifyWord(std::string_view s);
   size_t ClassifyNumber(std::string_view s);
 
-  std::string owned_;      // the text, unless the caller keeps it
-  std::string_view text_;  // the text being read
+  std::string text_;
   int32_t line_ = 0;
   int32_t lineCount_ = 0;
   std::string_view rest_;  // undelivered part of the current line, trimmed

@@ -9,7 +9,7 @@ namespace korvex {
 void TokenList::Clear() {
   tokens_.clear();
   pool_.Reset();
-  kept_.clear();
+  arena_.Clear();
   cur_ = tokens_.end();
   census_.Clear();
 }
@@ -17,7 +17,6 @@ void TokenList::Clear() {
 void TokenList::ClearAndFree() {
   Clear();
   pool_.Free();
-  kept_.shrink_to_fit();
 }
 
 bool TokenList::IsLast() const {

@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <iterator>
 #include <list>
 #include <string>
@@ -23,6 +22,7 @@
 #include <utility>
 
 #include "scanner/token.h"
+#include "scanner/text_arena.h"
 #include "scanner/token_pool.h"
 #include "scanner/word_census.h"
 
@@ -45,17 +45,13 @@ class TokenList {
   size_t Size() const { return tokens_.size(); }
   bool Empty() const { return tokens_.empty(); }
 
-  /// Keeps a text until the next Clear(); a token appended with a text
-  /// that lies in it refers to it instead of holding a copy.
-  std::string_view KeepText(std::string text) {
-    kept_ = std::move(text);
-    return kept_;
-  }
   /// Appends a token with this text, kind and line, and makes it current.
+  /// A long text is copied into the list's arena, which the token refers
+  /// to until the next Clear().
   Token& EmplaceBack(std::string_view text, int kind, int line) {
     cur_ = tokens_.emplace(tokens_.end());
     Token& t = *cur_;
-    if (InKeptText(text)) t.Text.AssignView(text);
+    if (text.size() > TokenText::kInline) t.Text.AssignView(arena_.Copy(text));
     else t.Text.assign(text);
     t.Kind = kind;
     t.Line = line < kMaxLine ? line : kMaxLine;
@@ -143,13 +139,7 @@ class TokenList {
   Position end() { return tokens_.end(); }
 
  private:
-  bool InKeptText(std::string_view text) const {
-    auto at = reinterpret_cast<uintptr_t>(text.data());
-    auto start = reinterpret_cast<uintptr_t>(kept_.data());
-    return at >= start && at - start + text.size() <= kept_.size();
-  }
-
-  std::string kept_;  // before the tokens, which may refer to it
+  TextArena arena_;  // before the tokens, which may refer to it
   TokenPool pool_;    // before tokens_, which gives its nodes back on destruction
   Storage tokens_{TokenPoolAllocator<Token>(&pool_)};
   Position cur_ = tokens_.end();

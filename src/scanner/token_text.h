@@ -3,9 +3,9 @@
 // tokens reads less of it. Three forms:
 //  - inline: up to 15 bytes in place, most tokens;
 //  - owned: a heap block of a power-of-two size, for longer texts;
-//  - view: a long text that stays in the scanned text its list keeps. Only
-//    the token list makes views, inside its own nodes; copying or moving a
-//    view gives an owned text, so a view never outlives the list's text.
+//  - view: a long text in its token list's arena (text_arena.h). Only the
+//    token list makes views, inside its own nodes; copying or moving a view
+//    gives an owned text, so a view never outlives the arena's blocks.
 // The byte at offset 15 tells the form: for an inline text it is 15 minus
 // the size (so a text of 15 bytes ends in a 0), else a tag with its top bit
 // set.

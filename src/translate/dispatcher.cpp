@@ -142,8 +142,9 @@ void PrintStepTime(const Step& step, std::chrono::steady_clock::time_point start
 
 }  // namespace
 
-std::string TranslateStatements(RunState& run, const std::string& text) {
+std::string TranslateStatements(RunState& run, std::string text) {
   TokenizeText(run.Tokens, text);  // "\r\n" becomes "\n" first
+  std::string().swap(text);        // the tokens hold it now
   const WordCensus& census = run.Tokens.Census();
   for (const Step& step : kSteps) {
     if (step.wanted != nullptr && !step.wanted(census)) continue;

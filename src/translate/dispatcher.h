@@ -9,6 +9,6 @@
 namespace korvex::translate {
 
 /// The translated text, or "" when a construct pass refused the program.
-std::string TranslateStatements(RunState& run, const std::string& text);
+std::string TranslateStatements(RunState& run, std::string text);
 
 }  // namespace korvex::translate

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "scanner/source_scanner.h"
 
@@ -60,6 +61,19 @@ TEST(TokenText, LongTokensReferToTheListsTextAndCopiesOwnTheirs) {
   EXPECT_EQ(moved.Text, comment);
   copy.Text += "!";
   EXPECT_EQ(copy.Text, comment + "!");
+
+  // the arena's blocks: texts across their ends, and one longer than a block
+  std::string text, huge = "\"" + std::string(100000, 'h') + "\"";
+  for (int i = 0; i < 3000; ++i) text += "; comment number " + std::to_string(i) + "\n";
+  text += "s$ = " + huge + "\n; the end of it all\n";
+  TokenizeText(tokens, text);
+  std::vector<std::string> longOnes;
+  for (const Token& t : tokens)
+    if (t.Text.size() > TokenText::kInline) longOnes.push_back(t.Text);
+  ASSERT_EQ(longOnes.size(), 3002u);
+  EXPECT_EQ(longOnes[2999], "; comment number 2999");
+  EXPECT_EQ(longOnes[3000], huge);
+  EXPECT_EQ(longOnes[3001], "; the end of it all");
 }
 
 }  // namespace
