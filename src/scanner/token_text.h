@@ -22,9 +22,6 @@ namespace korvex {
 class TokenText {
  public:
   using size_type = size_t;
-  using value_type = char;
-  using const_iterator = const char*;
-  using iterator = char*;
   static constexpr size_t npos = std::string::npos;
   static constexpr size_t kInline = 15;
 
@@ -78,7 +75,6 @@ class TokenText {
     std::memcpy(&n, raw_ + 8, 4);
     return n;
   }
-  size_t length() const noexcept { return size(); }
   bool empty() const noexcept { return size() == 0; }
   const char* data() const noexcept { return Tag() < 0x80 ? raw_ : LongPtr(); }
   std::string_view view() const noexcept { return {data(), size()}; }
@@ -96,13 +92,11 @@ class TokenText {
   std::string substr(size_t pos, size_t n = npos) const { return std::string(view().substr(pos, n)); }
   size_t find(std::string_view s, size_t pos = 0) const noexcept { return view().find(s, pos); }
   size_t find(char c, size_t pos = 0) const noexcept { return view().find(c, pos); }
-  size_t rfind(char c, size_t pos = npos) const noexcept { return view().rfind(c, pos); }
   size_t rfind(std::string_view s, size_t pos = npos) const noexcept { return view().rfind(s, pos); }
   size_t find_first_of(std::string_view s, size_t pos = 0) const noexcept {
     return view().find_first_of(s, pos);
   }
   int compare(size_t pos, size_t n, std::string_view s) const { return view().compare(pos, n, s); }
-  int compare(std::string_view s) const noexcept { return view().compare(s); }
 
   TokenText& assign(std::string_view s) {
     if (s.size() > kInline || Tag() >= 0x80) return AssignLong(s);
@@ -116,7 +110,6 @@ class TokenText {
   TokenText& operator+=(const std::string& s) { return append(std::string_view(s)); }
   TokenText& operator+=(char c) { return append(std::string_view(&c, 1)); }
   TokenText& operator+=(const TokenText& o) { return append(o.view()); }
-  void push_back(char c) { append(std::string_view(&c, 1)); }
   void clear() noexcept {
     Release();
     SetInlineSize(0);
