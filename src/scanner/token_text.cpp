@@ -61,7 +61,7 @@ TokenText& TokenText::AssignLong(std::string_view s) {
 TokenText& TokenText::append(std::string_view s) {
   size_t n = size();
   size_t total = n + s.size();
-  if (total <= kInline) {  // inline before and after
+  if (Tag() < 0x80 && total <= kInline) {  // inline before and after
     std::memmove(raw_ + n, s.data(), s.size());
     SetInlineSize(total);
     return *this;

@@ -38,6 +38,13 @@ TEST(TokenText, EditsMatchStdString) {
       EXPECT_EQ(t, s);
     }
   }
+  // a long text cut down to a short one, then grown a little: its block
+  // stays, and the bytes in place are not its text
+  TokenText cut("0123456789abcdefgh");
+  while (cut.size() > 10) cut.pop_back();
+  cut += "++";
+  EXPECT_EQ(cut, "0123456789++");
+
   TokenText moved(long1);
   const char* block = moved.data();
   TokenText taker(std::move(moved));
