@@ -1,6 +1,9 @@
 // Text helpers; see text.h.
 #include "common/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace korvex {
 
 std::string LowerAscii(std::string_view s) {
@@ -10,20 +13,46 @@ std::string LowerAscii(std::string_view s) {
   return out;
 }
 
-// Boyer-Moore-Horspool with the letters folded: most of a text that lacks
-// the word is stepped over a word's length at a time.
+namespace {
+
+// Sixteen bytes at a time; GCC's vector types compile to the machine's
+// vector instructions (SSE2 on every x86-64) without platform headers.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+Bytes16 Load16(const char* p) {
+  Bytes16 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// A letter of the word matches either case: or-ing 0x20 in lower-cases
+// exactly the two bytes that fold to it. Any other byte matches itself.
+unsigned char FoldMask(char c) { return (c >= 'a' && c <= 'z') ? 0x20 : 0; }
+
+}  // namespace
+
+// The word's first and last bytes are tested at sixteen places at once,
+// and only a place where both match is compared whole: a text without the
+// word is passed over at a few instructions per sixteen bytes.
 bool ContainsNoCase(std::string_view a, std::string_view lowerB) {
   size_t m = lowerB.size();
   if (m == 0) return true;
   if (a.size() < m) return false;
-  size_t skip[256];
-  for (size_t& s : skip) s = m;
-  for (size_t k = 0; k + 1 < m; ++k) {
-    unsigned char c = static_cast<unsigned char>(lowerB[k]);
-    skip[c] = m - 1 - k;
-    if (c >= 'a' && c <= 'z') skip[c - 'a' + 'A'] = m - 1 - k;
+  const char* p = a.data();
+  size_t last = a.size() - m;  // the last place the word can start
+  unsigned char firstMask = FoldMask(lowerB[0]), lastMask = FoldMask(lowerB[m - 1]);
+  Bytes16 firstWant = Bytes16{} + static_cast<unsigned char>(lowerB[0]);
+  Bytes16 lastWant = Bytes16{} + static_cast<unsigned char>(lowerB[m - 1]);
+  size_t i = 0;
+  for (; i + 16 <= last + 1; i += 16) {
+    auto hit = ((Load16(p + i) | firstMask) == firstWant) & ((Load16(p + i + m - 1) | lastMask) == lastWant);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &hit, sizeof halves);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (size_t k = 0; k < 16; ++k)
+      if (hit[k] != 0 && EqualsNoCase(a.substr(i + k, m), lowerB)) return true;
   }
-  for (size_t i = 0; i + m <= a.size(); i += skip[static_cast<unsigned char>(a[i + m - 1])])
+  for (; i <= last; ++i)
     if (EqualsNoCase(a.substr(i, m), lowerB)) return true;
   return false;
 }

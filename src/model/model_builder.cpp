@@ -660,11 +660,7 @@ class Builder {
 }  // namespace
 
 void BuildModel(ProgramModel& model, TokenList& tokens) {
-  auto library = std::move(model.library);
-  bool loaded = model.libraryLoaded;
-  model.Clear();
-  model.library = std::move(library);
-  model.libraryLoaded = loaded;
+  model.ClearProgram();
   for (Token& t : tokens) t.Ref = -1;
   Builder(model, tokens).Run();
 }

@@ -9,6 +9,14 @@ std::string NameKey(std::string_view name) { return LowerAscii(name); }
 
 void ProgramModel::Clear() { *this = ProgramModel(); }
 
+void ProgramModel::ClearProgram() {
+  auto kept = std::move(library);
+  bool loaded = libraryLoaded;
+  Clear();
+  library = std::move(kept);
+  libraryLoaded = loaded;
+}
+
 int ProgramModel::Add(Symbol symbol) {
   symbols.push_back(std::move(symbol));
   return static_cast<int>(symbols.size() - 1);

@@ -116,6 +116,8 @@ class ProgramModel {
   bool libraryLoaded = false;
 
   void Clear();
+  /// Everything but the library table, which one run reads once.
+  void ClearProgram();
   int Add(Symbol symbol);
   Symbol& At(int index) { return symbols[static_cast<size_t>(index)]; }
   const Symbol& At(int index) const { return symbols[static_cast<size_t>(index)]; }

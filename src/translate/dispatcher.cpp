@@ -152,7 +152,9 @@ std::string TranslateStatements(RunState& run, std::string text) {
     if (step.run(run) == 0) return "";  // the pass has printed why
     PrintStepTime(step, start);
   }
-  // the passes after this one read the text: the nodes' memory is theirs
+  // the passes after this one read the text: the model's and the nodes'
+  // memory is theirs
+  run.Model.ClearProgram();
   std::string out = JoinTokens(run.Tokens);
   run.Tokens.ClearAndFree();
   return out;
