@@ -114,6 +114,21 @@ class JoinedTokens {
       if (own) Flush();
     }
   }
+  // A piece without a marker has no directive to comment, so its tokens
+  // go from the scanner to both texts without being stored.
+  void AddScanned(SourceScanner& scanner, std::string& joined) {
+    int kind = 0;
+    std::string_view text;
+    bool held = false;  // the token before the one just read
+    while (scanner.HasMore()) {
+      std::string_view next = scanner.NextTokenView();
+      if (held) Append(kind, text, next, joined);
+      kind = scanner.TokenKind();
+      text = next;
+      held = true;
+    }
+    if (held) Append(kind, text, {}, joined);
+  }
   void Flush() {
     if (run_.empty()) return;
     out_.EmplaceBack(run_, KindComment, 0);
@@ -121,6 +136,12 @@ class JoinedTokens {
   }
 
  private:
+  void Append(int kind, std::string_view text, std::string_view next, std::string& joined) {
+    joined += text;
+    run_ += text;
+    if (!JoinsWithoutSpace(kind, text, next)) run_ += ' ';
+  }
+
   TokenList& out_;
   std::string run_;
 };
@@ -150,13 +171,19 @@ std::string CommentDirectives(RunState& run, const std::string& text) {
   run.Tokens.ClearAndFree();  // the translation's tokens: the pieces need little
   JoinedTokens handOver(run.Tokens);
   TokenList piece;
+  SourceScanner scanner;
   for (size_t from = 0; from < text.size();) {
     size_t end = PieceEnd(text, from);
     std::string_view lines = std::string_view(text).substr(from, end - from);
-    TokenizeText(piece, lines);
-    CommentTokens(piece);
-    for (const Token& t : piece) joined += t.Text;
-    handOver.Add(piece, ContainsNoCase(lines, kMarkerStart));
+    if (!ContainsNoCase(lines, kMarkerStart)) {
+      scanner.SetText(CrLfToLf(lines));
+      handOver.AddScanned(scanner, joined);
+    } else {
+      TokenizeText(piece, lines);
+      CommentTokens(piece);
+      for (const Token& t : piece) joined += t.Text;
+      handOver.Add(piece, true);
+    }
     from = end;
   }
   handOver.Flush();

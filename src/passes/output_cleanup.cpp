@@ -62,8 +62,6 @@ constexpr std::array<Repair, 19> kRepairs = {{
 }};
 
 // The one-character text of a token, or 0.
-char SingleCharacter(const Token* t) { return t != nullptr && t->Text.size() == 1 ? t->Text[0] : 0; }
-
 // The texts are copied into room made once for all of them. The raw flag
 // that the join leaves is the one its last marker token sets: a token with
 // a marker puts one into the joined text, so only a text with one needs the
@@ -231,12 +229,16 @@ std::string RepairOperators(const std::string& text) {
 
 }  // namespace
 
-bool JoinsWithoutSpace(const Token& t, const Token* next) {
-  if (t.Kind == KindLineBreak || t.Kind == KindComment) return true;
-  char c = SingleCharacter(&t);
+bool JoinsWithoutSpace(int kind, std::string_view text, std::string_view next) {
+  if (kind == KindLineBreak || kind == KindComment) return true;
+  char c = text.size() == 1 ? text[0] : 0;
   if (c == '.' || c == '(' || c == '[' || c == ']') return true;
-  c = SingleCharacter(next);
+  c = next.size() == 1 ? next[0] : 0;
   return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
+}
+
+bool JoinsWithoutSpace(const Token& t, const Token* next) {
+  return JoinsWithoutSpace(t.Kind, t.Text, next == nullptr ? std::string_view() : std::string_view(next->Text));
 }
 
 std::string CleanUpOutput(RunState& run, const std::string& ignored) {

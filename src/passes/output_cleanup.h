@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/run_state.h"
 
@@ -15,6 +16,8 @@ std::string CleanUpOutput(RunState& run, const std::string& ignored);
 /// nullptr): none after line breaks, comments, ".", "(", "[", "]", and
 /// none before ".", "(", "[", "]", ")".
 bool JoinsWithoutSpace(const Token& t, const Token* next);
+/// The same for a token given by its kind and text (next is "" at the end).
+bool JoinsWithoutSpace(int kind, std::string_view text, std::string_view next);
 /// Named references ("&amp;", "&eacute;", ...) and the first numeric one.
 std::string DecodeEntities(const std::string& text);
 
