@@ -16,7 +16,7 @@ namespace {
 using model::Basic;
 
 // JavaScript's precedence of what an emitted operator becomes.
-int JsPrecedence(const std::string& op) {
+int JsPrecedence(std::string_view op) {
   if (op == "*" || op == "/" || op == "%") return 13;
   if (op == "+" || op == "-") return 12;
   if (op == "<<" || op == ">>") return 11;
@@ -371,7 +371,7 @@ void Emitter::EmitComparison(int index) {
 
 void Emitter::EmitArithmetic(int index) {
   const Node& n = tree_[index];
-  const std::string& op = n.opText;
+  std::string_view op = n.opText;
   const Node& l = tree_[n.left];
   const Node& r = tree_[n.right];
   if (n.unit == Value::Int) {

@@ -11,7 +11,7 @@ constexpr int kMaxDepth = 200;
 
 }  // namespace
 
-int PureBasicLevel(const std::string& op) {
+int PureBasicLevel(std::string_view op) {
   if (op == "<<" || op == ">>" || op == "%" || op == "!") return 7;
   if (op == "|" || op == "&") return 6;
   if (op == "*" || op == "/") return 5;
@@ -21,13 +21,13 @@ int PureBasicLevel(const std::string& op) {
   return 0;
 }
 
-bool IsComparison(const std::string& op) {
+bool IsComparison(std::string_view op) {
   return op == "=" || op == "<>" || op == "<" || op == ">" || op == "<=" || op == ">=";
 }
 
-bool IsLogical(const std::string& op) { return op == "and" || op == "or" || op == "xor"; }
+bool IsLogical(std::string_view op) { return op == "and" || op == "or" || op == "xor"; }
 
-bool Parser::Is(size_t i, const char* text) const {
+bool Parser::Is(size_t i, std::string_view text) const {
   return i < end_ && Tok(i).Kind == KindOther && Tok(i).Text == text;
 }
 

@@ -39,7 +39,7 @@ class Parser {
 
   bool AtEnd() const { return at_ >= end_; }
   const Token& Tok(size_t i) const { return *tokens_[i]; }
-  bool Is(size_t i, const char* text) const;
+  bool Is(size_t i, std::string_view text) const;
 
   const model::ProgramModel& model_;
   const std::vector<Position>& tokens_;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/program_model.h"
@@ -74,8 +75,8 @@ struct Tree {
 
 /// PureBasic's precedence of a binary operator ("+" 4, "<<" 7, "and" 1), 0
 /// for anything else.
-int PureBasicLevel(const std::string& opText);
-bool IsComparison(const std::string& opText);
-bool IsLogical(const std::string& opText);
+int PureBasicLevel(std::string_view opText);
+bool IsComparison(std::string_view opText);
+bool IsLogical(std::string_view opText);
 
 }  // namespace korvex::expressions

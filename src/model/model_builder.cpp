@@ -642,7 +642,7 @@ class Builder {
     return Find(model_.mainContainers, key);
   }
 
-  static int Find(const std::unordered_map<std::string, int>& names, const std::string& key) {
+  static int Find(const TextMap<int>& names, std::string_view key) {
     auto found = names.find(key);
     return found == names.end() ? -1 : found->second;
   }

@@ -22,8 +22,8 @@ int ProgramModel::Add(Symbol symbol) {
   return static_cast<int>(symbols.size() - 1);
 }
 
-int ProgramModel::Find(const std::unordered_map<std::string, int>& names, std::string_view key) {
-  auto found = names.find(std::string(key));
+int ProgramModel::Find(const TextMap<int>& names, std::string_view key) {
+  auto found = names.find(key);
   return found == names.end() ? -1 : found->second;
 }
 
@@ -45,7 +45,7 @@ const Field* ProgramModel::FindField(std::string_view structureKey, std::string_
   for (int depth = 0; depth < 64; ++depth) {
     const StructureInfo* info = StructureOf(key);
     if (info == nullptr) return nullptr;
-    auto found = info->fieldIndex.find(std::string(fieldKey));
+    auto found = info->fieldIndex.find(fieldKey);
     if (found != info->fieldIndex.end()) return &info->fields[found->second];
     if (info->base.empty()) return nullptr;
     key = info->base;
@@ -54,7 +54,7 @@ const Field* ProgramModel::FindField(std::string_view structureKey, std::string_
 }
 
 const LibraryFunction* ProgramModel::FindLibrary(std::string_view key) const {
-  auto found = library.find(std::string(key));
+  auto found = library.find(key);
   return found == library.end() ? nullptr : &found->second;
 }
 

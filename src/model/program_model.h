@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/text_map.h"
+
 #include "model/types.h"
 #include "scanner/token_list.h"
 
@@ -52,8 +54,8 @@ struct Symbol {
 struct ProcedureInfo {
   int symbol = -1;
   std::vector<int> parameters;  // symbols, in the header's order
-  std::unordered_map<std::string, int> variables;   // key -> local or shared variable
-  std::unordered_map<std::string, int> containers;  // key -> local or shared container
+  TextMap<int> variables;   // key -> local or shared variable
+  TextMap<int> containers;  // key -> local or shared container
   TokenList::Position header;   // the procedure keyword
   TokenList::Position bodyStart;  // the line break that ends the header line
   bool hasBody = false;         // a definition, not only a Declare
@@ -66,7 +68,7 @@ struct StructureInfo {
   TokenList::Position end;  // the line break after its EndStructure
   bool ended = false;
   std::vector<Field> fields;
-  std::unordered_map<std::string, size_t> fieldIndex;  // lower-cased name -> field
+  TextMap<size_t> fieldIndex;  // lower-cased name -> field
 };
 
 /// A library function of the web runtime, as framework.db lists it.
@@ -103,16 +105,16 @@ class ProgramModel {
  public:
   std::vector<Symbol> symbols;
   /// "o.items" -> the list field it names, for the list and map passes.
-  std::unordered_map<std::string, FieldContainer> fieldContainers;
+  TextMap<FieldContainer> fieldContainers;
   std::vector<MovedValue> movedValues;
   std::vector<ProcedureInfo> procedures;
   std::vector<StructureInfo> structures;
   /// The main code's names, and which of them are Global.
-  std::unordered_map<std::string, int> mainVariables, mainContainers;
-  std::unordered_map<std::string, int> globalVariables, globalContainers;
-  std::unordered_map<std::string, int> procedureNames, structureNames, constantNames;
-  std::unordered_map<std::string, int> labelNames;  // main-code labels
-  std::unordered_map<std::string, LibraryFunction> library;  // lower-cased name
+  TextMap<int> mainVariables, mainContainers;
+  TextMap<int> globalVariables, globalContainers;
+  TextMap<int> procedureNames, structureNames, constantNames;
+  TextMap<int> labelNames;  // main-code labels
+  TextMap<LibraryFunction> library;  // lower-cased name
   bool libraryLoaded = false;
 
   void Clear();
@@ -132,7 +134,7 @@ class ProgramModel {
   const LibraryFunction* FindLibrary(std::string_view key) const;
 
  private:
-  static int Find(const std::unordered_map<std::string, int>& names, std::string_view key);
+  static int Find(const TextMap<int>& names, std::string_view key);
 };
 
 /// A name's identity: ASCII lower-cased, "$" and "*" kept ("Total$" ->

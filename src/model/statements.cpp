@@ -39,7 +39,7 @@ size_t StatementReader::NextComma(size_t from) const {
   int depth = 0;
   for (size_t i = from; i < Size(); ++i) {
     if (At(i).Kind != KindOther) continue;
-    const std::string& t = At(i).Text;
+    std::string_view t = At(i).Text;
     if (t == "(" || t == "[" || t == "{") ++depth;
     else if (t == ")" || t == "]" || t == "}") --depth;
     else if (t == "," && depth <= 0) return i;

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "common/text.h"
+#include "common/text_map.h"
 #include "translate/header_walk.h"
 
 namespace korvex::translate {
@@ -43,13 +44,13 @@ ProcedureHeader ReadHeader(TokenList& tokens, Position& it) {
   int depth = 0;
   for (Position next = std::next(it); next != tokens.end() && next->Kind != KindLineBreak;
        it = next, ++next) {
-    const std::string& text = next->Text;
+    std::string_view text = next->Text;
     if (depth == 0) {
       if (text == "(") {
         depth = 1;
         AddParameterStart(tokens, next, header);
       } else if (!text.empty()) {
-        header.name = text;
+        header.name = std::string(text);
       }
     } else if (text == "(") {
       ++depth;
@@ -109,7 +110,7 @@ void BlankParameterTail(Position it, Position end, std::string& type) {
   if (it != end && it->Text == "(") BlankParenthesised(it, end);
 }
 
-using ContainerPositions = std::unordered_map<std::string, std::vector<bool>>;
+using ContainerPositions = TextMap<std::vector<bool>>;
 
 // For every procedure with a container parameter: which of its parameter
 // positions take a container.

@@ -41,7 +41,7 @@ constexpr size_t kMaxNodes = 2000;
 
 bool IsShortcutOperator(const Token& t) {
   if (t.Kind != KindOther) return false;
-  const std::string& s = t.Text;
+  std::string_view s = t.Text;
   return s == "+" || s == "-" || s == "*" || s == "/" || s == "%" || s == "&" || s == "|" ||
          s == "!" || s == "<<" || s == ">>";
 }
@@ -85,7 +85,8 @@ class ExpressionWalk {
 
   void Statement(StatementReader& s) {
     const Token& first = s.At(0);
-    std::string lower = first.Kind == KindWord ? LowerAscii(first.Text) : "";
+    LowerWord word(first.Kind == KindWord ? std::string_view(first.Text) : std::string_view());
+    std::string_view lower = word;
     if (SkipsBlock(lower)) return;
     if (lower == "if" || lower == "elseif" || lower == "while" || lower == "until")
       return Condition(s, 1, s.Size());
@@ -122,7 +123,7 @@ class ExpressionWalk {
 
   // Structure, Interface, Import, Enumeration and Macro blocks hold no
   // statements to compute.
-  bool SkipsBlock(const std::string& lower) {
+  bool SkipsBlock(std::string_view lower) {
     if (!blockEnd_.empty()) {
       if (lower == blockEnd_) blockEnd_.clear();
       return true;

@@ -70,7 +70,7 @@ std::vector<std::string> SplitOn(const std::string& text, char separator) {
 // from a query of their own, so that a file without them still lists the
 // functions.
 void LoadFunctions(const std::string& path, model::ProgramModel& m) {
-  std::unordered_map<std::string, model::LibraryFunction> functions;
+  TextMap<model::LibraryFunction> functions;
   bool ok = ReadRows(path, kFunctionQuery, [&](sqlite3_stmt* stmt) {
     model::LibraryFunction f;
     f.library = ColumnText(stmt, 0);

@@ -91,7 +91,7 @@ namespace {
 // "$1F" and "%101" are hexadecimal and binary numbers in PureBasic; a
 // JavaScript "%101" would not even parse, so both go to the runtime, which
 // reads either prefix. A lone "%" is no number and stays.
-bool IsPrefixedNumber(const std::string& text) {
+bool IsPrefixedNumber(std::string_view text) {
   if (text.empty()) return false;
   return text.front() == '$' || (text.front() == '%' && text.size() > 1);
 }
@@ -99,7 +99,7 @@ bool IsPrefixedNumber(const std::string& text) {
 // 'A' is the number 65 in PureBasic, not a one-letter string: exactly one
 // character between single quotes ('€' is three bytes of UTF-8 there).
 // Its code point, or -1 when the quotes hold anything else.
-long CharacterConstantCode(const std::string& text) {
+long CharacterConstantCode(std::string_view text) {
   if (text.size() < 3 || text.front() != '\'' || text.back() != '\'') return -1;
   std::string_view inner = std::string_view(text).substr(1, text.size() - 2);
   size_t i = 0;

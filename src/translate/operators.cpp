@@ -69,7 +69,7 @@ void MarkComments(TokenList& tokens) {
 
 namespace {
 
-bool IsComparisonSign(const std::string& text) {
+bool IsComparisonSign(std::string_view text) {
   return text == "=" || text == "<>" || text == "<" || text == ">" || text == "<=" ||
          text == ">=";
 }

@@ -11,7 +11,7 @@
 namespace korvex::translate {
 namespace {
 
-bool IsBasicTypeLetter(const std::string& text) {
+bool IsBasicTypeLetter(std::string_view text) {
   if (text.size() != 1) return false;
   char c = text[0] >= 'A' && text[0] <= 'Z' ? static_cast<char>(text[0] - 'A' + 'a') : text[0];
   return std::string_view("bacwulifqds").find(c) != std::string_view::npos;
