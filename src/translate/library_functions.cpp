@@ -9,11 +9,11 @@
 
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/platform.h"
 #include "common/text.h"
+#include "common/text_map.h"
 #include "translate/construct_passes.h"
 #include "translate/expressions.h"
 #include "translate/header_walk.h"
@@ -98,8 +98,8 @@ void LoadFunctions(const std::string& path, model::ProgramModel& m) {
 }
 
 // "#" + Constant for every row, by its lower-cased name.
-std::unordered_map<std::string, std::string> LoadConstants(const std::string& path) {
-  std::unordered_map<std::string, std::string> constants;
+TextMap<std::string> LoadConstants(const std::string& path) {
+  TextMap<std::string> constants;
   bool ok = ReadRows(path, kConstantQuery, [&](sqlite3_stmt* stmt) {
     std::string name = ColumnText(stmt, 0);
     constants["#" + LowerAscii(name)] = name;
@@ -203,33 +203,35 @@ void TranslateFunctions(RunState& run) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || NamesItsOwn(run, t)) continue;
-    if (const model::LibraryFunction* f = run.Model.FindLibrary(LowerAscii(t.Text)))
-      RewriteFunction(tokens, *f);
+    if (t.Kind != KindWord) continue;
+    const model::LibraryFunction* f = run.Model.FindLibrary(LowerWord(t.Text));
+    if (f != nullptr && !NamesItsOwn(run, t)) RewriteFunction(tokens, *f);
   }
 }
 
 // #Limit  ->  cConstants.Limit, now a literal (KindNumber), so that the
 // procedure pass takes it as a parameter default. "#pb_any" is "#PB_Any".
-void TranslateConstants(RunState& run, const std::string& dbPath) {
-  std::unordered_map<std::string, std::string> constants = LoadConstants(dbPath);
-  if (constants.empty()) return;
-  for (Token& t : run.Tokens) {
-    if (t.Kind != KindWord || t.Text.empty() || t.Text[0] != '#') continue;
-    auto found = constants.find(LowerAscii(t.Text));
-    if (found == constants.end()) continue;
-    t.Text = "cConstants." + found->second;
-    t.Kind = KindNumber;
-  }
+void TranslateConstant(const TextMap<std::string>& constants, Token& t) {
+  auto found = constants.find(std::string_view(LowerWord(t.Text)));
+  if (found == constants.end()) return;
+  t.Text = "cConstants." + found->second;
+  t.Kind = KindNumber;
 }
 
 // EnableExplicit  ->  cCompilerDirectives.EnableExplicit
-void TranslateExplicitSwitches(RunState& run) {
+void TranslateExplicitSwitch(Token& t) {
+  LowerWord lower(t.Text);
+  if (lower == "enableexplicit" || lower == "disableexplicit")
+    t.Text = "cCompilerDirectives." + t.Text;
+}
+
+// Both rewrite one word on its own, and never the same one: one walk.
+void TranslateConstantsAndSwitches(RunState& run, const std::string& dbPath) {
+  TextMap<std::string> constants = LoadConstants(dbPath);
   for (Token& t : run.Tokens) {
-    if (t.Kind != KindWord) continue;
-    LowerWord lower(t.Text);
-    if (lower == "enableexplicit" || lower == "disableexplicit")
-      t.Text = "cCompilerDirectives." + t.Text;
+    if (t.Kind != KindWord || t.Text.empty()) continue;
+    if (t.Text[0] != '#') TranslateExplicitSwitch(t);
+    else if (!constants.empty()) TranslateConstant(constants, t);
   }
 }
 
@@ -245,8 +247,7 @@ void TranslateLibraryFunctions(RunState& run) {
   std::string dbPath = run.ProgramDir + "framework.db";
   LoadLibraryTable(run);
   TranslateFunctions(run);
-  TranslateConstants(run, dbPath);
-  TranslateExplicitSwitches(run);
+  TranslateConstantsAndSwitches(run, dbPath);
 }
 
 }  // namespace korvex::translate
