@@ -73,12 +73,10 @@ const BuiltinConstant* FindBuiltinConstant(std::string_view lowerName) {
 
 }  // namespace
 
-void ReplaceBuiltinConstants(TokenList& tokens) {
-  for (Token& t : tokens) {
-    if (t.Kind != KindWord || t.Text.empty() || t.Text[0] != '#') continue;
-    const BuiltinConstant* c = FindBuiltinConstant(LowerAscii(t.Text));
-    if (c != nullptr) t.Text = c->replacement;  // the kind stays KindWord
-  }
+void ReplaceBuiltinConstant(Token& t) {
+  if (t.Kind != KindWord || t.Text.empty() || t.Text[0] != '#') return;
+  const BuiltinConstant* c = FindBuiltinConstant(LowerWord(t.Text));
+  if (c != nullptr) t.Text = c->replacement;  // the kind stays KindWord
 }
 
 }  // namespace korvex::translate

@@ -54,6 +54,26 @@ bool HasJump(const WordCensus& c) {
   return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.HasStart(':');
 }
 
+// Rewrites of one token each, two to a walk: the second reads nothing but
+// its token and the one before, which both rewrites have seen by then, so
+// the result is the same as of two walks. A walk over a million tokens
+// costs more than most rewrites.
+void ReplaceConstantsAndStripDecorations(TokenList& tokens) {
+  for (Token& t : tokens) {
+    ReplaceBuiltinConstant(t);
+    StripNameDecoration(t);
+  }
+}
+
+void RewriteNumbersAndDropSuffixes(TokenList& tokens) {
+  Token* before = nullptr;
+  for (Token& t : tokens) {
+    RewriteHexNumber(t);
+    DropBasicTypeSuffix(t, before);
+    before = &t;
+  }
+}
+
 // Adapters that let rewrites without a verdict sit in the same table.
 template <void (*Rewrite)(TokenList&)>
 int OnTokens(RunState& run) {
@@ -70,8 +90,7 @@ int Always(RunState& run) {
 // The order is the translation: moving a pass means moving its row.
 constexpr Step kSteps[] = {
     {"labels", OnTokens<MarkLabels>},
-    {"statement separators", OnTokens<SplitStatements>},
-    {"line continuation", OnTokens<JoinContinuedLines>},
+    {"statement separators and line continuation", OnTokens<SplitAndJoinLines>},
     // written out in PureBasic's terms, for the model to read
     {"With", Always<TranslateWith>, HasWith},
     {"Swap", Always<TranslateSwap>, HasSwap},
@@ -84,15 +103,13 @@ constexpr Step kSteps[] = {
     // jumps and their blocks, while every keyword is still a word
     {"Goto and Gosub", Always<TranslateGotoGosub>, HasJump},
     {"Break n", Always<TranslateBreaks>, HasBreak},
-    {"built-in constants", OnTokens<ReplaceBuiltinConstants>},
-    {"name decorations", OnTokens<StripNameDecorations>},
+    {"built-in constants and name decorations", OnTokens<ReplaceConstantsAndStripDecorations>},
     {"debugger keywords", Always<TranslateDebuggerKeywords>, HasDebuggerWord},
     {"forward declarations", OnTokens<BlankDeclares>, HasDropped},
     {"Bool", OnTokens<BlankBool>, HasBool},
     {"string backslashes", OnTokens<EscapeStringBackslashes>, HasBackslash},
     {"escape strings", OnTokens<RewriteEscapeStrings>, HasEscapeString},
-    {"hexadecimal numbers", OnTokens<RewriteHexNumbers>},
-    {"basic type suffixes", OnTokens<DropBasicTypeSuffixes>},
+    {"numbers and basic type suffixes", OnTokens<RewriteNumbersAndDropSuffixes>},
     // first group of construct passes
     {"library functions", Always<TranslateLibraryFunctions>},
     {"typed declarations", CheckDeclarations},

@@ -35,14 +35,12 @@ bool IsReservedName(std::string_view text) {
 
 // "*p"  ->  "p", then "a$"  ->  "a" (a pointer to a string loses both);
 // a name that JavaScript reserves gets a prefix: "in"  ->  "KVX_in".
-void StripNameDecorations(TokenList& tokens) {
-  for (Token& t : tokens) {
-    // a name of the program model is written with its final name already
-    if (t.Kind != KindWord || t.Ref >= 0) continue;
-    if (!t.Text.empty() && t.Text.front() == '*') t.Text.erase(0, 1);
-    if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
-    if (IsReservedName(t.Text)) t.Text.insert(0, "KVX_");  // exact case: "New" is free
-  }
+void StripNameDecoration(Token& t) {
+  // a name of the program model is written with its final name already
+  if (t.Kind != KindWord || t.Ref >= 0) return;
+  if (!t.Text.empty() && t.Text.front() == '*') t.Text.erase(0, 1);
+  if (!t.Text.empty() && t.Text.back() == '$') t.Text.pop_back();
+  if (IsReservedName(t.Text)) t.Text.insert(0, "KVX_");  // exact case: "New" is free
 }
 
 std::string_view WithoutReservedPrefix(std::string_view name) {
@@ -111,14 +109,12 @@ long CharacterConstantCode(std::string_view text) {
 
 // $1F  ->  cString.Val("$1F"), %101  ->  cString.Val("%101"), 'A'  ->  65;
 // decimal numbers stay as written.
-void RewriteHexNumbers(TokenList& tokens) {
-  for (Token& t : tokens) {
-    if (t.Kind != KindNumber) continue;
-    if (IsPrefixedNumber(t.Text)) {
-      t.Text = "cString.Val(\"" + t.Text + "\")";
-    } else if (long code = CharacterConstantCode(t.Text); code >= 0) {
-      t.Text = std::to_string(code);  // 'é'  ->  233, '€'  ->  8364
-    }
+void RewriteHexNumber(Token& t) {
+  if (t.Kind != KindNumber) return;
+  if (IsPrefixedNumber(t.Text)) {
+    t.Text = "cString.Val(\"" + t.Text + "\")";
+  } else if (long code = CharacterConstantCode(t.Text); code >= 0) {
+    t.Text = std::to_string(code);  // 'é'  ->  233, '€'  ->  8364
   }
 }
 

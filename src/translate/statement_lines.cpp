@@ -21,21 +21,24 @@ bool ContinuesLine(const Token& t) {
 
 }  // namespace
 
-void SplitStatements(TokenList& tokens) {
-  for (Token& t : tokens) {
-    if (t.Kind == KindOther && t.Text == ":") {
-      t.Text = "\n";
-      t.Kind = KindLineBreak;
-      t.Spare = kColonBreak;
-    }
+void SplitStatement(Token& t) {
+  if (t.Kind == KindOther && t.Text == ":") {
+    t.Text = "\n";
+    t.Kind = KindLineBreak;
+    t.Spare = kColonBreak;
   }
 }
 
-// Runs after the separators became line breaks, so "a +" followed by ":"
-// joins two statements as well.
-void JoinContinuedLines(TokenList& tokens) {
+void SplitStatements(TokenList& tokens) {
+  for (Token& t : tokens) SplitStatement(t);
+}
+
+// A token is split before the line break after it is looked at, so "a +"
+// followed by ":" joins two statements as well.
+void SplitAndJoinLines(TokenList& tokens) {
   tokens.Reset();
   while (tokens.Next()) {
+    SplitStatement(tokens.Current());
     if (tokens.Current().Kind != KindLineBreak) continue;
     const Token* before = tokens.PeekPrevious();
     // The cursor goes back to the token before, so the next step lands on

@@ -22,13 +22,17 @@ bool IsDot(const Token* t) { return t != nullptr && t->Kind == KindOther && t->T
 }  // namespace
 
 // name.i  ->  name (both the "." and the letter are blanked).
+void DropBasicTypeSuffix(Token& t, Token* before) {
+  if (t.Kind == KindWord && IsBasicTypeLetter(t.Text) && IsDot(before)) {
+    Blank(*before);
+    Blank(t);
+  }
+}
+
 void DropBasicTypeSuffixes(TokenList& tokens) {
   Token* before = nullptr;
   for (Token& t : tokens) {
-    if (t.Kind == KindWord && IsBasicTypeLetter(t.Text) && IsDot(before)) {
-      Blank(*before);
-      Blank(t);
-    }
+    DropBasicTypeSuffix(t, before);
     before = &t;
   }
 }
