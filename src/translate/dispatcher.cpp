@@ -49,9 +49,8 @@ bool HasMap(const WordCensus& c) { return c.MayHaveAny({"newmap", "map"}); }
 bool HasList(const WordCensus& c) { return c.MayHaveAny({"newlist", "list"}); }
 // fixed arrays of structures are written name[size]
 bool HasArray(const WordCensus& c) { return c.MayHaveAny({"dim", "redim", "array"}) || c.HasStart('['); }
-// a label is "Name:"
 bool HasJump(const WordCensus& c) {
-  return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.HasStart(':');
+  return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.MayHaveLabel();
 }
 
 // Rewrites of one token each, two to a walk: the second reads nothing but

@@ -17,12 +17,21 @@ TEST(WordCensus, KnowsTheScannedTextOnly) {
   EXPECT_TRUE(census.HasStart(':'));
   EXPECT_FALSE(census.HasStart('~'));
   EXPECT_TRUE(census.HasBackslashString());
+  EXPECT_FALSE(census.MayHaveLabel());  // ":" after "3" and "1" separates
 
   tokens.Add(Token{"Repeat", KindWord});  // written by a pass: not in the census
   EXPECT_FALSE(census.MayHave("repeat"));
   TokenizeText(tokens, "x = ~\"a\\tb\"\n");
   EXPECT_FALSE(census.MayHave("while"));
   EXPECT_TRUE(census.HasStart('~'));
+
+  // a label's word starts its line, the first one too
+  for (const char* text : {"Start: ; go\n", "x = 1\n  Again:\n"}) {
+    TokenizeText(tokens, text);
+    EXPECT_TRUE(census.MayHaveLabel()) << text;
+  }
+  TokenizeText(tokens, "If x : y = 1 : EndIf\nDebug a:b\n");
+  EXPECT_FALSE(census.MayHaveLabel());
 }
 
 }  // namespace
