@@ -70,7 +70,7 @@ double Convert(std::string source, size_t* outBytes, bool perStep) {
       std::string out = inner(r, std::move(text));
       std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
       auto [now, peak] = ResidentMegabytes();
-      std::printf("  %-40s %8.3f s %7.0f MB held, %7.0f MB at most\n", name, d.count(), now, peak);
+      std::printf("  %-46s %8.3f s %7.0f MB held, %7.0f MB at most\n", name, d.count(), now, peak);
       return out;
     };
   }

@@ -49,6 +49,7 @@ bool HasMap(const WordCensus& c) { return c.MayHaveAny({"newmap", "map"}); }
 bool HasList(const WordCensus& c) { return c.MayHaveAny({"newlist", "list"}); }
 // fixed arrays of structures are written name[size]
 bool HasArray(const WordCensus& c) { return c.MayHaveAny({"dim", "redim", "array"}) || c.HasStart('['); }
+bool HasLabel(const WordCensus& c) { return c.MayHaveLabel(); }
 bool HasJump(const WordCensus& c) {
   return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.MayHaveLabel();
 }
@@ -88,7 +89,7 @@ int Always(RunState& run) {
 
 // The order is the translation: moving a pass means moving its row.
 constexpr Step kSteps[] = {
-    {"labels", OnTokens<MarkLabels>},
+    {"labels", OnTokens<MarkLabels>, HasLabel},
     {"statement separators and line continuation", OnTokens<SplitAndJoinLines>},
     // written out in PureBasic's terms, for the model to read
     {"With", Always<TranslateWith>, HasWith},
@@ -153,7 +154,7 @@ void PrintStepTime(const Step& step, std::chrono::steady_clock::time_point start
   static const bool wanted = std::getenv("KORVEX_BENCH_STEPS") != nullptr;
   if (!wanted) return;
   std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
-  std::fprintf(stderr, "    %-36s %8.3f s\n", step.name, d.count());
+  std::fprintf(stderr, "    %-44s %8.3f s\n", step.name, d.count());
 }
 
 }  // namespace
