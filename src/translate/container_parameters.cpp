@@ -186,6 +186,7 @@ std::string TakeContainerParameter(TokenList& tokens, Position keyword, std::str
 }
 
 void RegisterContainerParameters(TokenList& tokens, std::string_view kind, CollectionRegistry& registry) {
+  if (!tokens.Census().MayHave(kind)) return;  // no pass writes the keyword
   for (Position keyword : FindContainerKeywords(tokens, kind)) {
     std::string type;
     std::string name = TakeContainerParameter(tokens, keyword, type);
@@ -196,6 +197,8 @@ void RegisterContainerParameters(TokenList& tokens, std::string_view kind, Colle
 }
 
 void PassContainersBare(TokenList& tokens, const CollectionRegistry& containers) {
+  // a container parameter is written with its keyword, which no pass writes
+  if (!tokens.Census().MayHaveAny({"array", "list", "map"})) return;
   ContainerPositions positions = CollectContainerPositions(tokens);
   if (positions.empty()) return;
   bool startsStatement = true;
