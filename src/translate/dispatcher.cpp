@@ -138,13 +138,17 @@ constexpr Step kSteps[] = {
 };
 
 // Every token's text followed by one space, blank tokens and line breaks
-// included ("\n" then " ").
-std::string JoinTokens(TokenList& tokens) {
-  size_t size = 0;
-  for (const Token& t : tokens) size += t.Text.size() + 1;
-  std::string out(size, ' ');
-  char* at = out.data();
-  for (const Token& t : tokens) at = std::copy(t.Text.begin(), t.Text.end(), at) + 1;
+// included ("\n" then " "). One walk: the room is guessed from the size of
+// the scanned text (the benchmark's program joins to 1.7 times its length),
+// and grows if the guess falls short. Room reserved and
+// never written is not taken from the system.
+std::string JoinTokens(TokenList& tokens, size_t scannedSize) {
+  std::string out;
+  out.reserve(2 * scannedSize + 64);
+  for (const Token& t : tokens) {
+    out.append(t.Text.data(), t.Text.size());
+    out += ' ';
+  }
   return out;
 }
 
@@ -160,6 +164,7 @@ void PrintStepTime(const Step& step, std::chrono::steady_clock::time_point start
 }  // namespace
 
 std::string TranslateStatements(RunState& run, std::string text) {
+  size_t scannedSize = text.size();
   TokenizeText(run.Tokens, text);  // "\r\n" becomes "\n" first
   std::string().swap(text);        // the tokens hold it now
   const WordCensus& census = run.Tokens.Census();
@@ -172,7 +177,7 @@ std::string TranslateStatements(RunState& run, std::string text) {
   // the passes after this one read the text: the model's and the nodes'
   // memory is theirs
   run.Model.ClearProgram();
-  std::string out = JoinTokens(run.Tokens);
+  std::string out = JoinTokens(run.Tokens, scannedSize);
   run.Tokens.ClearAndFree();
   return out;
 }
