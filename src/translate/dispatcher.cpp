@@ -127,9 +127,8 @@ constexpr Step kSteps[] = {
     {"procedures", Always<TranslateProcedures>},
     {"Debug", Always<TranslateDebugStatements>},
     {"address-of", OnTokens<RewriteAddressOf>, HasAddressOf},
-    {"comments", OnTokens<MarkComments>},
-    // "&", "\", And, Or, Not: after the passes that still read them
-    {"operators and keywords", OnTokens<RewriteOperators>},
+    // comments; "&", "\", And, Or, Not: after the passes that still read them
+    {"comments, operators and keywords", OnTokens<RewriteCommentsAndOperators>},
     // block statements last: their operands are translated by now
     {"For", Always<TranslateFor>},
     {"While", Always<TranslateWhile>, HasWhile},

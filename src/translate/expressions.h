@@ -60,10 +60,9 @@ void RewriteStructureVariables(TokenList& tokens);
 
 /// "@Handler()"  ->  "Handler", "@value"  ->  "value".
 void RewriteAddressOf(TokenList& tokens);
-/// "; note"  ->  "// ; note", except inside a raw block.
-void MarkComments(TokenList& tokens);
+/// "; note"  ->  "// ; note", except inside a raw block; in the same walk
 /// And, Or, Not  ->  "&&", "||", "!"; XOr and "!"  ->  "^"; "a\x"  ->  "a.x";
 /// the bitwise "&" stays.
-void RewriteOperators(TokenList& tokens);
+void RewriteCommentsAndOperators(TokenList& tokens);
 
 }  // namespace korvex::translate

@@ -51,23 +51,21 @@ void RewriteAddressOf(TokenList& tokens) {
   }
 }
 
+namespace {
+
 // Comments become JavaScript line comments; inside a raw block they hold
 // JavaScript and stay exactly as written (the raw-block pass uncomments
-// them).
-void MarkComments(TokenList& tokens) {
-  bool inRaw = false;
-  for (Token& t : tokens) {
-    if (t.Kind == KindWord) {
-      LowerWord lower(t.Text);
-      if (lower == "kvx_converter_begin_raw") inRaw = true;
-      else if (lower == "kvx_converter_end_raw") inRaw = false;
-    } else if (t.Kind == KindComment && !inRaw) {
-      t.Text.insert(0, "// ");
-    }
+// them). inRaw is carried from token to token.
+void MarkComment(Token& t, bool& inRaw) {
+  if (t.Kind == KindWord) {
+    LowerWord lower(t.Text);
+    if (lower == "kvx_converter_begin_raw") inRaw = true;
+    else if (lower == "kvx_converter_end_raw") inRaw = false;
+  } else if (t.Kind == KindComment && !inRaw) {
+    t.Text.insert(0, "// ");
   }
 }
 
-namespace {
 
 bool IsComparisonSign(std::string_view text) {
   return text == "=" || text == "<>" || text == "<" || text == ">" || text == "<=" ||
@@ -119,11 +117,16 @@ void ParenthesizeComparedOperand(TokenList& tokens) {
 
 }  // namespace
 
-// Numbers and strings are never operators.
-void RewriteOperators(TokenList& tokens) {
+// Numbers and strings are never operators. The comment rule reads only its
+// token, and the operator rules never read a comment's text, so one walk
+// does both; the parentheses that a Not adds are walked over like the
+// other tokens.
+void RewriteCommentsAndOperators(TokenList& tokens) {
+  bool inRaw = false;
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
+    MarkComment(t, inRaw);
     if (t.Kind == KindWord && EqualsNoCase(t.Text, "not")) ParenthesizeComparedOperand(tokens);
     if (t.Kind == KindWord) RewriteWord(t);
     else if (t.Kind == KindOther) RewriteOperator(t);
