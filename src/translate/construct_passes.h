@@ -82,9 +82,9 @@ void TranslateProcedures(RunState& run);
 // async code give the page back now and then.
 void TranslateWaitingCalls(RunState& run);
 
-// debug_output.cpp: CallDebugger and the debugger switches (early), and the
-// Debug statement (late).
-void TranslateDebuggerKeywords(RunState& run);
+// debug_output.cpp: CallDebugger and the debugger switches (early, one
+// token at a time), and the Debug statement (late).
+void TranslateDebuggerKeyword(Token& t);
 void TranslateDebugStatements(RunState& run);
 
 }  // namespace korvex::translate

@@ -15,7 +15,7 @@ namespace {
 // CallDebugger  ->  debugger, the statement that stops in the browser.
 // EnableDebugger  ->  cDebugger.EnableDebugger(), the runtime's spelling
 // whatever the source's letter case ("enabledebugger" is no method).
-const char* DebuggerKeywordText(const std::string& word) {
+const char* DebuggerKeywordText(std::string_view word) {
   if (word.size() < 12) return nullptr;  // "calldebugger" is the shortest
   if (EqualsNoCase(word, "calldebugger")) return "debugger";
   if (EqualsNoCase(word, "enabledebugger")) return "cDebugger.EnableDebugger()";
@@ -25,10 +25,9 @@ const char* DebuggerKeywordText(const std::string& word) {
 
 }  // namespace
 
-void TranslateDebuggerKeywords(RunState& run) {
-  for (Token& t : run.Tokens)
-    if (t.Kind == KindWord)
-      if (const char* text = DebuggerKeywordText(t.Text)) t.Text = text;
+void TranslateDebuggerKeyword(Token& t) {
+  if (t.Kind != KindWord) return;
+  if (const char* text = DebuggerKeywordText(t.Text)) t.Text = text;
 }
 
 // Debug x, 1  ->  cDebugger.Debug ( x , 1)

@@ -54,14 +54,16 @@ bool HasJump(const WordCensus& c) {
   return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.MayHaveLabel();
 }
 
-// Rewrites of one token each, two to a walk: the second reads nothing but
-// its token and the one before, which both rewrites have seen by then, so
-// the result is the same as of two walks. A walk over a million tokens
+// Rewrites of one token each, two or three to a walk: each after the first
+// reads nothing but its token and the one before, which every rewrite has
+// seen by then, so the result is the same as of a walk each. A walk over a million tokens
 // costs more than most rewrites.
-void ReplaceConstantsAndStripDecorations(TokenList& tokens) {
-  for (Token& t : tokens) {
+void RewriteConstantsNamesAndDebuggerWords(RunState& run) {
+  bool debugger = HasDebuggerWord(run.Tokens.Census());
+  for (Token& t : run.Tokens) {
     ReplaceBuiltinConstant(t);
     StripNameDecoration(t);
+    if (debugger) TranslateDebuggerKeyword(t);
   }
 }
 
@@ -103,8 +105,7 @@ constexpr Step kSteps[] = {
     // jumps and their blocks, while every keyword is still a word
     {"Goto and Gosub", Always<TranslateGotoGosub>, HasJump},
     {"Break n", Always<TranslateBreaks>, HasBreak},
-    {"built-in constants and name decorations", OnTokens<ReplaceConstantsAndStripDecorations>},
-    {"debugger keywords", Always<TranslateDebuggerKeywords>, HasDebuggerWord},
+    {"built-in constants, names, debugger keywords", Always<RewriteConstantsNamesAndDebuggerWords>},
     {"forward declarations", OnTokens<BlankDeclares>, HasDropped},
     {"Bool", OnTokens<BlankBool>, HasBool},
     {"string backslashes", OnTokens<EscapeStringBackslashes>, HasBackslash},
