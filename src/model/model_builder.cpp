@@ -417,7 +417,7 @@ class Builder {
     return NewVariable(name, key, type, typed, current_, how);
   }
 
-  int NewVariable(const std::string& name, const std::string& key, const Type& type, bool typed,
+  int NewVariable(std::string_view name, std::string_view key, const Type& type, bool typed,
                   int scope, Declared how) {
     Symbol v;
     v.name = name;
@@ -427,8 +427,8 @@ class Builder {
     v.scope = scope;
     v.declared = how;
     int symbol = model_.Add(std::move(v));
-    if (scope == kMainScope) model_.mainVariables[key] = symbol;
-    else Info(scope).variables[key] = symbol;
+    if (scope == kMainScope) model_.mainVariables[std::string(key)] = symbol;
+    else Info(scope).variables[std::string(key)] = symbol;
     return symbol;
   }
 
@@ -584,7 +584,7 @@ class Builder {
         continue;
       }
       if (s.Is(i + 1, "(")) {
-        int container = FindContainer(std::string(lower));
+        int container = FindContainer(lower);
         t.Ref = container >= 0 ? container : model_.FindProcedure(lower);
         continue;
       }
@@ -599,8 +599,9 @@ class Builder {
 
   // A variable where it is used: found by the scope rules, or made where
   // it is first used.
-  int UseVariable(const std::string& name, const Type& type, bool typed) {
-    std::string key = NameKey(name);
+  int UseVariable(std::string_view name, const Type& type, bool typed) {
+    LowerWord lowered(name);  // the name's key
+    std::string_view key = lowered;
     if (current_ == kMainScope) {
       int symbol = Find(model_.mainVariables, key);
       if (symbol < 0) return NewVariable(name, key, type, typed, kMainScope, Declared::Implicit);
@@ -615,7 +616,7 @@ class Builder {
   }
 
   // A variable that the scope rules find, or -1: nothing is made.
-  int ExistingVariable(const std::string& key) {
+  int ExistingVariable(std::string_view key) {
     if (current_ != kMainScope) {
       int symbol = Find(Info(current_).variables, key);
       if (symbol >= 0) return symbol;
@@ -632,7 +633,7 @@ class Builder {
 
   // An array, list or map by the scope rules; a procedure may also reach
   // one of the main code's (the page runs them in one scope).
-  int FindContainer(const std::string& key) {
+  int FindContainer(std::string_view key) {
     if (current_ != kMainScope) {
       int symbol = Find(Info(current_).containers, key);
       if (symbol >= 0) return symbol;
