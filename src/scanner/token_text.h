@@ -29,9 +29,16 @@ class TokenText {
   TokenText(std::string_view s) { Init(s); }
   TokenText(const char* s) { Init(std::string_view(s)); }
   TokenText(const std::string& s) { Init(std::string_view(s)); }
-  TokenText(const TokenText& o) { Init(o.view()); }
+  // A text in place is copied as its sixteen bytes, which the compiler
+  // does in two moves.
+  TokenText(const TokenText& o) {
+    if (o.Tag() < 0x80) std::memcpy(raw_, o.raw_, sizeof raw_);
+    else Init(o.view());
+  }
   TokenText(TokenText&& o) noexcept(false) {
-    if (o.Tag() == kOwnedTag) {
+    if (o.Tag() < 0x80) {
+      std::memcpy(raw_, o.raw_, sizeof raw_);
+    } else if (o.Tag() == kOwnedTag) {
       std::memcpy(raw_, o.raw_, sizeof raw_);
       o.SetInlineSize(0);
     } else {
@@ -41,12 +48,14 @@ class TokenText {
   ~TokenText() { Release(); }
 
   TokenText& operator=(const TokenText& o) {
-    if (this != &o) assign(o.view());
+    if (this == &o) return *this;
+    if (o.Tag() < 0x80 && Tag() < 0x80) std::memcpy(raw_, o.raw_, sizeof raw_);
+    else assign(o.view());
     return *this;
   }
   TokenText& operator=(TokenText&& o) {
     if (this == &o) return *this;
-    if (o.Tag() != kOwnedTag) return assign(o.view());
+    if (o.Tag() != kOwnedTag) return *this = static_cast<const TokenText&>(o);
     Release();
     std::memcpy(raw_, o.raw_, sizeof raw_);
     o.SetInlineSize(0);
