@@ -128,18 +128,6 @@ size_t CountChar(std::string_view s, char c) {
   return n;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  while (true) {
-    size_t nl = text.find('\n', start);
-    if (nl == std::string_view::npos) break;
-    lines.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return lines;
-}
-
 std::string RemoveChar(std::string_view s, char c) {
   std::string out;
   out.reserve(s.size());

@@ -83,8 +83,36 @@ std::string CrLfToLf(std::string_view s);
 /// Number of occurrences of c in s.
 size_t CountChar(std::string_view s, char c);
 /// The lines of a text as the line-based passes see them: the pieces before
-/// each "\n". Text after the last "\n" is not a line.
-std::vector<std::string_view> SplitLines(std::string_view text);
+/// each "\n". Text after the last "\n" is not a line. They are found as
+/// the walk reaches them, so a text of a million lines needs no list of
+/// them.
+class Lines {
+ public:
+  class iterator {
+   public:
+    iterator(std::string_view text, size_t start) : text_(text), start_(start), end_(text.find('\n', start)) {}
+    std::string_view operator*() const { return text_.substr(start_, end_ - start_); }
+    iterator& operator++() {
+      start_ = end_ + 1;
+      end_ = text_.find('\n', start_);
+      return *this;
+    }
+    // every walk ends where no "\n" is left
+    bool operator!=(const iterator&) const { return end_ != std::string_view::npos; }
+
+   private:
+    std::string_view text_;
+    size_t start_, end_;
+  };
+
+  explicit Lines(std::string_view text) : text_(text) {}
+  iterator begin() const { return iterator(text_, 0); }
+  iterator end() const { return iterator(text_, text_.size()); }
+
+ private:
+  std::string_view text_;
+};
+inline Lines SplitLines(std::string_view text) { return Lines(text); }
 /// Removes every occurrence of c.
 std::string RemoveChar(std::string_view s, char c);
 /// The folder part of a path: up to and including the last "\" or "/";

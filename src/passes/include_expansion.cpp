@@ -82,14 +82,15 @@ std::string ExpandIncludes(RunState& run, const std::string& text) {
   } else {
     run.Tokens.Clear();
   }
-  std::vector<std::string_view> lines = SplitLines(lf);
-  std::vector<long> byLine = IndexByLine(records, lines.size());
+  std::vector<long> byLine = IndexByLine(records, CountChar(lf, '\n'));
 
   std::string result;
   result.reserve(lf.size());
-  for (size_t k = 1; k <= lines.size(); ++k) {
+  size_t k = 0;
+  for (std::string_view written : SplitLines(lf)) {
+    ++k;
     // an inserted text is one piece: its own empty lines stay
-    std::string_view line = byLine[k] >= 0 ? std::string_view(records[byLine[k]].content) : lines[k - 1];
+    std::string_view line = byLine[k] >= 0 ? std::string_view(records[byLine[k]].content) : written;
     if (line.empty()) continue;
     result += line;
     result += '\n';
