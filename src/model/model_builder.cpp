@@ -662,6 +662,11 @@ class Builder {
 
 void BuildModel(ProgramModel& model, TokenList& tokens) {
   model.ClearProgram();
+  // Room for the symbols of a program of many short procedures, so that
+  // they are not moved again and again as the table grows; room that is
+  // not used is never touched, so it costs no memory.
+  model.symbols.reserve(tokens.Size() / 8);
+  model.procedures.reserve(tokens.Size() / 64);
   for (Token& t : tokens) t.Ref = -1;
   Builder(model, tokens).Run();
 }
