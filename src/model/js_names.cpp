@@ -61,6 +61,7 @@ bool IsVariableLike(SymbolKind kind) {
 class Namer {
  public:
   explicit Namer(ProgramModel& model) : model_(model) {
+    owners_.reserve(model.symbols.size());  // every symbol claims a name once
     for (const auto& entry : model.library) runtimeClasses_.insert("c" + entry.second.library);
   }
 
