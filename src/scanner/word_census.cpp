@@ -1,17 +1,21 @@
 // WordCensus; see word_census.h.
 #include "scanner/word_census.h"
 
+#include <array>
+
 #include "common/text.h"
 
 namespace korvex {
 namespace {
 
 // The keywords whose passes skip their walk without them.
-constexpr std::array<std::string_view, 27> kKeywords = {
+constexpr auto kKeywords = std::to_array<std::string_view>({
     "with", "endwith", "swap", "break", "goto", "gosub", "return", "fakereturn",
     "calldebugger", "enabledebugger", "disabledebugger", "declare", "shared", "bool",
     "select", "while", "wend", "repeat", "until", "forever", "newmap", "map", "newlist",
-    "list", "dim", "redim", "array"};
+    "list", "dim", "redim", "array", "debug", "for", "next", "if", "elseif", "else",
+    "endif", "procedure", "procedurec", "proceduredll", "procedurecdll", "endprocedure",
+    "procedurereturn"});
 
 constexpr size_t kLongest = WordCensus::kLongest;
 

@@ -50,6 +50,14 @@ bool HasList(const WordCensus& c) { return c.MayHaveAny({"newlist", "list"}); }
 // fixed arrays of structures are written name[size]
 bool HasArray(const WordCensus& c) { return c.MayHaveAny({"dim", "redim", "array"}) || c.HasStart('['); }
 bool HasLabel(const WordCensus& c) { return c.MayHaveLabel(); }
+bool HasDebug(const WordCensus& c) { return c.MayHave("debug"); }
+bool HasFor(const WordCensus& c) { return c.MayHaveAny({"for", "next"}); }
+bool HasIf(const WordCensus& c) { return c.MayHaveAny({"if", "elseif", "else", "endif"}); }
+// the variable declarations write a ProcedureReturn only into a procedure
+bool HasProcedure(const WordCensus& c) {
+  return c.MayHaveAny({"procedure", "procedurec", "proceduredll", "procedurecdll", "endprocedure",
+                       "procedurereturn"});
+}
 bool HasJump(const WordCensus& c) {
   return c.MayHaveAny({"goto", "gosub", "return", "fakereturn"}) || c.MayHaveLabel();
 }
@@ -125,16 +133,16 @@ constexpr Step kSteps[] = {
     // library calls named by now; procedure keywords, "@" and loops still as written
     {"waiting calls", Always<TranslateWaitingCalls>},
     // second group: procedures and Debug, then address-of and comments
-    {"procedures", Always<TranslateProcedures>},
-    {"Debug", Always<TranslateDebugStatements>},
+    {"procedures", Always<TranslateProcedures>, HasProcedure},
+    {"Debug", Always<TranslateDebugStatements>, HasDebug},
     {"address-of", OnTokens<RewriteAddressOf>, HasAddressOf},
     // comments; "&", "\", And, Or, Not: after the passes that still read them
     {"comments, operators and keywords", OnTokens<RewriteCommentsAndOperators>},
     // block statements last: their operands are translated by now
-    {"For", Always<TranslateFor>},
+    {"For", Always<TranslateFor>, HasFor},
     {"While", Always<TranslateWhile>, HasWhile},
     {"Repeat", Always<TranslateRepeat>, HasRepeat},
-    {"If", Always<TranslateIf>},
+    {"If", Always<TranslateIf>, HasIf},
 };
 
 // Every token's text followed by one space, blank tokens and line breaks
