@@ -16,6 +16,7 @@ constexpr auto kKeywords = std::to_array<std::string_view>({
     "list", "dim", "redim", "array", "debug", "for", "next", "if", "elseif", "else",
     "endif", "procedure", "procedurec", "proceduredll", "procedurecdll", "endprocedure",
     "procedurereturn"});
+static_assert(kKeywords.size() <= 64, "the census keeps one bit a keyword");
 
 constexpr size_t kLongest = WordCensus::kLongest;
 
