@@ -15,7 +15,8 @@ constexpr auto kKeywords = std::to_array<std::string_view>({
     "select", "while", "wend", "repeat", "until", "forever", "newmap", "map", "newlist",
     "list", "dim", "redim", "array", "debug", "for", "next", "if", "elseif", "else",
     "endif", "procedure", "procedurec", "proceduredll", "procedurecdll", "endprocedure",
-    "procedurereturn"});
+    "procedurereturn", "structure", "endstructure", "global", "protected", "define",
+    "threaded"});
 static_assert(kKeywords.size() <= 64, "the census keeps one bit a keyword");
 
 constexpr size_t kLongest = WordCensus::kLongest;

@@ -51,6 +51,10 @@ bool HasList(const WordCensus& c) { return c.MayHaveAny({"newlist", "list"}); }
 bool HasArray(const WordCensus& c) { return c.MayHaveAny({"dim", "redim", "array"}) || c.HasStart('['); }
 bool HasLabel(const WordCensus& c) { return c.MayHaveLabel(); }
 bool HasDebug(const WordCensus& c) { return c.MayHave("debug"); }
+bool HasStructure(const WordCensus& c) { return c.MayHaveAny({"structure", "endstructure"}); }
+bool HasDeclaration(const WordCensus& c) {
+  return c.MayHaveAny({"global", "protected", "define", "threaded"});
+}
 bool HasFor(const WordCensus& c) { return c.MayHaveAny({"for", "next"}); }
 bool HasIf(const WordCensus& c) { return c.MayHaveAny({"if", "elseif", "else", "endif"}); }
 // the variable declarations write a ProcedureReturn only into a procedure
@@ -121,10 +125,10 @@ constexpr Step kSteps[] = {
     {"numbers and basic type suffixes", OnTokens<RewriteNumbersAndDropSuffixes>},
     // first group of construct passes
     {"library functions", Always<TranslateLibraryFunctions>},
-    {"typed declarations", CheckDeclarations},
+    {"typed declarations", CheckDeclarations, HasDeclaration},
     {"Enumeration", Always<TranslateEnumerations>},
     {"Select", Always<TranslateSelect>, HasSelect},
-    {"structures", TranslateStructures},
+    {"structures", TranslateStructures, HasStructure},
     {"Dim", Always<TranslateDim>, HasArray},
     {"linked lists", Always<TranslateLinkedLists>, HasList},
     {"maps", Always<TranslateMaps>, HasMap},
