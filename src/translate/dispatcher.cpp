@@ -68,8 +68,8 @@ bool HasJump(const WordCensus& c) {
 
 // Rewrites of one token each, two or three to a walk: each after the first
 // reads nothing but its token and the one before, which every rewrite has
-// seen by then, so the result is the same as of a walk each. A walk over a million tokens
-// costs more than most rewrites.
+// seen by then, so the result is the same as of a walk each. A walk over a
+// million tokens costs more than most rewrites.
 void RewriteConstantsNamesAndDebuggerWords(RunState& run) {
   bool debugger = HasDebuggerWord(run.Tokens.Census());
   for (Token& t : run.Tokens) {
@@ -152,8 +152,8 @@ constexpr Step kSteps[] = {
 // Every token's text followed by one space, blank tokens and line breaks
 // included ("\n" then " "). One walk: the room is guessed from the size of
 // the scanned text (the benchmark's program joins to 1.7 times its length),
-// and grows if the guess falls short. Room reserved and
-// never written is not taken from the system.
+// and grows if the guess falls short. Room reserved and never written is
+// not taken from the system.
 std::string JoinTokens(TokenList& tokens, size_t scannedSize) {
   std::string out;
   out.reserve(2 * scannedSize + 64);
