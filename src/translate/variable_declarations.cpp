@@ -75,7 +75,8 @@ class DeclarationWalk {
  private:
   void Statement(StatementReader& s) {
     Token& first = s.At(0);
-    std::string lower = first.Kind == KindWord ? LowerAscii(first.Text) : "";
+    LowerWord word(first.Kind == KindWord ? std::string_view(first.Text) : std::string_view());
+    std::string_view lower = word;
     if (IsProcedureKeyword(lower)) {
       EnterProcedure(s);
       return;
@@ -149,7 +150,7 @@ class DeclarationWalk {
     return Placement::InPlace;
   }
 
-  void Declaration(StatementReader& s, const std::string& keyword) {
+  void Declaration(StatementReader& s, std::string_view keyword) {
     // "Define.Point p" is refused by the typed-declaration check: untouched
     if (s.Is(1, ".") && s.Size() > 2 && !IsBasicLetter(s.Text(2))) return;
     Placement placement = PlacementOf(keyword);
