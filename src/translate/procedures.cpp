@@ -42,7 +42,8 @@ class ProcedureWalk {
  private:
   void VisitWord(Token& t) {
     LowerWord word(t.Text);
-    if (word == "procedure" || word == "proceduredll" || word == "procedurecdll") {
+    if (word == "procedure" || word == "procedurec" || word == "proceduredll" ||
+        word == "procedurecdll") {
       t.Text = "function";
       inHeader_ = true;
     } else if (word == "procedurereturn") {

@@ -63,9 +63,10 @@ TEST_F(Procedures, NegativeDefaultKeepsItsSign) {
             "if (typeof d === \"undefined\" || d === null) d = -1;\r\n");
 }
 
-TEST_F(Procedures, ServerKeywordsGiveTheSameHeader) {
-  EXPECT_EQ(Translate("ProcedureDLL f()"), "function|f|(|) {\r\n");
-  EXPECT_EQ(Translate("ProcedureCDLL f()"), "function|f|(|) {\r\n");
+// ProcedureC (a callback's calling convention) and the server keywords
+TEST_F(Procedures, EveryProcedureKeywordGivesTheSameHeader) {
+  for (const char* keyword : {"ProcedureC", "ProcedureDLL", "ProcedureCDLL"})
+    EXPECT_EQ(Translate(std::string(keyword) + " f()"), "function|f|(|) {\r\n") << keyword;
 }
 
 TEST_F(Procedures, KeywordsInAnyCase) {

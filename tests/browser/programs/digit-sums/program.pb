@@ -18,7 +18,8 @@ Procedure.i DigitalRoot(n)
   ProcedureReturn r
 EndProcedure
 
-Procedure Show(n)
+; a C calling convention changes nothing in the page
+ProcedureC Show(n)
   PrintN(RSet(Str(n), 17) + ": sum " + RSet(Str(DigitSum(n)), 3) + ", root " + Str(DigitalRoot(n)))
 EndProcedure
 
