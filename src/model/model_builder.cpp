@@ -245,8 +245,7 @@ class Builder {
   }
 
   void Statement(StatementReader& s) {
-    Token& first = s.At(0);
-    LowerWord firstWord(IsWordToken(first) ? std::string_view(first.Text) : std::string_view());
+    LowerWord firstWord = s.FirstWord();
     std::string_view lower = firstWord;
     if (IsForeignWord(lower)) return;
     if (inBlock_ == Block::Enumeration && !lower.empty() && lower[0] == '#') {
@@ -396,7 +395,7 @@ class Builder {
   int Declare(const std::string& name, const Type& type, bool typed, Declared how) {
     std::string key = NameKey(name);
     if (how == Declared::Global) {
-      int symbol = Find(model_.mainVariables, key);
+      int symbol = ProgramModel::Find(model_.mainVariables, key);
       if (symbol < 0) symbol = NewVariable(name, key, type, typed, kMainScope, how);
       Refine(symbol, type, typed);
       model_.At(symbol).declared = how;
@@ -405,7 +404,7 @@ class Builder {
       return symbol;
     }
     auto& names = current_ == kMainScope ? model_.mainVariables : Info(current_).variables;
-    int symbol = Find(names, key);
+    int symbol = ProgramModel::Find(names, key);
     if (symbol >= 0 && model_.At(symbol).scope == current_ &&
         model_.At(symbol).declared != Declared::Parameter) {
       Refine(symbol, type, typed);
@@ -480,8 +479,8 @@ class Builder {
     if (existing >= 0 && model_.At(existing).kind == kind && how != Declared::Protected) {
       const Symbol& e = model_.At(existing);
       bool own = e.scope == current_ ||
-                 (current_ != kMainScope && Find(Info(current_).containers, key) == existing) ||
-                 Find(model_.globalContainers, key) == existing;
+                 (current_ != kMainScope && ProgramModel::Find(Info(current_).containers, key) == existing) ||
+                 ProgramModel::Find(model_.globalContainers, key) == existing;
       if (own) {
         Refine(existing, type, typed);
         return existing;
@@ -515,14 +514,14 @@ class Builder {
       if (!IsWordToken(s.At(i))) continue;
       std::string key = NameKey(s.Text(i));
       if (s.Is(i + 1, "(")) {
-        int symbol = Find(model_.mainContainers, key);
+        int symbol = ProgramModel::Find(model_.mainContainers, key);
         if (symbol >= 0) {
           Info(current_).containers[key] = symbol;
           s.At(i).Ref = symbol;
         }
         continue;
       }
-      int symbol = Find(model_.mainVariables, key);
+      int symbol = ProgramModel::Find(model_.mainVariables, key);
       Type type;
       bool typed = false;
       ApplyDecoration(s.Text(i), type, typed);
@@ -603,13 +602,13 @@ class Builder {
     LowerWord lowered(name);  // the name's key
     std::string_view key = lowered;
     if (current_ == kMainScope) {
-      int symbol = Find(model_.mainVariables, key);
+      int symbol = ProgramModel::Find(model_.mainVariables, key);
       if (symbol < 0) return NewVariable(name, key, type, typed, kMainScope, Declared::Implicit);
       Refine(symbol, type, typed);
       return symbol;
     }
-    int symbol = Find(Info(current_).variables, key);
-    if (symbol < 0) symbol = Find(model_.globalVariables, key);
+    int symbol = ProgramModel::Find(Info(current_).variables, key);
+    if (symbol < 0) symbol = ProgramModel::Find(model_.globalVariables, key);
     if (symbol < 0) return NewVariable(name, key, type, typed, current_, Declared::Implicit);
     Refine(symbol, type, typed);
     return symbol;
@@ -618,13 +617,13 @@ class Builder {
   // A variable that the scope rules find, or -1: nothing is made.
   int ExistingVariable(std::string_view key) {
     if (current_ != kMainScope) {
-      int symbol = Find(Info(current_).variables, key);
+      int symbol = ProgramModel::Find(Info(current_).variables, key);
       if (symbol >= 0) return symbol;
-      symbol = Find(model_.globalVariables, key);
+      symbol = ProgramModel::Find(model_.globalVariables, key);
       if (symbol >= 0) return symbol;
       return -1;
     }
-    return Find(model_.mainVariables, key);
+    return ProgramModel::Find(model_.mainVariables, key);
   }
 
   static bool IsCompileTimeFunction(std::string_view lower) {
@@ -635,17 +634,12 @@ class Builder {
   // one of the main code's (the page runs them in one scope).
   int FindContainer(std::string_view key) {
     if (current_ != kMainScope) {
-      int symbol = Find(Info(current_).containers, key);
+      int symbol = ProgramModel::Find(Info(current_).containers, key);
       if (symbol >= 0) return symbol;
-      symbol = Find(model_.globalContainers, key);
+      symbol = ProgramModel::Find(model_.globalContainers, key);
       if (symbol >= 0) return symbol;
     }
-    return Find(model_.mainContainers, key);
-  }
-
-  static int Find(const TextMap<int>& names, std::string_view key) {
-    auto found = names.find(key);
-    return found == names.end() ? -1 : found->second;
+    return ProgramModel::Find(model_.mainContainers, key);
   }
 
   ProcedureInfo& Info(int procedure) {

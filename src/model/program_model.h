@@ -132,8 +132,7 @@ class ProgramModel {
   /// The field of a structure (or of one it extends), or nullptr.
   const Field* FindField(std::string_view structureKey, std::string_view fieldKey) const;
   const LibraryFunction* FindLibrary(std::string_view key) const;
-
- private:
+  /// The symbol that names maps key to, or -1.
   static int Find(const TextMap<int>& names, std::string_view key);
 };
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
 #include "scanner/token_list.h"
 
 namespace korvex::model {
@@ -29,6 +30,12 @@ class StatementReader {
   /// The text of token i, or "" past the statement's end.
   std::string_view Text(size_t i) const;
   bool Is(size_t i, std::string_view text) const { return i < Size() && Text(i) == text; }
+  /// The first token lower-cased when it is a word, else "": what the
+  /// walks compare with their keywords, without a std::string each.
+  LowerWord FirstWord() const {
+    bool word = !statement_.empty() && statement_[0]->Kind == KindWord;
+    return LowerWord(word ? std::string_view(statement_[0]->Text) : std::string_view());
+  }
   /// Whether token i is a word whose lower-cased text is lowerWord.
   bool IsWord(size_t i, std::string_view lowerWord) const;
   /// Index of the ")" that closes the "(" at open, counting nested ones;

@@ -61,7 +61,6 @@ constexpr std::array<Repair, 19> kRepairs = {{
     {"var var", "var"},
 }};
 
-// The one-character text of a token, or 0.
 // The texts are copied into room made once for all of them. The raw flag
 // that the join leaves is the one its last marker token sets: a token with
 // a marker puts one into the joined text, so only a text with one needs the

@@ -85,7 +85,7 @@ class ExpressionWalk {
 
   void Statement(StatementReader& s) {
     const Token& first = s.At(0);
-    LowerWord word(first.Kind == KindWord ? std::string_view(first.Text) : std::string_view());
+    LowerWord word = s.FirstWord();
     std::string_view lower = word;
     if (SkipsBlock(lower)) return;
     if (lower == "if" || lower == "elseif" || lower == "while" || lower == "until")

@@ -66,7 +66,6 @@ void MarkComment(Token& t, bool& inRaw) {
   }
 }
 
-
 bool IsComparisonSign(std::string_view text) {
   return text == "=" || text == "<>" || text == "<" || text == ">" || text == "<=" ||
          text == ">=";

@@ -74,8 +74,7 @@ class DeclarationWalk {
 
  private:
   void Statement(StatementReader& s) {
-    Token& first = s.At(0);
-    LowerWord word(first.Kind == KindWord ? std::string_view(first.Text) : std::string_view());
+    LowerWord word = s.FirstWord();
     std::string_view lower = word;
     if (IsProcedureKeyword(lower)) {
       EnterProcedure(s);
