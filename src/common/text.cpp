@@ -82,12 +82,6 @@ std::string RemoveBlanks(std::string_view s) {
   return out;
 }
 
-bool StartsWith(std::string_view a, std::string_view b) { return a.substr(0, b.size()) == b; }
-
-bool EndsWith(std::string_view a, std::string_view b) {
-  return a.size() >= b.size() && a.substr(a.size() - b.size()) == b;
-}
-
 bool Contains(std::string_view a, std::string_view b) { return a.find(b) != std::string_view::npos; }
 
 template <bool Tabs>

@@ -57,8 +57,8 @@ class LowerWord {
 
 /// s with every space and every tab removed.
 std::string RemoveBlanks(std::string_view s);
-bool StartsWith(std::string_view a, std::string_view b);
-bool EndsWith(std::string_view a, std::string_view b);
+inline bool StartsWith(std::string_view a, std::string_view b) { return a.starts_with(b); }
+inline bool EndsWith(std::string_view a, std::string_view b) { return a.ends_with(b); }
 bool Contains(std::string_view a, std::string_view b);
 /// Whether a holds lowerB with ASCII letters compared case-blind; lowerB is
 /// lower-case. A pass asks it to learn that its keyword is nowhere in the

@@ -9,6 +9,18 @@ namespace {
 
 constexpr int kMaxDepth = 200;
 
+// Every binary operator the parser knows, as literals that a node's
+// operator text can point to for as long as the program runs.
+constexpr std::string_view kBinaryOperators[] = {"<<", ">>", "%", "!", "|", "&", "*", "/", "+", "-",
+                                                  "=",  "<>", "<", ">", "<=", ">=", "and", "or", "xor"};
+
+// op's own literal, or "" for a text that is no binary operator.
+std::string_view BinaryOperator(std::string_view op) {
+  for (std::string_view known : kBinaryOperators)
+    if (known == op) return known;
+  return {};
+}
+
 }  // namespace
 
 int PureBasicLevel(std::string_view op) {
@@ -51,18 +63,20 @@ int Parser::ParseOperand(size_t from, size_t to, size_t& at) {
   return failed_ ? -1 : node;
 }
 
-bool Parser::PeekBinary(std::string& text, int& level, size_t& width) const {
+bool Parser::PeekBinary(std::string_view& text, int& level, size_t& width) const {
   if (AtEnd()) return false;
   const Token& t = Tok(at_);
   width = 1;
   if (t.Kind == KindWord) {
-    text = LowerAscii(t.Text);
+    // "and", "or" and "xor" are the longest words an operator can be
+    if (t.Text.size() > 3) return false;
+    text = BinaryOperator(LowerWord(t.Text));
     if (!IsLogical(text)) return false;
   } else if (t.Kind == KindOther) {
-    text = t.Text;
+    text = BinaryOperator(t.Text);
     // "=>" and "=<" arrive as two tokens
     if (text == "=" && (Is(at_ + 1, ">") || Is(at_ + 1, "<"))) {
-      text = Tok(at_ + 1).Text + "=";
+      text = Is(at_ + 1, ">") ? ">=" : "<=";
       width = 2;
     }
   } else {
@@ -76,7 +90,7 @@ bool Parser::PeekBinary(std::string& text, int& level, size_t& width) const {
 int Parser::Expression(int minLevel) {
   if (++depth_ > kMaxDepth) failed_ = true;
   int left = failed_ ? -1 : Unary();
-  std::string text;
+  std::string_view text;
   int level = 0;
   size_t width = 1;
   while (!failed_ && PeekBinary(text, level, width) && level >= minLevel) {
@@ -116,7 +130,7 @@ int Parser::Unary() {
   n.kind = NodeKind::Unary;
   n.op = tokens_[at_];
   n.first = n.op;
-  n.opText = isNot ? "not" : t.Text == "-" ? "neg" : t.Text;
+  n.opText = isNot ? "not" : t.Text == "-" ? "neg" : t.Text == "~" ? "~" : "+";
   ++at_;
   if (++depth_ > kMaxDepth) failed_ = true;
   int operand = failed_ ? -1 : (isNot ? Expression(3) : Unary());

@@ -35,7 +35,7 @@ class Parser {
   int NamePrimary();
   bool Arguments(Node& node);
   // The binary operator at the cursor: its text, level and token count.
-  bool PeekBinary(std::string& text, int& level, size_t& width) const;
+  bool PeekBinary(std::string_view& text, int& level, size_t& width) const;
 
   bool AtEnd() const { return at_ >= end_; }
   const Token& Tok(size_t i) const { return *tokens_[i]; }

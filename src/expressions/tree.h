@@ -43,7 +43,7 @@ struct Node {
   Position op;              // Unary and Binary: the operator token
   Position opSecond;        // the ">" or "<" of "=>" and "=<"
   bool twoTokenOp = false;
-  std::string opText;       // "+", "<<", "=", "<>", "<=", "and", "not", "neg", "~", ...
+  std::string_view opText;  // "+", "<<", "=", "<>", "<=", "and", "not", "neg", "~", ...: a literal
   int left = -1, right = -1;  // children (Unary, Paren, Bool: left only; Field: the base)
   std::vector<int> args;      // Call and Element: the argument roots
   bool parens = false;        // Field: written with "(...)" after its name

@@ -16,15 +16,6 @@ bool StatementReader::Next() {
   return true;
 }
 
-std::string_view StatementReader::Text(size_t i) const {
-  return i < statement_.size() ? std::string_view(statement_[i]->Text) : std::string_view();
-}
-
-bool StatementReader::IsWord(size_t i, std::string_view lowerWord) const {
-  return i < statement_.size() && statement_[i]->Kind == KindWord &&
-         EqualsNoCase(statement_[i]->Text, lowerWord);
-}
-
 size_t StatementReader::Close(size_t open) const {
   int depth = 0;
   for (size_t i = open; i < Size(); ++i) {

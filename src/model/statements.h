@@ -28,7 +28,9 @@ class StatementReader {
   size_t Size() const { return statement_.size(); }
   Token& At(size_t i) const { return *statement_[i]; }
   /// The text of token i, or "" past the statement's end.
-  std::string_view Text(size_t i) const;
+  std::string_view Text(size_t i) const {
+    return i < statement_.size() ? std::string_view(statement_[i]->Text) : std::string_view();
+  }
   bool Is(size_t i, std::string_view text) const { return i < Size() && Text(i) == text; }
   /// The first token lower-cased when it is a word, else "": what the
   /// walks compare with their keywords, without a std::string each.
@@ -37,7 +39,9 @@ class StatementReader {
     return LowerWord(word ? std::string_view(statement_[0]->Text) : std::string_view());
   }
   /// Whether token i is a word whose lower-cased text is lowerWord.
-  bool IsWord(size_t i, std::string_view lowerWord) const;
+  bool IsWord(size_t i, std::string_view lowerWord) const {
+    return i < statement_.size() && statement_[i]->Kind == KindWord && EqualsNoCase(statement_[i]->Text, lowerWord);
+  }
   /// Index of the ")" that closes the "(" at open, counting nested ones;
   /// Size() when the statement ends first.
   size_t Close(size_t open) const;

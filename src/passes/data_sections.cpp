@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/byte_writer.h"
 #include "scanner/source_scanner.h"
 #include "common/text.h"
 
@@ -22,7 +23,7 @@ struct DataTexts {
   std::string labels;      // one "var KVX_Label_..." line per label
   std::string firstLabel;  // the initial read position
   std::string array;       // "cCommonKVX_DataArray=[" and the values
-  std::string program;     // the program re-joined with single spaces
+  ByteWriter program;      // the program re-joined with single spaces
   long long index = 0;     // number of values so far
 };
 
@@ -99,8 +100,8 @@ size_t CollectStatement(DataTexts& out, const Line& line, size_t i) {
 
 void AppendToProgram(DataTexts& out, std::string_view text) {
   if (text.empty()) return;
-  out.program += text;
-  out.program += ' ';
+  out.program.Put(text);
+  out.program.Put(' ');
 }
 
 // One line into the texts; false once the text has ended inside a Data
@@ -119,13 +120,13 @@ bool CollectLine(DataTexts& out, const Line& line) {
 }
 
 std::string Assemble(DataTexts& out) {
-  if (out.array.empty()) return std::move(out.program);
+  if (out.array.empty()) return std::string(out.program.View());
   if (out.array.back() == ',') out.array.pop_back();
   out.array += ']';
   std::string result;
-  result.reserve(out.labels.size() + out.firstLabel.size() + out.array.size() + out.program.size() + 6);
+  result.reserve(out.labels.size() + out.firstLabel.size() + out.array.size() + out.program.Size() + 6);
   result += out.labels + "\r\n" + out.firstLabel + "\r\n" + out.array + "\r\n";
-  result += out.program;
+  result += out.program.View();
   return result;
 }
 
@@ -157,7 +158,8 @@ void CollectBinaries(RunState& run) {
 std::string CollectData(RunState& run, const std::string& text) {
   run.Tokens.Clear();
   DataTexts out;
-  out.program.reserve(text.size() + text.size() / 4);
+  // every token and the space after it: at most twice the text
+  out.program.Reserve(2 * text.size() + 2);
   SourceScanner scanner;
   scanner.SetText(CrLfToLf(text));
   Line line;

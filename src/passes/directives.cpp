@@ -9,6 +9,7 @@
 
 #include <string_view>
 
+#include "common/byte_writer.h"
 #include "passes/output_cleanup.h"
 #include "passes/raw_markers.h"
 #include "scanner/source_scanner.h"
@@ -115,19 +116,27 @@ class JoinedTokens {
     }
   }
   // A piece without a marker has no directive to comment, so its tokens
-  // go from the scanner to both texts without being stored.
-  void AddScanned(SourceScanner& scanner, std::string& joined) {
+  // go from the scanner to both texts without being stored. The scanned
+  // text has size bytes: its tokens hold at most that many and a space
+  // after each, which bounds the room both texts need.
+  void AddScanned(SourceScanner& scanner, size_t size, std::string& joined) {
+    plain_.Clear();
+    spaced_.Clear();
+    plain_.Reserve(size + 1);
+    spaced_.Reserve(2 * size + 2);
     int kind = 0;
     std::string_view text;
     bool held = false;  // the token before the one just read
     while (scanner.HasMore()) {
       std::string_view next = scanner.NextTokenView();
-      if (held) Append(kind, text, next, joined);
+      if (held) Append(kind, text, next);
       kind = scanner.TokenKind();
       text = next;
       held = true;
     }
-    if (held) Append(kind, text, {}, joined);
+    if (held) Append(kind, text, {});
+    joined += plain_.View();
+    run_ += spaced_.View();
   }
   void Flush() {
     if (run_.empty()) return;
@@ -136,14 +145,15 @@ class JoinedTokens {
   }
 
  private:
-  void Append(int kind, std::string_view text, std::string_view next, std::string& joined) {
-    joined += text;
-    run_ += text;
-    if (!JoinsWithoutSpace(kind, text, next)) run_ += ' ';
+  void Append(int kind, std::string_view text, std::string_view next) {
+    plain_.Put(text);
+    spaced_.Put(text);
+    if (!JoinsWithoutSpace(kind, text, next)) spaced_.Put(' ');
   }
 
   TokenList& out_;
   std::string run_;
+  ByteWriter plain_, spaced_;  // a scanned piece's texts
 };
 
 // Where the piece that starts at from ends: after a line break that a
@@ -177,7 +187,7 @@ std::string CommentDirectives(RunState& run, const std::string& text) {
     std::string_view lines = std::string_view(text).substr(from, end - from);
     if (!ContainsNoCase(lines, kMarkerStart)) {
       scanner.SetText(CrLfToLf(lines));
-      handOver.AddScanned(scanner, joined);
+      handOver.AddScanned(scanner, lines.size(), joined);
     } else {
       TokenizeText(piece, lines);
       CommentTokens(piece);

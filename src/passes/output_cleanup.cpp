@@ -99,9 +99,14 @@ std::string CollapseEmptyLines(const std::string& text) {
   return out;
 }
 
+// Every option line starts with the spaced "//" and ";": most lines are
+// told apart by their first byte.
+constexpr std::string_view kIdeOptionStart = "/ / ; ";
+
 bool IsIdeOptionLine(std::string_view line) {
+  if (!line.starts_with(kIdeOptionStart)) return false;
   for (std::string_view prefix : kIdeOptionLines)
-    if (StartsWith(line, prefix)) return true;
+    if (line.starts_with(prefix)) return true;
   return false;
 }
 
@@ -109,9 +114,8 @@ bool IsIdeOptionLine(std::string_view line) {
 // statement or opens a block, a label or a call that goes on.
 bool NeedsTerminator(std::string_view line, int inRaw) {
   if (line.empty() || inRaw != 0) return false;
-  for (std::string_view end : {";", "{", ":", "("})
-    if (EndsWith(line, end)) return false;
-  return true;
+  char last = line.back();
+  return last != ';' && last != '{' && last != ':' && last != '(';
 }
 
 std::string TerminateLines(const std::string& text, int& inRaw) {
@@ -227,14 +231,6 @@ std::string RepairOperators(const std::string& text) {
 }
 
 }  // namespace
-
-bool JoinsWithoutSpace(int kind, std::string_view text, std::string_view next) {
-  if (kind == KindLineBreak || kind == KindComment) return true;
-  char c = text.size() == 1 ? text[0] : 0;
-  if (c == '.' || c == '(' || c == '[' || c == ']') return true;
-  c = next.size() == 1 ? next[0] : 0;
-  return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
-}
 
 bool JoinsWithoutSpace(const Token& t, const Token* next) {
   return JoinsWithoutSpace(t.Kind, t.Text, next == nullptr ? std::string_view() : std::string_view(next->Text));

@@ -17,7 +17,14 @@ std::string CleanUpOutput(RunState& run, const std::string& ignored);
 /// none before ".", "(", "[", "]", ")".
 bool JoinsWithoutSpace(const Token& t, const Token* next);
 /// The same for a token given by its kind and text (next is "" at the end).
-bool JoinsWithoutSpace(int kind, std::string_view text, std::string_view next);
+/// Inline: the joins ask it of every token of the output.
+inline bool JoinsWithoutSpace(int kind, std::string_view text, std::string_view next) {
+  if (kind == KindLineBreak || kind == KindComment) return true;
+  char c = text.size() == 1 ? text[0] : 0;
+  if (c == '.' || c == '(' || c == '[' || c == ']') return true;
+  c = next.size() == 1 ? next[0] : 0;
+  return c == '.' || c == '(' || c == '[' || c == ']' || c == ')';
+}
 /// Named references ("&amp;", "&eacute;", ...) and the first numeric one.
 std::string DecodeEntities(const std::string& text);
 

@@ -8,6 +8,7 @@
 #include "scanner/source_scanner.h"
 
 #include <array>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 
@@ -17,13 +18,32 @@
 namespace korvex {
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '$'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// What each byte can be, looked up once instead of tested by ranges: the
+// scanner asks it of every character of every word.
+enum : uint8_t { kLetter = 1, kDigit = 2, kHex = 4, kWord = 8, kBlank = 16 };
+
+constexpr std::array<uint8_t, 256> kByteClass = [] {
+  std::array<uint8_t, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    bool digit = c >= '0' && c <= '9';
+    uint8_t bits = 0;
+    if (letter) bits |= kLetter;
+    if (digit) bits |= kDigit;
+    if (digit || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')) bits |= kHex;
+    if (letter || digit || c == '_' || c == '$') bits |= kWord;
+    if (c == ' ' || c == '\t') bits |= kBlank;
+    table[static_cast<size_t>(c)] = bits;
+  }
+  return table;
+}();
+
+bool Is(char c, uint8_t bits) { return (kByteClass[static_cast<unsigned char>(c)] & bits) != 0; }
+bool IsLetter(char c) { return Is(c, kLetter); }
+bool IsDigit(char c) { return Is(c, kDigit); }
+bool IsHexDigit(char c) { return Is(c, kHex); }
+bool IsWordChar(char c) { return Is(c, kWord); }
+bool IsBlank(char c) { return Is(c, kBlank); }
 
 // The length of the escape string ~"..." at the start of s: up to the first
 // quote that no backslash escapes, or the rest of the line.
@@ -132,10 +152,6 @@ void SourceScanner::SetLine(int32_t n) {
   firstLine_ = 1;
   RecordText("\n");
   RecordKind(-1);
-}
-
-int SourceScanner::HasMore() const {
-  return !text_.empty() && (line_ <= lineCount_ || !rest_.empty()) ? 1 : 0;
 }
 
 int32_t SourceScanner::LineNumber() const {

@@ -22,7 +22,7 @@ class SourceScanner {
   void SetText(std::string text);
   /// The next token comes from line n.
   void SetLine(int32_t n);
-  int HasMore() const;
+  int HasMore() const { return !text_.empty() && (line_ <= lineCount_ || !rest_.empty()) ? 1 : 0; }
   /// The next token, "\n" at a line boundary, or "" when nothing is left.
   std::string NextToken() { return std::string(NextTokenView()); }
   /// The same as a view into the scanner's text (or a literal), valid until

@@ -330,7 +330,7 @@ class ExpressionWalk {
     if (t.kind == NodeKind::Element && t.symbol >= 0 &&
         m_.At(t.symbol).kind != model::SymbolKind::Array)
       return false;  // a list's or a map's element is a method call
-    const std::string& op = tree[root].opText;
+    std::string_view op = tree[root].opText;
     expressions::Value unit = tree[root].unit == Value::Unknown ? tree[root].natural : tree[root].unit;
     if (type.IsString()) return op == "+" && tree[root].natural == Value::String;
     if (type.pointer || type.basic == model::Basic::Integer) {
