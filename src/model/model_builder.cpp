@@ -26,11 +26,6 @@ bool IsForeignWord(std::string_view lower) {
   return StartsWith(lower, "kvx_") || StartsWith(lower, "ccommonkvx_");
 }
 
-bool IsProcedureKeyword(std::string_view lower) {
-  return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
-         lower == "procedurecdll";
-}
-
 bool IsDeclareKeyword(std::string_view lower) {
   return lower == "declare" || lower == "declarec" || lower == "declaredll" ||
          lower == "declarecdll";

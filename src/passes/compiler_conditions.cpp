@@ -16,6 +16,7 @@
 #include "passes/compiler_constants.h"
 #include "passes/macros.h"
 #include "scanner/source_scanner.h"
+#include "model/keywords.h"
 
 namespace korvex::passes {
 namespace {
@@ -184,7 +185,7 @@ class DirectiveWalk {
       return false;
     }
     if (word == "endmacro") return false;
-    if (word == "procedure" || word == "procedurec" || word == "proceduredll" || word == "procedurecdll")
+    if (model::IsProcedureKeyword(word))
       procedure_ = ProcedureName(AfterFirstWord(piece));
     else if (word == "endprocedure") procedure_.clear();
     if (!expand) return Keep(piece);
@@ -257,7 +258,7 @@ class DirectiveWalk {
     }
     std::string word = FirstWord(s);
     std::string_view rest = AfterFirstWord(s);
-    if (word == "procedure" || word == "procedurec" || word == "proceduredll" || word == "procedurecdll")
+    if (model::IsProcedureKeyword(word))
       defined_["procedure"].insert(LowerAscii(ProcedureName(rest)));
     else if (word == "structure") defined_["structure"].insert(FirstWord(rest));
     else if (word == "dim") defined_["array"].insert(FirstWord(rest));

@@ -16,6 +16,7 @@
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
 #include "translate/header_walk.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -42,8 +43,7 @@ class DimWalk {
 
  private:
   static bool IsProcedureKeyword(std::string_view lower) {
-    return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
-           lower == "procedurecdll" || lower == "function";
+    return model::IsProcedureKeyword(lower) || lower == "function";
   }
 
   void EnterProcedure() {

@@ -40,6 +40,7 @@
 #include "common/text.h"
 #include "translate/construct_passes.h"
 #include "translate/program_blocks.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -77,9 +78,7 @@ bool ClosesLoop(const Token& t) {
 }
 
 bool IsProcedureKeyword(const Token& t) {
-  return t.Kind == KindWord && (EqualsNoCase(t.Text, "procedure") ||
-                                EqualsNoCase(t.Text, "proceduredll") ||
-                                EqualsNoCase(t.Text, "procedurecdll"));
+  return t.Kind == KindWord && model::IsProcedureKeyword(LowerWord(t.Text));
 }
 
 // A statement that opens a loop: For, While and Repeat as written, and a
@@ -163,29 +162,38 @@ class Collector {
       atStatementStart_ = false;
       VisitStatementStart(it);
     }
-    if (t.Kind == KindOther && t.Text.compare(0, kSubroutineOpen.size(), kSubroutineOpen) == 0) {
+    if (t.Kind == KindOther && StartsWith(t.Text, kSubroutineOpen)) {
       OpenSubroutine(it);
     } else if (t.Spare == kSubroutineEnd && t.Text == "}" && !enclosing_.empty()) {
       unit_ = enclosing_.back().first;
       loopDepth_ = enclosing_.back().second;
       enclosing_.pop_back();
-    } else if (IsSubroutineCall(t)) {
-      program_.calls.push_back({it, unit_, SubroutineName(t.Text)});
-    } else if (IsProcedureKeyword(t)) {
+    } else if (t.Kind == KindOther) {
+      if (IsSubroutineCall(t)) program_.calls.push_back({it, unit_, SubroutineName(t.Text)});
+      else if (t.Text == "(") inHeaderName_ = false;
+    } else if (t.Kind == KindWord) {
+      VisitWord(it);
+    }
+    previous_ = &*it;
+  }
+
+  // The procedure keywords are the words of nine letters or more that
+  // start with "p": a test of two bytes passes over nearly every word.
+  void VisitWord(Position it) {
+    const Token& t = *it;
+    bool mayBeKeyword = t.Text.size() >= 9 && (t.Text[0] == 'p' || t.Text[0] == 'P' || t.Text[0] == 'e' || t.Text[0] == 'E');
+    if (mayBeKeyword && IsProcedureKeyword(t)) {
       program_.units.emplace_back();
       unit_ = program_.units.size() - 1;
       program_.units[unit_].keyword = it;
       inHeaderName_ = true;
       loopDepth_ = 0;
-    } else if (t.Kind == KindWord && EqualsNoCase(t.Text, "endprocedure")) {
+    } else if (mayBeKeyword && EqualsNoCase(t.Text, "endprocedure")) {
       unit_ = 0;
       loopDepth_ = mainLoopDepth_;
-    } else if (t.Kind == KindWord && IsCall(it)) {
+    } else if (IsCall(it)) {
       VisitCall(it);
-    } else if (t.Text == "(") {
-      inHeaderName_ = false;
     }
-    previous_ = &*it;
   }
 
   // A subroutine stands in its procedure or in the main code; it is a unit
@@ -226,6 +234,7 @@ class Collector {
   }
 
   void LineBreak(Position it) {
+    if (open_.empty()) return;
     auto found = open_.find(unit_);
     if (found == open_.end()) return;
     if (headPending_) found->second.head = it;

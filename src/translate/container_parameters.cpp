@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "common/text_map.h"
 #include "translate/header_walk.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -20,8 +21,7 @@ struct ProcedureHeader {
 
 bool IsProcedureKeyword(const Token& t) {
   if (t.Kind != KindWord) return false;
-  LowerWord word(t.Text);
-  return word == "procedure" || word == "proceduredll" || word == "procedurecdll";
+  return model::IsProcedureKeyword(LowerWord(t.Text));
 }
 
 bool IsContainerKeyword(const Token& t) {

@@ -100,7 +100,7 @@ class ExpressionWalk {
         lower == "threaded")
       return DeclarationValues(s);
     if (lower == "dim" || lower == "redim") return Sizes(s, 0);
-    if (IsProcedureKeyword(lower)) return EnterProcedure(s);
+    if (model::IsProcedureKeyword(lower)) return EnterProcedure(s);
     if (lower == "endprocedure") {
       current_ = model::kMainScope;
       return;
@@ -110,11 +110,6 @@ class ExpressionWalk {
     if (first.Kind == KindWord && first.Ref < 0 && (model::IsKeyword(lower) || IsForeign(lower)))
       return;
     Generic(s);
-  }
-
-  static bool IsProcedureKeyword(std::string_view lower) {
-    return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
-           lower == "procedurecdll";
   }
 
   static bool IsForeign(std::string_view lower) {

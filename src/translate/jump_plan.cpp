@@ -11,6 +11,7 @@
 
 #include "common/problems.h"
 #include "common/text.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -325,8 +326,7 @@ class JumpPlanner {
     const Block& root = p_.blocks[0];
     int u = root.units[pos];
     const Statement& st = At(u);
-    if (st.word == "procedure" || st.word == "procedurec" || st.word == "proceduredll" ||
-        st.word == "procedurecdll")
+    if (model::IsProcedureKeyword(st.word))
       return st.unitEnd;
     if (entries_.count(u)) return st.unitEnd;
     if (st.word == "structure") return EndWordAfter(pos, "endstructure");

@@ -10,6 +10,7 @@
 
 #include "common/text.h"
 #include "translate/construct_passes.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -42,8 +43,7 @@ class ProcedureWalk {
  private:
   void VisitWord(Token& t) {
     LowerWord word(t.Text);
-    if (word == "procedure" || word == "procedurec" || word == "proceduredll" ||
-        word == "procedurecdll") {
+    if (model::IsProcedureKeyword(word)) {
       t.Text = "function";
       inHeader_ = true;
     } else if (word == "procedurereturn") {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "common/text.h"
+#include "model/keywords.h"
 
 namespace korvex::translate {
 namespace {
@@ -13,9 +14,7 @@ bool IsLoopWord(const std::string& w) {
   return w == "for" || w == "foreach" || w == "while" || w == "repeat";
 }
 
-bool IsProcedureWord(const std::string& w) {
-  return w == "procedure" || w == "procedurec" || w == "proceduredll" || w == "procedurecdll";
-}
+bool IsProcedureWord(const std::string& w) { return model::IsProcedureKeyword(w); }
 
 bool OpensConstruct(const std::string& w) { return w == "if" || w == "select" || IsLoopWord(w); }
 

@@ -48,11 +48,6 @@ int DepthChange(std::string_view lower) {
   return 0;
 }
 
-bool IsProcedureKeyword(std::string_view lower) {
-  return lower == "procedure" || lower == "procedurec" || lower == "proceduredll" ||
-         lower == "procedurecdll";
-}
-
 // Where the items of a declaration go.
 enum class Placement {
   InPlace,     // "var name = value" where it stands
@@ -76,7 +71,7 @@ class DeclarationWalk {
   void Statement(StatementReader& s) {
     LowerWord word = s.FirstWord();
     std::string_view lower = word;
-    if (IsProcedureKeyword(lower)) {
+    if (model::IsProcedureKeyword(lower)) {
       EnterProcedure(s);
       return;
     }

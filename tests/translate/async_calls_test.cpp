@@ -54,12 +54,13 @@ const Case kCases[] = {
      "async|PROCEDURE|.|s|ask|(|)|NL|await cMisc.Delay|(|1|)|NL|ENDPROCEDURE|NL|await Ask|(|)"},
     {"an address is no call", "Procedure P()\nDelay(1)\nEndProcedure\nx = @P()",
      "async|Procedure|P|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure|NL|x|=|@|P|(|)"},
-    {"recursion through two procedures down to a wait",
+    {"recursion through two procedures down to a wait, in every form of procedure",
      "ProcedureDLL A(n)\nB(n)\nEndProcedure\nProcedureCDLL B(n)\nA(n - 1)\nC()\nEndProcedure\n"
-     "Procedure C()\nDelay(1)\nEndProcedure",
+     "ProcedureC C()\nD()\nEndProcedure\nProcedure D()\nDelay(1)\nEndProcedure",
      "async|ProcedureDLL|A|(|n|)|NL|await B|(|n|)|NL|EndProcedure|NL|"
      "async|ProcedureCDLL|B|(|n|)|NL|await A|(|n|-|1|)|NL|await C|(|)|NL|EndProcedure|NL|"
-     "async|Procedure|C|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure"},
+     "async|ProcedureC|C|(|)|NL|await D|(|)|NL|EndProcedure|NL|"
+     "async|Procedure|D|(|)|NL|await cMisc.Delay|(|1|)|NL|EndProcedure"},
     {"loops of the main code: For and Repeat check first, While last",
      "For i = 1 To 3\nNext\nWhile x ; c\nWend\nRepeat\nUntil x\n",
      "For|i|=|1|To|3|NL|" + kCheck + "Next|NL|" + kTail + kOpen + "While|x|; c|NL|" + kCheck +

@@ -117,5 +117,15 @@ TEST_F(LinkedListsTest, ProgramCutShortInsideAListConstructConverts) {
   EXPECT_EQ(Translate("NewList items()\nitems() ="), "var items = new cLinkedList() \nitems .setData()");
 }
 
+// A list parameter is one in the header of every form of procedure: the
+// list pass reads each as it reads a Procedure.
+TEST_F(LinkedListsTest, ListParameterInEveryFormOfProcedure) {
+  const std::string body = " Show(List names.s())\nForEach names()\nDebug names()\nNext\nEndProcedure";
+  std::string plain = Translate("Procedure" + body);
+  EXPECT_EQ(plain.find("List"), std::string::npos) << plain;
+  for (std::string keyword : {"ProcedureC", "ProcedureDLL", "ProcedureCDLL"})
+    EXPECT_EQ(Translate(keyword + body), keyword + plain.substr(plain.find(' '))) << keyword;
+}
+
 }  // namespace
 }  // namespace korvex::translate

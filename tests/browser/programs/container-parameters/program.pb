@@ -6,7 +6,7 @@ Procedure.l Sum(Array values(1), n)
   Next
   ProcedureReturn total
 EndProcedure
-Procedure Show(List names.s())
+ProcedureC Show(List names.s())
   ForEach names()
     Debug names()
   Next
