@@ -20,7 +20,11 @@ namespace {
 
 // What each byte can be, looked up once instead of tested by ranges: the
 // scanner asks it of every character of every word.
-enum : uint8_t { kLetter = 1, kDigit = 2, kHex = 4, kWord = 8, kBlank = 16 };
+enum : uint8_t { kLetter = 1, kDigit = 2, kHex = 4, kWord = 8, kBlank = 16, kSingle = 32 };
+
+// The printable characters that are a token of one byte wherever they
+// stand: no rule starts with them.
+constexpr std::string_view kNotSingle = "_$%#*;\"'~<>";
 
 constexpr std::array<uint8_t, 256> kByteClass = [] {
   std::array<uint8_t, 256> table{};
@@ -33,6 +37,8 @@ constexpr std::array<uint8_t, 256> kByteClass = [] {
     if (digit || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')) bits |= kHex;
     if (letter || digit || c == '_' || c == '$') bits |= kWord;
     if (c == ' ' || c == '\t') bits |= kBlank;
+    if (c > ' ' && c < 0x7F && !letter && !digit && kNotSingle.find(static_cast<char>(c)) == std::string_view::npos)
+      bits |= kSingle;
     table[static_cast<size_t>(c)] = bits;
   }
   return table;
@@ -198,7 +204,15 @@ size_t SourceScanner::Classify(std::string_view s) {
   size_t n = 0;
   int kind = KindOther;
   char first = s[0];
-  if (first == ';') {
+  // The two commonest tokens first: a word that starts with a letter (a
+  // "p-" may be a pseudotype) and a character of its own.
+  if (IsLetter(first) && !(s.size() >= 2 && s[1] == '-' && (first == 'p' || first == 'P'))) {
+    n = 1;
+    while (n < s.size() && IsWordChar(s[n])) ++n;
+    kind = KindWord;
+  } else if (Is(first, kSingle)) {
+    n = 1;
+  } else if (first == ';') {
     n = s.size();
     kind = KindComment;
   } else if ((IsLetter(first) || first == '_' || first == '#' || first == '*') && (n = ClassifyWord(s)) > 0) {
