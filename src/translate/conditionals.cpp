@@ -21,7 +21,7 @@
 namespace korvex::translate {
 namespace {
 
-bool IsWord(const Token& t, const char* lowerText) {
+inline bool IsWord(const Token& t, std::string_view lowerText) {
   return t.Kind == KindWord && EqualsNoCase(t.Text, lowerText);
 }
 
@@ -190,6 +190,11 @@ class SelectWalk {
 
 // One If pass step for a word: the block keywords.
 void RewriteIfKeyword(Token& t, bool& inCondition) {
+  // If, Else, ElseIf and EndIf: two to six letters, the first an "i" or an "e"
+  size_t size = t.Text.size();
+  if (size < 2 || size > 6) return;
+  char first = static_cast<char>(t.Text[0] | 0x20);
+  if (first != 'i' && first != 'e') return;
   LowerWord word(t.Text);
   if (word == "if") {
     t.Text = "if (";

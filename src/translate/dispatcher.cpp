@@ -73,6 +73,7 @@ bool HasJump(const WordCensus& c) {
 void RewriteConstantsNamesAndDebuggerWords(RunState& run) {
   bool debugger = HasDebuggerWord(run.Tokens.Census());
   for (Token& t : run.Tokens) {
+    if (t.Kind != KindWord) continue;  // all three rewrite words only, into words
     ReplaceBuiltinConstant(t);
     StripNameDecoration(t);
     if (debugger) TranslateDebuggerKeyword(t);

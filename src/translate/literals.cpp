@@ -2,6 +2,7 @@
 // Bool() reduced to its parentheses, backslashes in strings doubled,
 // hexadecimal numbers handed to the runtime.  "*p"  ->  "p";  "$FF"  ->  "cString.Val(\"$FF\")".
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -25,7 +26,17 @@ constexpr std::string_view kReservedNames[] = {
     "void", "yield",
 };
 
+// The letters the reserved names start with, one bit each: most words are
+// told apart by their first byte.
+constexpr uint32_t kReservedFirstLetters = [] {
+  uint32_t bits = 0;
+  for (std::string_view name : kReservedNames) bits |= 1u << (name[0] - 'a');
+  return bits;
+}();
+
 bool IsReservedName(std::string_view text) {
+  if (text.empty() || text[0] < 'a' || text[0] > 'z' || (kReservedFirstLetters >> (text[0] - 'a') & 1) == 0)
+    return false;
   for (std::string_view name : kReservedNames)
     if (name == text) return true;
   return false;

@@ -29,7 +29,7 @@ namespace {
 // Stands for the end comparison until the step tells its direction.
 constexpr std::string_view kComparisonPlaceholder = "#groesserkleinergleich#";
 
-bool IsWord(const Token& t, const char* lowerText) {
+inline bool IsWord(const Token& t, std::string_view lowerText) {
   return t.Kind == KindWord && EqualsNoCase(t.Text, lowerText);
 }
 
