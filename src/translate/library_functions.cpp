@@ -220,6 +220,7 @@ void TranslateConstant(const TextMap<std::string>& constants, Token& t) {
 
 // EnableExplicit  ->  cCompilerDirectives.EnableExplicit
 void TranslateExplicitSwitch(Token& t) {
+  if (t.Text.size() != 14 && t.Text.size() != 15) return;  // the two switches' lengths
   LowerWord lower(t.Text);
   if (lower == "enableexplicit" || lower == "disableexplicit")
     t.Text = "cCompilerDirectives." + t.Text;
