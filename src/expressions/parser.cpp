@@ -39,10 +39,6 @@ bool IsComparison(std::string_view op) {
 
 bool IsLogical(std::string_view op) { return op == "and" || op == "or" || op == "xor"; }
 
-bool Parser::Is(size_t i, std::string_view text) const {
-  return i < end_ && Tok(i).Kind == KindOther && Tok(i).Text == text;
-}
-
 int Parser::Parse(size_t from, size_t to, size_t& at) {
   at_ = from;
   end_ = std::min(to, tokens_.size());
@@ -151,6 +147,7 @@ int Parser::Primary() {
     return -1;
   }
   const Token& t = Tok(at_);
+  if (t.Kind == KindWord) return NamePrimary();
   Node n;
   n.first = n.last = tokens_[at_];
   if (t.Kind == KindNumber) {
@@ -163,7 +160,6 @@ int Parser::Primary() {
     ++at_;
     return Postfix(tree_.Add(std::move(n)));
   }
-  if (t.Kind == KindWord) return NamePrimary();
   if (t.Kind != KindOther) {
     failed_ = true;
     return -1;

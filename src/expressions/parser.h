@@ -39,7 +39,9 @@ class Parser {
 
   bool AtEnd() const { return at_ >= end_; }
   const Token& Tok(size_t i) const { return *tokens_[i]; }
-  bool Is(size_t i, std::string_view text) const;
+  bool Is(size_t i, std::string_view text) const {
+    return i < end_ && Tok(i).Kind == KindOther && Tok(i).Text == text;
+  }
 
   const model::ProgramModel& model_;
   const std::vector<Position>& tokens_;
