@@ -63,7 +63,7 @@ bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_vie
   return false;
 }
 
-bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix) {
+bool detail::StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix) {
   size_t k = 0;
   for (size_t i = 0; i < s.size() && k < lowerPrefix.size(); ++i) {
     char c = s[i];

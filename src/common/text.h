@@ -69,7 +69,16 @@ bool ContainsAnyNoCase(std::string_view a, std::initializer_list<std::string_vie
 /// Whether s, its spaces and tabs left out, starts with lowerPrefix, ASCII
 /// letters compared case-blind: "KVX_Converter_ Begin" starts with
 /// "kvx_converter_begin".
-bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix);
+/// Inline: the line passes ask it of every line, and the first byte tells
+/// nearly all of them apart.
+namespace detail {
+bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix);  // byte by byte
+}  // namespace detail
+inline bool StartsWithNoCaseNoBlanks(std::string_view s, std::string_view lowerPrefix) {
+  bool letterFirst = !lowerPrefix.empty() && lowerPrefix[0] >= 'a' && lowerPrefix[0] <= 'z';
+  if (letterFirst && !s.empty() && s[0] != ' ' && s[0] != '\t' && (s[0] | 0x20) != lowerPrefix[0]) return false;
+  return detail::StartsWithNoCaseNoBlanks(s, lowerPrefix);
+}
 /// Removes leading and trailing spaces only: tabs and "\r" stay.
 std::string TrimSpaces(std::string_view s);
 std::string_view TrimSpacesView(std::string_view s);

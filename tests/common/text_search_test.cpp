@@ -51,6 +51,10 @@ TEST(TextSearch, PrefixWithoutBlanks) {
   EXPECT_TRUE(StartsWithNoCaseNoBlanks("\tData Section", "datasection"));
   EXPECT_FALSE(StartsWithNoCaseNoBlanks("DataSec", "datasection"));
   EXPECT_FALSE(StartsWithNoCaseNoBlanks("EndDataSection", "datasection"));
+  // the first byte decides alone only where it is no blank and the prefix starts with a letter
+  EXPECT_TRUE(StartsWithNoCaseNoBlanks(" D ataSection", "datasection"));
+  EXPECT_TRUE(StartsWithNoCaseNoBlanks("@Label", "@label"));
+  EXPECT_FALSE(StartsWithNoCaseNoBlanks("`label", "@label"));  // '@' | 0x20
 }
 
 }  // namespace
