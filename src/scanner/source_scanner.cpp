@@ -189,7 +189,8 @@ std::string_view SourceScanner::NextTokenView() {
   // rest_ starts with no blank (the line is trimmed, and so is the rest
   // after each token), so only the token's end and the rest's start can
   // hold blanks
-  size_t n = Classify(rest_);
+  size_t n = ClassifyCommon(rest_);
+  if (n == 0) n = Classify(rest_);
   std::string_view token = rest_.substr(0, n);
   size_t next = n;
   while (next < rest_.size() && IsBlank(rest_[next])) ++next;
@@ -198,21 +199,31 @@ std::string_view SourceScanner::NextTokenView() {
   return token;
 }
 
+// The two commonest tokens, taken before the rules: a word that starts
+// with a letter (a "p-" may be a pseudotype) and a character of its own.
+// 0 when the token is neither.
+size_t SourceScanner::ClassifyCommon(std::string_view s) {
+  char first = s[0];
+  if (IsLetter(first) && !(s.size() >= 2 && s[1] == '-' && (first == 'p' || first == 'P'))) {
+    size_t n = 1;
+    while (n < s.size() && IsWordChar(s[n])) ++n;
+    RecordKind(KindWord);
+    RecordText(s.substr(0, n));
+    return n;
+  }
+  if (!Is(first, kSingle)) return 0;
+  RecordKind(KindOther);
+  RecordText(s.substr(0, 1));
+  return 1;
+}
+
 // Tries the rules in order; the first that claims a length wins. Each rule
 // records the kind and text of what it claims.
 size_t SourceScanner::Classify(std::string_view s) {
   size_t n = 0;
   int kind = KindOther;
   char first = s[0];
-  // The two commonest tokens first: a word that starts with a letter (a
-  // "p-" may be a pseudotype) and a character of its own.
-  if (IsLetter(first) && !(s.size() >= 2 && s[1] == '-' && (first == 'p' || first == 'P'))) {
-    n = 1;
-    while (n < s.size() && IsWordChar(s[n])) ++n;
-    kind = KindWord;
-  } else if (Is(first, kSingle)) {
-    n = 1;
-  } else if (first == ';') {
+  if (first == ';') {
     n = s.size();
     kind = KindComment;
   } else if ((IsLetter(first) || first == '_' || first == '#' || first == '*') && (n = ClassifyWord(s)) > 0) {

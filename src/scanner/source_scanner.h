@@ -37,6 +37,7 @@ class SourceScanner {
   void RecordText(std::string_view t);
   void ReadLine();
   void IndexLines();
+  size_t ClassifyCommon(std::string_view s);
   size_t Classify(std::string_view s);
   size_t ClassifyWord(std::string_view s);
   size_t ClassifyNumber(std::string_view s);
