@@ -52,7 +52,7 @@ class TokenList {
     cur_ = tokens_.emplace(tokens_.end());
     Token& t = *cur_;
     if (text.size() > TokenText::kInline) t.Text.AssignView(arena_.Copy(text));
-    else t.Text.assign(text);
+    else t.Text.SetShortFresh(text);
     t.Kind = kind;
     t.Line = line < kMaxLine ? line : kMaxLine;
     census_.Note(text, kind);
