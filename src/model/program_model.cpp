@@ -12,9 +12,24 @@ void ProgramModel::Clear() { *this = ProgramModel(); }
 void ProgramModel::ClearProgram() {
   auto kept = std::move(library);
   bool loaded = libraryLoaded;
+  auto shapes = libraryShapes_;
+  bool shapesKnown = shapesKnown_;
   Clear();
   library = std::move(kept);
   libraryLoaded = loaded;
+  libraryShapes_ = shapes;
+  shapesKnown_ = shapesKnown;
+}
+
+void ProgramModel::SetLibrary(TextMap<LibraryFunction> functions) {
+  library = std::move(functions);
+  libraryShapes_.fill(0);
+  for (const auto& entry : library) {
+    const std::string& key = entry.first;
+    if (!key.empty() && key.size() < kShapeLengths)
+      libraryShapes_[key.size()] |= 1u << (static_cast<unsigned char>(key[0]) & 31u);
+  }
+  shapesKnown_ = true;
 }
 
 int ProgramModel::Add(Symbol symbol) {
@@ -54,6 +69,7 @@ const Field* ProgramModel::FindField(std::string_view structureKey, std::string_
 }
 
 const LibraryFunction* ProgramModel::FindLibrary(std::string_view key) const {
+  if (!HasLibraryShape(key)) return nullptr;
   auto found = library.find(key);
   return found == library.end() ? nullptr : &found->second;
 }

@@ -94,7 +94,7 @@ void LoadFunctions(const std::string& path, model::ProgramModel& m) {
       if (!part.empty() && part.size() < 4 && part.find_first_not_of("0123456789") == std::string::npos)
         found->second.containers.push_back(std::stoi(part));
   });
-  m.library = std::move(functions);
+  m.SetLibrary(std::move(functions));
 }
 
 // "#" + Constant for every row, by its lower-cased name.

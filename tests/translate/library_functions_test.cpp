@@ -70,6 +70,26 @@ class LibraryPassTest : public testing::PassFixture {
   fs::path folder_;
 };
 
+// The model's library lookup passes over a word of a shape (length, first
+// letter) that no listed name has; every listed name is still found, also
+// one too long for the shapes and after the program is cleared.
+TEST(LibraryLookup, FindsEveryListedNameAndNoOther) {
+  model::ProgramModel m;
+  const std::string longName(70, 'q');
+  TextMap<model::LibraryFunction> functions;
+  for (const std::string& name : {std::string("chr"), std::string("len"), std::string("_x"), longName})
+    functions[name].library = "String";
+  m.SetLibrary(std::move(functions));
+  for (int round = 0; round < 2; ++round) {
+    for (std::string_view found : {std::string_view("chr"), std::string_view("len"), std::string_view("_x"),
+                                   std::string_view(longName)})
+      EXPECT_NE(m.FindLibrary(found), nullptr) << found;
+    for (std::string_view missing : {"chx", "c", "lenx", "", "_y", "qqq"})
+      EXPECT_EQ(m.FindLibrary(missing), nullptr) << missing;
+    m.ClearProgram();
+  }
+}
+
 TEST_F(LibraryPassTest, ListedFunctionCallGetsItsRuntimeClass) {
   MakeDatabase(DatabasePath(), kTestRows);
   EXPECT_EQ(Translate("x = Chr(65)"), "x = cString.Chr ( 65 )");
