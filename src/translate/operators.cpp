@@ -7,12 +7,20 @@
 #include <string>
 
 #include "common/text.h"
+#include "passes/raw_markers.h"
 #include "translate/expressions.h"
 
 namespace korvex::translate {
 namespace {
 
 void RewriteWord(Token& t) {
+  // the words below have two to eight letters and start with one of "abcfnotx"
+  size_t size = t.Text.size();
+  if (size < 2 || size > 8) return;
+  char first = static_cast<char>(t.Text[0] | 0x20);
+  if (first != 'a' && first != 'b' && first != 'c' && first != 'f' && first != 'n' && first != 'o' &&
+      first != 't' && first != 'x')
+    return;
   LowerWord lower(t.Text);
   // True, False, Break and Continue only get JavaScript's lower case.
   if (lower == "true" || lower == "false" || lower == "break" || lower == "continue")
@@ -58,9 +66,10 @@ namespace {
 // them). inRaw is carried from token to token.
 void MarkComment(Token& t, bool& inRaw) {
   if (t.Kind == KindWord) {
+    if (t.Text.size() != passes::kBeginRawMarker.size() && t.Text.size() != passes::kEndRawMarker.size()) return;
     LowerWord lower(t.Text);
-    if (lower == "kvx_converter_begin_raw") inRaw = true;
-    else if (lower == "kvx_converter_end_raw") inRaw = false;
+    if (lower == passes::kBeginRawMarker) inRaw = true;
+    else if (lower == passes::kEndRawMarker) inRaw = false;
   } else if (t.Kind == KindComment && !inRaw) {
     t.Text.insert(0, "// ");
   }
