@@ -1,13 +1,15 @@
 // A text written a few bytes at a time into room that was made beforehand.
 // std::string's append checks its room and calls a copy routine for every
 // token, which costs more than the token's own few bytes; here a text of up
-// to 16 bytes is copied inline by two fixed-size copies that may overlap.
+// to 16 bytes is copied inline (CopyShort).
 #pragma once
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
+
+#include "common/short_copy.h"
 
 namespace korvex {
 
@@ -20,20 +22,9 @@ class ByteWriter {
   /// Room made with Reserve beforehand spares a growth on the way.
   void Put(std::string_view s) {
     if (s.size() > Room()) Grow(s.size());
-    const char* from = s.data();
     size_t n = s.size();
-    if (n >= 8 && n <= 16) {  // two copies of 8 bytes that may overlap
-      std::memcpy(at_, from, 8);
-      std::memcpy(at_ + n - 8, from + n - 8, 8);
-    } else if (n >= 4 && n < 8) {
-      std::memcpy(at_, from, 4);
-      std::memcpy(at_ + n - 4, from + n - 4, 4);
-    } else if (n < 4) {
-      char* to = at_;  // a local pointer: a char written through a member may alias it
-      for (size_t i = 0; i < n; ++i) to[i] = from[i];
-    } else {
-      std::memcpy(at_, from, n);
-    }
+    if (n <= 16) CopyShort(at_, s.data(), n);
+    else std::memcpy(at_, s.data(), n);
     at_ += n;
   }
   void Put(char c) {

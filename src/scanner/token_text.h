@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/short_copy.h"
+
 namespace korvex {
 
 class TokenText {
@@ -67,21 +69,10 @@ class TokenText {
   TokenText& operator=(char c) { return assign(std::string_view(&c, 1)); }
 
   /// A fresh text (empty, in place) takes a short s, which lies elsewhere,
-  /// by two fixed-size copies that may overlap: filling a list does this
-  /// for nearly every token.
+  /// without a call: filling a list does this for nearly every token.
   void SetShortFresh(std::string_view s) noexcept {
-    const char* p = s.data();
-    size_t n = s.size();
-    if (n >= 8) {
-      std::memcpy(raw_, p, 8);
-      std::memcpy(raw_ + n - 8, p + n - 8, 8);
-    } else if (n >= 4) {
-      std::memcpy(raw_, p, 4);
-      std::memcpy(raw_ + n - 4, p + n - 4, 4);
-    } else {
-      for (size_t i = 0; i < n; ++i) raw_[i] = p[i];
-    }
-    SetInlineSize(n);
+    CopyShort(raw_, s.data(), s.size());
+    SetInlineSize(s.size());
   }
   /// Makes the text refer to s, which must outlive it (a long s; a short
   /// one is copied in place); see the list.

@@ -177,11 +177,12 @@ class Collector {
     previous_ = &*it;
   }
 
-  // The procedure keywords are the words of nine letters or more that
-  // start with "p": a test of two bytes passes over nearly every word.
+  // The procedure keywords and EndProcedure have nine letters or more and
+  // start with "p" or "e": a test of two bytes passes over nearly every word.
   void VisitWord(Position it) {
     const Token& t = *it;
-    bool mayBeKeyword = t.Text.size() >= 9 && (t.Text[0] == 'p' || t.Text[0] == 'P' || t.Text[0] == 'e' || t.Text[0] == 'E');
+    char first = static_cast<char>(t.Text.empty() ? 0 : t.Text[0] | 0x20);
+    bool mayBeKeyword = t.Text.size() >= 9 && (first == 'p' || first == 'e');
     if (mayBeKeyword && IsProcedureKeyword(t)) {
       program_.units.emplace_back();
       unit_ = program_.units.size() - 1;

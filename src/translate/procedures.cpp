@@ -42,11 +42,10 @@ class ProcedureWalk {
 
  private:
   void VisitWord(Token& t) {
-    // "procedure", the shortest word this walk rewrites, has nine letters
+    // "procedure", the shortest word this walk rewrites, has nine letters:
+    // a shorter word is not lower-cased
     LowerWord word(t.Text.size() < 9 ? std::string_view() : std::string_view(t.Text));
-    if (word.View().empty()) {
-      if (inParams_) parameters_.push_back(Parameter{t.Text, "", ""});
-    } else if (model::IsProcedureKeyword(word)) {
+    if (model::IsProcedureKeyword(word)) {
       t.Text = "function";
       inHeader_ = true;
     } else if (word == "procedurereturn") {

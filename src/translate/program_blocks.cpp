@@ -14,8 +14,6 @@ bool IsLoopWord(const std::string& w) {
   return w == "for" || w == "foreach" || w == "while" || w == "repeat";
 }
 
-bool IsProcedureWord(const std::string& w) { return model::IsProcedureKeyword(w); }
-
 bool OpensConstruct(const std::string& w) { return w == "if" || w == "select" || IsLoopWord(w); }
 
 // The branch words of an open construct: ElseIf and Else of an If, Case
@@ -116,7 +114,7 @@ class BlockReader {
     const Statement& st = p_.statements[s];
     const std::string& w = st.word;
     if (st.label && StartsSubroutine(s)) return;
-    if (AtSubroutineRoot() && IsProcedureWord(w)) EndSubroutine(s - 1, false, -1);
+    if (AtSubroutineRoot() && model::IsProcedureKeyword(w)) EndSubroutine(s - 1, false, -1);
     if (AtSubroutineRoot() && w == "return") {
       AddUnit(s, CurrentBlock());
       EndSubroutine(s, true, -1);
@@ -125,7 +123,7 @@ class BlockReader {
       AddUnit(s, parent);
       int block = NewBlock(parent, p_.blocks[parent].scope, s, IsLoopWord(w));
       open_.push_back(Open{Open::Construct, s, block});
-    } else if (IsProcedureWord(w)) {
+    } else if (model::IsProcedureKeyword(w)) {
       AddUnit(s, CurrentBlock());
       int scope = NewScope(ScopeKind::Procedure);
       open_.push_back(Open{Open::Procedure, s, p_.scopes[scope].root});
