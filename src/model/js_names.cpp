@@ -62,7 +62,7 @@ class Namer {
  public:
   explicit Namer(ProgramModel& model) : model_(model) {
     owners_.reserve(model.symbols.size());  // every symbol claims a name once
-    for (const auto& entry : model.library) runtimeClasses_.insert("c" + entry.second.library);
+    for (const auto& entry : model.Library()) runtimeClasses_.insert("c" + entry.second.library);
   }
 
   void Run() {

@@ -10,12 +10,15 @@ namespace korvex::model {
 /// Whether a lower-cased word is a keyword of the language (or a word that
 /// an earlier pass wrote, like "var").
 bool IsKeyword(std::string_view lowerWord);
-/// Whether a lower-cased word opens a procedure: Procedure, ProcedureC,
-/// ProcedureDLL or ProcedureCDLL. Every pass that tells procedures from
-/// the main code asks this one test, so that none of them misses a form.
+/// The words that open a procedure. Every pass that tells procedures from
+/// the main code asks IsProcedureKeyword, so that none of them misses a form.
+inline constexpr std::string_view kProcedureKeywords[] = {"procedure", "procedurec", "proceduredll",
+                                                          "procedurecdll"};
+/// Whether a lower-cased word opens a procedure.
 inline bool IsProcedureKeyword(std::string_view lowerWord) {
-  return lowerWord == "procedure" || lowerWord == "procedurec" || lowerWord == "proceduredll" ||
-         lowerWord == "procedurecdll";
+  for (std::string_view keyword : kProcedureKeywords)
+    if (lowerWord == keyword) return true;
+  return false;
 }
 
 }  // namespace korvex::model

@@ -10,26 +10,19 @@ std::string NameKey(std::string_view name) { return LowerAscii(name); }
 void ProgramModel::Clear() { *this = ProgramModel(); }
 
 void ProgramModel::ClearProgram() {
-  auto kept = std::move(library);
+  auto kept = std::move(library_);
   bool loaded = libraryLoaded;
-  auto shapes = libraryShapes_;
-  bool shapesKnown = shapesKnown_;
+  WordShapes shapes = libraryShapes_;
   Clear();
-  library = std::move(kept);
+  library_ = std::move(kept);
   libraryLoaded = loaded;
   libraryShapes_ = shapes;
-  shapesKnown_ = shapesKnown;
 }
 
 void ProgramModel::SetLibrary(TextMap<LibraryFunction> functions) {
-  library = std::move(functions);
-  libraryShapes_.fill(0);
-  for (const auto& entry : library) {
-    const std::string& key = entry.first;
-    if (!key.empty() && key.size() < kShapeLengths)
-      libraryShapes_[key.size()] |= 1u << (static_cast<unsigned char>(key[0]) & 31u);
-  }
-  shapesKnown_ = true;
+  library_ = std::move(functions);
+  libraryShapes_ = WordShapes();
+  for (const auto& entry : library_) libraryShapes_.Add(entry.first);
 }
 
 int ProgramModel::Add(Symbol symbol) {
@@ -69,9 +62,9 @@ const Field* ProgramModel::FindField(std::string_view structureKey, std::string_
 }
 
 const LibraryFunction* ProgramModel::FindLibrary(std::string_view key) const {
-  if (!HasLibraryShape(key)) return nullptr;
-  auto found = library.find(key);
-  return found == library.end() ? nullptr : &found->second;
+  if (!libraryShapes_.MayBe(key)) return nullptr;
+  auto found = library_.find(key);
+  return found == library_.end() ? nullptr : &found->second;
 }
 
 }  // namespace korvex::model

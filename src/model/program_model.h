@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/text_map.h"
+#include "common/word_shapes.h"
 
 #include "model/types.h"
 #include "scanner/token_list.h"
@@ -116,7 +117,6 @@ class ProgramModel {
   TextMap<int> globalVariables, globalContainers;
   TextMap<int> procedureNames, structureNames, constantNames;
   TextMap<int> labelNames;  // main-code labels
-  TextMap<LibraryFunction> library;  // lower-cased name; set it with SetLibrary
   bool libraryLoaded = false;
 
   void Clear();
@@ -134,23 +134,22 @@ class ProgramModel {
   /// The field of a structure (or of one it extends), or nullptr.
   const Field* FindField(std::string_view structureKey, std::string_view fieldKey) const;
   const LibraryFunction* FindLibrary(std::string_view key) const;
-  /// Takes the library table and notes the shapes of its names.
+  /// Takes the library table (by lower-cased name) and notes the shapes of
+  /// its names.
   void SetLibrary(TextMap<LibraryFunction> functions);
+  const TextMap<LibraryFunction>& Library() const { return library_; }
+  /// A word in any case that may name a library function: a test of its
+  /// shape, before it is lower-cased for FindLibrary.
+  bool MayNameLibrary(std::string_view word) const { return libraryShapes_.MayBe(word); }
   /// The symbol that names maps key to, or -1.
   static int Find(const TextMap<int>& names, std::string_view key);
 
  private:
-  // The library's names by length (up to 63) and first byte (its low five
-  // bits, a bit each): the passes look up nearly every word of the program,
-  // and most words have a shape no library name has, which a table this
-  // small, always in the cache, tells without searching the table itself.
-  static constexpr size_t kShapeLengths = 64;
-  bool HasLibraryShape(std::string_view key) const {
-    if (!shapesKnown_ || key.empty() || key.size() >= kShapeLengths) return true;
-    return (libraryShapes_[key.size()] >> (static_cast<unsigned char>(key[0]) & 31u) & 1u) != 0;
-  }
-  std::array<uint32_t, kShapeLengths> libraryShapes_{};
-  bool shapesKnown_ = false;  // else every key is searched
+  TextMap<LibraryFunction> library_;
+  // The passes look up nearly every word of the program, and most words
+  // have a shape no library name has, which a table this small, always in
+  // the cache, tells without searching the table itself.
+  WordShapes libraryShapes_;
 };
 
 /// A name's identity: ASCII lower-cased, "$" and "*" kept ("Total$" ->

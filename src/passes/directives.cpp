@@ -14,6 +14,7 @@
 #include "passes/raw_markers.h"
 #include "scanner/source_scanner.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
 
 namespace korvex::passes {
 namespace {
@@ -28,8 +29,8 @@ bool IsDirective(const Token& t, std::string_view lowerName) {
 // The text a directive word becomes: a comment, or "" for the one that
 // vanishes; nullptr when the token is no directive.
 const char* DirectiveComment(const Token& t) {
-  // "kvx_converter_end_raw" is the shortest directive word
-  if (t.Kind != KindWord || t.Text.size() < kEndRawMarker.size()) return nullptr;
+  static constexpr WordShapes kDirectives{kSetProfile, kBeginRawMarker, kEndRawMarker, kDoNotCopy};
+  if (t.Kind != KindWord || !kDirectives.MayBe(t.Text)) return nullptr;
   LowerWord lower(t.Text);
   if (lower == kSetProfile) return "// KVX_Converter_SetProfile";
   if (lower == kBeginRawMarker) return "// KVX_Converter_Begin_Raw";

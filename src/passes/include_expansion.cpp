@@ -11,6 +11,7 @@
 #include "driver/text_files.h"
 #include "scanner/source_scanner.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
 
 namespace korvex::passes {
 namespace {
@@ -21,7 +22,8 @@ struct IncludeRecord {
 };
 
 bool IsIncludeKeyword(const Token& t) {
-  if (t.Kind != KindWord) return false;
+  static constexpr WordShapes kKeywords{"includefile", "xincludefile"};
+  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
   LowerWord lower(t.Text);
   return lower == "includefile" || lower == "xincludefile";
 }

@@ -1,6 +1,7 @@
 // WordCensus; see word_census.h.
 #include "scanner/word_census.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/text.h"
@@ -19,13 +20,11 @@ constexpr auto kKeywords = std::to_array<std::string_view>({
     "threaded"});
 static_assert(kKeywords.size() <= 64, "the census keeps one bit a keyword");
 
-constexpr size_t kLongest = WordCensus::kLongest;
-
-constexpr std::array<uint32_t, kLongest + 1> FirstLetters() {
-  std::array<uint32_t, kLongest + 1> masks{};
-  for (std::string_view w : kKeywords) masks[w.size()] |= 1u << (w[0] - 'a');
-  return masks;
-}
+constexpr size_t kLongest = [] {
+  size_t longest = 0;
+  for (std::string_view w : kKeywords) longest = std::max(longest, w.size());
+  return longest;
+}();
 
 // The keywords by first letter and length, so that a word is compared with
 // at most a few of them: the index of the first in each bucket, chained.
@@ -59,7 +58,7 @@ constexpr Buckets kBuckets;
 
 }  // namespace
 
-const std::array<uint32_t, WordCensus::kLongest + 1> WordCensus::kFirstLetters = FirstLetters();
+constinit const WordShapes WordCensus::kShapes{kKeywords};
 
 void WordCensus::NoteWord(std::string_view word) {
   int k = kBuckets.Find(word);

@@ -15,15 +15,13 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "common/word_shapes.h"
 #include "scanner/token.h"
 
 namespace korvex {
 
 class WordCensus {
  public:
-  /// No keyword of the list is longer.
-  static constexpr size_t kLongest = 16;
-
   void Clear() {
     words_.reset();
     starts_.reset();
@@ -63,15 +61,10 @@ class WordCensus {
   bool MayHaveLabel() const { return labelLike_; }
 
  private:
-  // per length, the first letters (bit 0 for "a") of the keywords of that
-  // length: most words are passed by this test alone
-  static const std::array<uint32_t, kLongest + 1> kFirstLetters;
+  // the shapes of the keywords: most words are passed by this test alone
+  static const WordShapes kShapes;
 
-  static bool MayBeKeyword(std::string_view word) {
-    if (word.size() > kLongest) return false;
-    unsigned c = static_cast<unsigned char>(word[0]) | 0x20u;  // ASCII letters lower-cased
-    return c >= 'a' && c <= 'z' && ((kFirstLetters[word.size()] >> (c - 'a')) & 1u) != 0;
-  }
+  static bool MayBeKeyword(std::string_view word) { return kShapes.MayBe(word); }
   void NoteWord(std::string_view word);
 
   std::bitset<64> words_;  // by index in the list of keywords

@@ -16,6 +16,7 @@
 
 #include "scanner/source_scanner.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "server/cgi_build.h"
 
 namespace korvex::server {
@@ -31,7 +32,8 @@ bool MoveOn(TokenList& tokens, int n) {
 }
 
 bool IsProcedureKeyword(const Token& t) {
-  if (t.Kind != KindWord) return false;
+  static constexpr WordShapes kKeywords{"procedure", "proceduredll", "procedurecdll"};
+  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
   LowerWord lower(t.Text);
   return lower == "procedure" || lower == "proceduredll" || lower == "procedurecdll";
 }

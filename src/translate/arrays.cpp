@@ -12,6 +12,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/array_access.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
@@ -32,7 +33,9 @@ class DimWalk {
     tokens_.Reset();
     while (tokens_.Next()) {
       Token& t = tokens_.Current();
-      if (t.Kind != KindWord) continue;
+      static constexpr WordShapes kKeywords =
+          WordShapes(model::kProcedureKeywords).With({"function", "endprocedure", "dim", "redim"});
+      if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) continue;
       LowerWord lower(t.Text);
       if (IsProcedureKeyword(lower)) EnterProcedure();
       else if (lower == "endprocedure") current_ = model::kMainScope;

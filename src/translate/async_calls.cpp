@@ -38,6 +38,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/construct_passes.h"
 #include "translate/program_blocks.h"
 #include "model/keywords.h"
@@ -177,12 +178,12 @@ class Collector {
     previous_ = &*it;
   }
 
-  // The procedure keywords and EndProcedure have nine letters or more and
-  // start with "p" or "e": a test of two bytes passes over nearly every word.
+  // Most words have the shape of neither a procedure keyword nor
+  // EndProcedure, and are not lower-cased.
   void VisitWord(Position it) {
     const Token& t = *it;
-    char first = static_cast<char>(t.Text.empty() ? 0 : t.Text[0] | 0x20);
-    bool mayBeKeyword = t.Text.size() >= 9 && (first == 'p' || first == 'e');
+    static constexpr WordShapes kBlockWords = WordShapes(model::kProcedureKeywords).With({"endprocedure"});
+    bool mayBeKeyword = kBlockWords.MayBe(t.Text);
     if (mayBeKeyword && IsProcedureKeyword(t)) {
       program_.units.emplace_back();
       unit_ = program_.units.size() - 1;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/comparisons.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
@@ -190,11 +191,8 @@ class SelectWalk {
 
 // One If pass step for a word: the block keywords.
 void RewriteIfKeyword(Token& t, bool& inCondition) {
-  // If, Else, ElseIf and EndIf: two to six letters, the first an "i" or an "e"
-  size_t size = t.Text.size();
-  if (size < 2 || size > 6) return;
-  char first = static_cast<char>(t.Text[0] | 0x20);
-  if (first != 'i' && first != 'e') return;
+  static constexpr WordShapes kBlockWords{"if", "elseif", "else", "endif"};
+  if (!kBlockWords.MayBe(t.Text)) return;
   LowerWord word(t.Text);
   if (word == "if") {
     t.Text = "if (";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
 
@@ -13,7 +14,8 @@ namespace korvex::translate {
 namespace {
 
 bool IsDeclarationKeyword(const Token& t) {
-  if (t.Kind != KindWord) return false;
+  static constexpr WordShapes kKeywords{"global", "protected", "define", "threaded"};
+  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
   LowerWord word(t.Text);
   return word == "global" || word == "protected" || word == "define" || word == "threaded";
 }

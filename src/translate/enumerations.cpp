@@ -18,6 +18,7 @@
 
 #include "common/constant_expressions.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
 #include "translate/token_edits.h"
@@ -92,15 +93,10 @@ class EnumerationWalk {
       return;
     }
     if (t.Kind != KindWord) return;
-    LowerWord word(t.Text);
-    if ((word == "enumeration" || word == "enumerationbinary") && IsStatementStart(tokens_, it)) {
-      Open(it, word == "enumerationbinary");
-    } else if (word == "endenumeration") {
-      Close();
-      Blank(t);
-    } else if (word == "pb_compiler_enumerationvalue" || word == "#pb_compiler_enumerationvalue") {
-      t.Text = last_.Text();
-    } else if (!t.Text.empty() && t.Text[0] == '#') {
+    static constexpr WordShapes kKeywords{"enumeration", "enumerationbinary", "endenumeration",
+                                          "pb_compiler_enumerationvalue", "#pb_compiler_enumerationvalue"};
+    if (kKeywords.MayBe(t.Text) && Keyword(it)) return;
+    if (!t.Text.empty() && t.Text[0] == '#') {
       bool defines = IsStatementStart(tokens_, it);
       if (defines && inEnumeration_) {
         Number(it);
@@ -112,6 +108,24 @@ class EnumerationWalk {
   }
 
  private:
+  // The block keywords and the next value's constant; false for any other
+  // word.
+  bool Keyword(Position it) {
+    Token& t = *it;
+    LowerWord word(t.Text);
+    if (word == "enumeration" || word == "enumerationbinary") {
+      if (IsStatementStart(tokens_, it)) Open(it, word == "enumerationbinary");
+    } else if (word == "endenumeration") {
+      Close();
+      Blank(t);
+    } else if (word == "pb_compiler_enumerationvalue" || word == "#pb_compiler_enumerationvalue") {
+      t.Text = last_.Text();
+    } else {
+      return false;
+    }
+    return true;
+  }
+
   // Enumeration[Binary] [name] [start [Step step]]: the header's tokens
   // leave the line.
   void Open(Position keyword, bool binary) {

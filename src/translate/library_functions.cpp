@@ -13,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "common/text_map.h"
 #include "translate/construct_passes.h"
 #include "translate/expressions.h"
@@ -198,12 +199,12 @@ bool NamesItsOwn(const RunState& run, const Token& t) {
 }
 
 void TranslateFunctions(RunState& run) {
-  if (run.Model.library.empty()) return;
+  if (run.Model.Library().empty()) return;
   TokenList& tokens = run.Tokens;
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord) continue;
+    if (t.Kind != KindWord || !run.Model.MayNameLibrary(t.Text)) continue;
     const model::LibraryFunction* f = run.Model.FindLibrary(LowerWord(t.Text));
     if (f != nullptr && !NamesItsOwn(run, t)) RewriteFunction(tokens, *f);
   }
@@ -220,7 +221,8 @@ void TranslateConstant(const TextMap<std::string>& constants, Token& t) {
 
 // EnableExplicit  ->  cCompilerDirectives.EnableExplicit
 void TranslateExplicitSwitch(Token& t) {
-  if (t.Text.size() != 14 && t.Text.size() != 15) return;  // the two switches' lengths
+  static constexpr WordShapes kSwitches{"enableexplicit", "disableexplicit"};
+  if (!kSwitches.MayBe(t.Text)) return;
   LowerWord lower(t.Text);
   if (lower == "enableexplicit" || lower == "disableexplicit")
     t.Text = "cCompilerDirectives." + t.Text;

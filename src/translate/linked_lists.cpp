@@ -16,6 +16,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
@@ -143,17 +144,25 @@ void RewriteForEach(TokenList& tokens, const CollectionRegistry& lists) {
   BlankAhead(tokens, 2);
 }
 
+constexpr std::string_view kPlainListCommands[] = {"listsize",        "clearlist",   "listindex",
+                                                   "firstelement",    "nextelement", "previouselement",
+                                                   "lastelement",     "deleteelement"};
+
 bool IsPlainListCommand(std::string_view lower) {
-  return lower == "listsize" || lower == "clearlist" || lower == "listindex" ||
-         lower == "firstelement" || lower == "nextelement" || lower == "previouselement" ||
-         lower == "lastelement" || lower == "deleteelement";
+  for (std::string_view command : kPlainListCommands)
+    if (lower == command) return true;
+  return false;
 }
+
+// every word the command walk acts on
+constexpr WordShapes kCommands = WordShapes(kPlainListCommands)
+                                     .With({"newlist", "addelement", "csort.randomizelist", "selectelement", "foreach"});
 
 void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || t.Text.size() < 7) continue;  // "newlist" and "foreach" are the shortest
+    if (t.Kind != KindWord || !kCommands.MayBe(t.Text)) continue;
     LowerWord lower(t.Text);
     if (lower == "newlist") RewriteNewList(tokens);
     else if (lower == "addelement") RewriteAddElement(tokens, lists);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "platform/codepage.h"
 #include "translate/comparisons.h"
 #include "translate/expressions.h"
@@ -26,17 +27,11 @@ constexpr std::string_view kReservedNames[] = {
     "void", "yield",
 };
 
-// The letters the reserved names start with, one bit each: most words are
-// told apart by their first byte.
-constexpr uint32_t kReservedFirstLetters = [] {
-  uint32_t bits = 0;
-  for (std::string_view name : kReservedNames) bits |= 1u << (name[0] - 'a');
-  return bits;
-}();
+// most words are told apart by their length and first byte
+constexpr WordShapes kReservedShapes{kReservedNames};
 
 bool IsReservedName(std::string_view text) {
-  if (text.empty() || text[0] < 'a' || text[0] > 'z' || (kReservedFirstLetters >> (text[0] - 'a') & 1) == 0)
-    return false;
+  if (!kReservedShapes.MayBe(text)) return false;
   for (std::string_view name : kReservedNames)
     if (name == text) return true;
   return false;

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/collection_registry.h"
 #include "translate/construct_passes.h"
 #include "translate/container_parameters.h"
@@ -199,7 +200,9 @@ void TranslateCommands(TokenList& tokens, const CollectionRegistry& maps) {
   tokens.Reset();
   while (tokens.Next()) {
     Token& t = tokens.Current();
-    if (t.Kind != KindWord || t.Text.size() < 6) continue;  // "newmap" is the shortest
+    static constexpr WordShapes kCommands{"newmap", "cmap.addmapelement", "cmap.findmapelement",
+                                          "cmap.mapkey", "cmap.mapsize", "foreach"};
+    if (t.Kind != KindWord || !kCommands.MayBe(t.Text)) continue;
     LowerWord lower(t.Text);
     if (lower == "newmap") RewriteNewMap(tokens, maps);
     else if (lower == "cmap.addmapelement" || lower == "cmap.findmapelement") RewriteAddOrFind(tokens);

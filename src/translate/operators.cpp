@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "passes/raw_markers.h"
 #include "translate/expressions.h"
 
@@ -14,13 +15,8 @@ namespace korvex::translate {
 namespace {
 
 void RewriteWord(Token& t) {
-  // the words below have two to eight letters and start with one of "abcfnotx"
-  size_t size = t.Text.size();
-  if (size < 2 || size > 8) return;
-  char first = static_cast<char>(t.Text[0] | 0x20);
-  if (first != 'a' && first != 'b' && first != 'c' && first != 'f' && first != 'n' && first != 'o' &&
-      first != 't' && first != 'x')
-    return;
+  static constexpr WordShapes kWords{"true", "false", "break", "continue", "or", "and", "not", "xor"};
+  if (!kWords.MayBe(t.Text)) return;
   LowerWord lower(t.Text);
   // True, False, Break and Continue only get JavaScript's lower case.
   if (lower == "true" || lower == "false" || lower == "break" || lower == "continue")
@@ -66,7 +62,8 @@ namespace {
 // them). inRaw is carried from token to token.
 void MarkComment(Token& t, bool& inRaw) {
   if (t.Kind == KindWord) {
-    if (t.Text.size() != passes::kBeginRawMarker.size() && t.Text.size() != passes::kEndRawMarker.size()) return;
+    static constexpr WordShapes kMarkers{passes::kBeginRawMarker, passes::kEndRawMarker};
+    if (!kMarkers.MayBe(t.Text)) return;
     LowerWord lower(t.Text);
     if (lower == passes::kBeginRawMarker) inRaw = true;
     else if (lower == passes::kEndRawMarker) inRaw = false;

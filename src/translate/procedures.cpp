@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/construct_passes.h"
 #include "model/keywords.h"
 
@@ -42,9 +43,10 @@ class ProcedureWalk {
 
  private:
   void VisitWord(Token& t) {
-    // "procedure", the shortest word this walk rewrites, has nine letters:
-    // a shorter word is not lower-cased
-    LowerWord word(t.Text.size() < 9 ? std::string_view() : std::string_view(t.Text));
+    // a word of no keyword's shape is not lower-cased
+    static constexpr WordShapes kKeywords =
+        WordShapes(model::kProcedureKeywords).With({"procedurereturn", "endprocedure"});
+    LowerWord word(kKeywords.MayBe(t.Text) ? std::string_view(t.Text) : std::string_view());
     if (model::IsProcedureKeyword(word)) {
       t.Text = "function";
       inHeader_ = true;

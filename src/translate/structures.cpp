@@ -12,6 +12,7 @@
 #include <unordered_set>
 
 #include "common/text.h"
+#include "common/word_shapes.h"
 #include "translate/construct_passes.h"
 #include "translate/header_walk.h"
 #include "translate/lookahead.h"
@@ -29,9 +30,10 @@ class StructureWalk {
     while (tokens_.Next()) {
       Token& t = tokens_.Current();
       if (t.Kind != KindWord) continue;
-      LowerWord lower(t.Text);
-      if (lower == "structure") OpenStructure();
-      else if (lower == "endstructure") CloseStructure();
+      static constexpr WordShapes kBlockWords{"structure", "endstructure"};
+      bool mayBeBlockWord = kBlockWords.MayBe(t.Text);
+      if (mayBeBlockWord && EqualsNoCase(t.Text, "structure")) OpenStructure();
+      else if (mayBeBlockWord && EqualsNoCase(t.Text, "endstructure")) CloseStructure();
       else if (inStructure_ && registry_.count(t.Text) == 0) AddField();
     }
     return 1;
