@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "common/word_shapes.h"
+
 namespace korvex::model {
 namespace {
 
@@ -51,11 +53,13 @@ constexpr bool SortedByFirstLetter() {
 static_assert(SortedByFirstLetter(), "a new keyword goes with the others of its first letter");
 
 constexpr LetterRanges kRanges;
+// most names have no keyword's length and first letter
+constexpr WordShapes kShapes{kKeywords};
 
 }  // namespace
 
 bool IsKeyword(std::string_view lowerWord) {
-  if (lowerWord.empty() || lowerWord[0] < 'a' || lowerWord[0] > 'z') return false;
+  if (!kShapes.MayBe(lowerWord) || lowerWord[0] < 'a' || lowerWord[0] > 'z') return false;
   size_t letter = static_cast<size_t>(lowerWord[0] - 'a');
   for (size_t k = kRanges.start[letter]; k < kRanges.start[letter + 1]; ++k)
     if (kKeywords[k] == lowerWord) return true;
