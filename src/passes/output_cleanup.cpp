@@ -82,23 +82,6 @@ std::string JoinTokens(TokenList& tokens, int& inRaw) {
   return out;
 }
 
-// Every run of line feeds becomes one line feed: the same as replacing
-// "\n\n" by "\n" until none is left, in one walk.
-std::string CollapseEmptyLines(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t nl = text.find('\n', i);
-    if (nl == std::string::npos) nl = text.size();
-    out.append(text, i, nl - i);
-    if (nl == text.size()) break;
-    if (out.empty() || out.back() != '\n') out += '\n';
-    i = nl + 1;
-  }
-  return out;
-}
-
 // Every option line starts with the spaced "//" and ";": most lines are
 // told apart by their first byte.
 constexpr std::string_view kIdeOptionStart = "/ / ; ";
@@ -118,11 +101,18 @@ bool NeedsTerminator(std::string_view line, int inRaw) {
   return last != ';' && last != '{' && last != ':' && last != '(';
 }
 
+// The joined text's lines, trimmed and ended. A run of line feeds counts as
+// one, as if "\n\n" were replaced by "\n" until none is left: an empty line
+// goes, but for one at the very start. Text after the last line feed is no
+// line.
 std::string TerminateLines(const std::string& text, int& inRaw) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   bool markers = ContainsNoCase(text, kMarkerStart);  // else no line changes the flag
+  bool first = true;
   for (std::string_view piece : SplitLines(text)) {
+    if (piece.empty() && !first) continue;
+    first = false;
     std::string_view line = TrimSpacesView(piece);
     if (IsIdeOptionLine(line)) continue;
     if (markers) UpdateRawFlag(line, inRaw);
@@ -240,7 +230,6 @@ std::string CleanUpOutput(RunState& run, const std::string& ignored) {
   (void)ignored;
   int inRaw = 0;  // carried from the join into the line walk
   std::string text = JoinTokens(run.Tokens, inRaw);
-  text = CollapseEmptyLines(text);
   text = TerminateLines(text, inRaw);
   text = RepairOperators(text);
   return DecodeEntities(text);
