@@ -72,18 +72,32 @@ std::vector<long> IndexByLine(const std::vector<IncludeRecord>& records, size_t 
   return byLine;
 }
 
+// The lines of a text that includes nothing, as the walk below writes them,
+// read straight from the text as it came: a line's "\r" before its "\n"
+// goes, as CrLfToLf takes it.
+std::string NonEmptyLines(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::string_view line : SplitLines(text)) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty()) continue;
+    result += line;
+    result += '\n';
+  }
+  return result;
+}
+
 }  // namespace
 
 std::string ExpandIncludes(RunState& run, const std::string& text) {
-  std::string lf = CrLfToLf(text);
   // "xincludefile" holds "includefile": a text without it includes nothing
-  std::vector<IncludeRecord> records;
-  if (ContainsNoCase(lf, "includefile")) {
-    TokenizeText(run.Tokens, lf);
-    records = CollectIncludes(run);
-  } else {
+  if (!ContainsNoCase(text, "includefile")) {
     run.Tokens.Clear();
+    return NonEmptyLines(text);
   }
+  std::string lf = CrLfToLf(text);
+  TokenizeText(run.Tokens, lf);
+  std::vector<IncludeRecord> records = CollectIncludes(run);
   std::vector<long> byLine = IndexByLine(records, CountChar(lf, '\n'));
 
   std::string result;

@@ -46,6 +46,9 @@ TEST_F(IncludeExpansion, EmptyFileRemovesItsLine) {
 TEST_F(IncludeExpansion, EmptyLinesAndUnterminatedLastLineAreDropped) {
   EXPECT_EQ(Expand("a\n\n\nb\nc"), "a\nb\n");
   EXPECT_EQ(Expand("a\r\n\r\nb\r\n"), "a\nb\n");
+  // only the "\r" of a "\r\n" goes, with or without an include in the text
+  EXPECT_EQ(Expand("a\r\n\r\nb\r\r\nc\r"), "a\nb\r\n");
+  EXPECT_EQ(Expand("a\r\n\r\nb\r\r\nIncludeFile \"inc.pbi\"\r\nc\r"), "a\nb\r\nx = 5\ny = 6\n\n");
 }
 
 TEST_F(IncludeExpansion, WholeLineIsReplacedAlsoAfterASeparator) {
