@@ -182,7 +182,8 @@ class Collector {
   // EndProcedure, and are not lower-cased.
   void VisitWord(Position it) {
     const Token& t = *it;
-    static constexpr WordShapes kBlockWords = WordShapes(model::kProcedureKeywords).With({"endprocedure"});
+    static constexpr WordShapes kBlockWords =
+        WordShapes(model::kProcedureKeywords).With({"endprocedure"});
     bool mayBeKeyword = kBlockWords.MayBe(t.Text);
     if (mayBeKeyword && IsProcedureKeyword(t)) {
       program_.units.emplace_back();

@@ -144,9 +144,9 @@ void RewriteForEach(TokenList& tokens, const CollectionRegistry& lists) {
   BlankAhead(tokens, 2);
 }
 
-constexpr std::string_view kPlainListCommands[] = {"listsize",        "clearlist",   "listindex",
-                                                   "firstelement",    "nextelement", "previouselement",
-                                                   "lastelement",     "deleteelement"};
+constexpr std::string_view kPlainListCommands[] = {
+    "listsize", "clearlist", "listindex", "firstelement", "nextelement", "previouselement",
+    "lastelement", "deleteelement"};
 
 bool IsPlainListCommand(std::string_view lower) {
   for (std::string_view command : kPlainListCommands)
@@ -155,8 +155,8 @@ bool IsPlainListCommand(std::string_view lower) {
 }
 
 // every word the command walk acts on
-constexpr WordShapes kCommands = WordShapes(kPlainListCommands)
-                                     .With({"newlist", "addelement", "csort.randomizelist", "selectelement", "foreach"});
+constexpr WordShapes kCommands = WordShapes(kPlainListCommands).With(
+    {"newlist", "addelement", "csort.randomizelist", "selectelement", "foreach"});
 
 void TranslateCommands(TokenList& tokens, const CollectionRegistry& lists) {
   tokens.Reset();
