@@ -14,6 +14,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "common/text.h"
+
 namespace korvex {
 
 class WordShapes {
@@ -61,6 +63,28 @@ class WordShapes {
 
   std::array<uint32_t, kLengths> masks_{};
   bool hasLong_ = false;
+};
+
+/// A list of lower-case keywords with its shapes, for a walk that only asks
+/// whether a word is one of them: the list is written once.
+template <size_t N>
+class KeywordSet {
+ public:
+  constexpr explicit KeywordSet(const std::string_view (&words)[N]) : shapes_(words) {
+    for (size_t i = 0; i < N; ++i) words_[i] = words[i];
+  }
+
+  /// word, in any case, is one of the list.
+  bool Has(std::string_view word) const {
+    if (!shapes_.MayBe(word)) return false;
+    for (std::string_view w : words_)
+      if (EqualsNoCase(word, w)) return true;
+    return false;
+  }
+
+ private:
+  WordShapes shapes_;
+  std::array<std::string_view, N> words_{};
 };
 
 }  // namespace korvex

@@ -21,12 +21,10 @@ struct IncludeRecord {
   int line = 0;         // the line that held the statement, from 1
 };
 
-bool IsIncludeKeyword(const Token& t) {
-  static constexpr WordShapes kKeywords{"includefile", "xincludefile"};
-  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
-  LowerWord lower(t.Text);
-  return lower == "includefile" || lower == "xincludefile";
-}
+constexpr std::string_view kIncludeKeywords[] = {"includefile", "xincludefile"};
+constexpr KeywordSet kIncludes{kIncludeKeywords};
+
+bool IsIncludeKeyword(const Token& t) { return t.Kind == KindWord && kIncludes.Has(t.Text); }
 
 // A backslash in a name written in the source is a folder separator on
 // every system; on POSIX it becomes "/".

@@ -16,7 +16,6 @@
 
 #include "scanner/source_scanner.h"
 #include "common/text.h"
-#include "common/word_shapes.h"
 #include "server/cgi_build.h"
 
 namespace korvex::server {
@@ -32,8 +31,7 @@ bool MoveOn(TokenList& tokens, int n) {
 }
 
 bool IsProcedureKeyword(const Token& t) {
-  static constexpr WordShapes kKeywords{"procedure", "proceduredll", "procedurecdll"};
-  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
+  if (t.Kind != KindWord) return false;
   LowerWord lower(t.Text);
   return lower == "procedure" || lower == "proceduredll" || lower == "procedurecdll";
 }

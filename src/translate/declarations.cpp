@@ -13,12 +13,10 @@
 namespace korvex::translate {
 namespace {
 
-bool IsDeclarationKeyword(const Token& t) {
-  static constexpr WordShapes kKeywords{"global", "protected", "define", "threaded"};
-  if (t.Kind != KindWord || !kKeywords.MayBe(t.Text)) return false;
-  LowerWord word(t.Text);
-  return word == "global" || word == "protected" || word == "define" || word == "threaded";
-}
+constexpr std::string_view kDeclarationKeywords[] = {"global", "protected", "define", "threaded"};
+constexpr KeywordSet kDeclarations{kDeclarationKeywords};
+
+bool IsDeclarationKeyword(const Token& t) { return t.Kind == KindWord && kDeclarations.Has(t.Text); }
 
 // Define.Point p: prints why the program is refused, with the line of the
 // type name. The cursor is on the keyword, the "." follows it.

@@ -219,13 +219,12 @@ void TranslateConstant(const TextMap<std::string>& constants, Token& t) {
   t.Kind = KindNumber;
 }
 
+constexpr std::string_view kExplicitSwitches[] = {"enableexplicit", "disableexplicit"};
+constexpr KeywordSet kSwitches{kExplicitSwitches};
+
 // EnableExplicit  ->  cCompilerDirectives.EnableExplicit
 void TranslateExplicitSwitch(Token& t) {
-  static constexpr WordShapes kSwitches{"enableexplicit", "disableexplicit"};
-  if (!kSwitches.MayBe(t.Text)) return;
-  LowerWord lower(t.Text);
-  if (lower == "enableexplicit" || lower == "disableexplicit")
-    t.Text = "cCompilerDirectives." + t.Text;
+  if (kSwitches.Has(t.Text)) t.Text = "cCompilerDirectives." + t.Text;
 }
 
 // Both rewrite one word on its own, and never the same one: one walk.

@@ -25,5 +25,12 @@ TEST(WordShapes, PassesEveryMemberInAnyCaseAndFewStrangers) {
   static_assert(kLoops.With({"while"}).MayBe("While") && !kLoops.MayBe("While"));
 }
 
+TEST(KeywordSet, HasItsWordsInAnyCaseAndNoWordOfTheirShape) {
+  static constexpr std::string_view kWords[] = {"global", "define"};
+  constexpr KeywordSet kSet{kWords};
+  EXPECT_TRUE(kSet.Has("GLOBAL") && kSet.Has("Define"));
+  EXPECT_FALSE(kSet.Has("glob") || kSet.Has("gxobal") || kSet.Has("") || kSet.Has("defined"));
+}
+
 }  // namespace
 }  // namespace korvex
