@@ -14,23 +14,40 @@ constexpr int kMaxDepth = 200;
 constexpr std::string_view kBinaryOperators[] = {"<<", ">>", "%", "!", "|", "&", "*", "/", "+", "-",
                                                   "=",  "<>", "<", ">", "<=", ">=", "and", "or", "xor"};
 
-// op's own literal, or "" for a text that is no binary operator.
+// op's own literal, or "" for a text that is no binary operator. The level
+// is asked first: it turns away most texts by their first byte.
 std::string_view BinaryOperator(std::string_view op) {
+  if (PureBasicLevel(op) == 0) return {};
   for (std::string_view known : kBinaryOperators)
     if (known == op) return known;
+  return {};
+}
+
+// "and", "or" and "xor" in any case, as their literals; "" for any other word.
+std::string_view LogicalOperator(std::string_view word) {
+  for (std::string_view known : {std::string_view("and"), std::string_view("or"), std::string_view("xor")})
+    if (EqualsNoCase(word, known)) return known;
   return {};
 }
 
 }  // namespace
 
 int PureBasicLevel(std::string_view op) {
-  if (op == "<<" || op == ">>" || op == "%" || op == "!") return 7;
-  if (op == "|" || op == "&") return 6;
-  if (op == "*" || op == "/") return 5;
-  if (op == "+" || op == "-") return 4;
-  if (IsComparison(op)) return 3;
-  if (IsLogical(op)) return 1;
-  return 0;
+  if (op.empty() || op.size() > 3) return 0;
+  bool one = op.size() == 1;
+  switch (op[0]) {
+    case '%': case '!': return one ? 7 : 0;
+    case '|': case '&': return one ? 6 : 0;
+    case '*': case '/': return one ? 5 : 0;
+    case '+': case '-': return one ? 4 : 0;
+    case '=': return one ? 3 : 0;
+    case '<': return op == "<<" ? 7 : (one || op == "<=" || op == "<>") ? 3 : 0;
+    case '>': return op == ">>" ? 7 : (one || op == ">=") ? 3 : 0;
+    case 'a': return op == "and" ? 1 : 0;
+    case 'o': return op == "or" ? 1 : 0;
+    case 'x': return op == "xor" ? 1 : 0;
+    default: return 0;
+  }
 }
 
 bool IsComparison(std::string_view op) {
@@ -66,8 +83,8 @@ bool Parser::PeekBinary(std::string_view& text, int& level, size_t& width) const
   if (t.Kind == KindWord) {
     // "and", "or" and "xor" are the longest words an operator can be
     if (t.Text.size() > 3) return false;
-    text = BinaryOperator(LowerWord(t.Text));
-    if (!IsLogical(text)) return false;
+    text = LogicalOperator(t.Text);
+    if (text.empty()) return false;
   } else if (t.Kind == KindOther) {
     text = BinaryOperator(t.Text);
     // "=>" and "=<" arrive as two tokens

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "common/text.h"
+#include "common/text_map.h"
 
 namespace korvex::model {
 namespace {
@@ -15,8 +16,8 @@ constexpr const char* kPrefix = "KVX_";
 // Words JavaScript reserves or gives a meaning of its own, and the globals
 // the emitted code and the runtime rely on. Compared exactly: "New" and
 // "math" are free.
-const std::unordered_set<std::string_view>& TakenNames() {
-  static const std::unordered_set<std::string_view> kTaken = {
+const std::unordered_set<std::string_view, TextHash>& TakenNames() {
+  static const std::unordered_set<std::string_view, TextHash> kTaken = {
       // reserved words and values
       "arguments", "async", "await", "break", "case", "catch", "class", "const", "continue",
       "debugger", "default", "delete", "do", "else", "enum", "eval", "export", "extends",
@@ -110,10 +111,14 @@ class Namer {
   // and a counter.
   void Claim(Symbol& s, std::string wanted) {
     if (Hidden(wanted)) wanted = kPrefix + wanted;
-    std::string name = wanted;
-    for (int n = 2; IsTakenByOther(name, s); ++n) name = wanted + "_" + std::to_string(n);
-    s.jsName = name;
-    owners_.emplace(name, static_cast<int>(&s - model_.symbols.data()));
+    if (IsTakenByOther(wanted, s)) {
+      std::string name;
+      for (int n = 2; IsTakenByOther(name = wanted + "_" + std::to_string(n), s); ++n) {
+      }
+      wanted = std::move(name);
+    }
+    s.jsName = wanted;
+    owners_.emplace(std::move(wanted), static_cast<int>(&s - model_.symbols.data()));
   }
 
   bool IsTakenByOther(const std::string& name, const Symbol& s) const {
@@ -126,8 +131,8 @@ class Namer {
   }
 
   ProgramModel& model_;
-  std::unordered_map<std::string, int> owners_;  // jsName -> first symbol with it
-  std::unordered_set<std::string> runtimeClasses_;
+  TextMap<int> owners_;  // jsName -> first symbol with it
+  TextSet runtimeClasses_;
 };
 
 }  // namespace

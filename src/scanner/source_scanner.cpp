@@ -12,8 +12,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/codepage.h"
 #include "common/text.h"
+#include "common/word_shapes.h"
+#include "platform/codepage.h"
 
 namespace korvex {
 namespace {
@@ -44,8 +45,8 @@ constexpr std::array<uint8_t, 256> kByteClass = [] {
   return table;
 }();
 
-bool Is(char c, uint8_t bits) { return (kByteClass[static_cast<unsigned char>(c)] & bits) != 0; }
-bool IsLetter(char c) { return Is(c, kLetter); }
+constexpr bool Is(char c, uint8_t bits) { return (kByteClass[static_cast<unsigned char>(c)] & bits) != 0; }
+constexpr bool IsLetter(char c) { return Is(c, kLetter); }
 bool IsDigit(char c) { return Is(c, kDigit); }
 bool IsHexDigit(char c) { return Is(c, kHex); }
 bool IsWordChar(char c) { return Is(c, kWord); }
@@ -71,7 +72,7 @@ size_t CharacterLength(std::string_view s) {
 }
 
 // Tokens after which "#" starts a constant name.
-constexpr std::array<std::string_view, 46> kBeforeConstant = {
+constexpr std::string_view kBeforeConstantWords[] = {
     "!", "#", "%", "&", "(", "+", ",", "-", "/", ":", "<", "<<", "<=", "<>", "=", ">",
     ">=", ">>", "[", "and", "break", "case", "compilercase", "compilerelseif",
     "compilerif", "compilerselect", "debug", "elseif", "end", "if", "includebinary",
@@ -79,18 +80,43 @@ constexpr std::array<std::string_view, 46> kBeforeConstant = {
     "until", "while", "with", "xincludefile", "xor", "{", "|", "~"};
 
 // Tokens after which "*" starts a pointer name.
-constexpr std::array<std::string_view, 45> kBeforePointer = {
+constexpr std::string_view kBeforePointerWords[] = {
     "!", "#", "%", "&", "(", "+", ",", "-", "/", ":", "<", "<<", "<=", "<>", "=", ">",
     ">=", ">>", "@", "[", "and", "case", "debug", "define", "elseif", "end", "global",
     "if", "not", "or", "procedurereturn", "protected", "select", "shared", "static",
     "to", "until", "while", "with", "xor", "{", "|", "~", "compilerselect", "*"};
 
+// One of those lists, asked of the token before every "#" and "*": a text
+// of one byte by a table, a longer one by its shape before it is compared. "a * b" asks
+// about the word a, which the shapes pass over unread.
 template <size_t N>
-bool InList(const std::array<std::string_view, N>& list, std::string_view word) {
-  for (std::string_view entry : list)
-    if (EqualsNoCase(entry, word)) return true;
-  return false;
-}
+class TextsBefore {
+ public:
+  constexpr explicit TextsBefore(const std::string_view (&texts)[N]) : shapes_(texts) {
+    for (size_t i = 0; i < N; ++i) {
+      texts_[i] = texts[i];
+      if (texts[i].size() != 1) continue;
+      unsigned char c = static_cast<unsigned char>(texts[i][0]);
+      single_[c] = true;
+      if (IsLetter(static_cast<char>(c))) single_[c ^ 0x20u] = true;  // either case
+    }
+  }
+  bool Has(std::string_view text) const {
+    if (text.size() == 1) return single_[static_cast<unsigned char>(text[0])];
+    if (!shapes_.MayBe(text)) return false;
+    for (std::string_view t : texts_)
+      if (EqualsNoCase(text, t)) return true;
+    return false;
+  }
+
+ private:
+  WordShapes shapes_;
+  std::array<std::string_view, N> texts_{};
+  std::array<bool, 256> single_{};
+};
+
+constexpr TextsBefore kBeforeConstant(kBeforeConstantWords);
+constexpr TextsBefore kBeforePointer(kBeforePointerWords);
 
 }  // namespace
 
@@ -188,14 +214,16 @@ std::string_view SourceScanner::NextTokenView() {
   }
   // rest_ starts with no blank (the line is trimmed, and so is the rest
   // after each token), so only the token's end and the rest's start can
-  // hold blanks
+  // hold blanks, and a word or a character of its own has none at its end
   size_t n = ClassifyCommon(rest_);
-  if (n == 0) n = Classify(rest_);
+  bool common = n > 0;
+  if (!common) n = Classify(rest_);
   std::string_view token = rest_.substr(0, n);
   size_t next = n;
   while (next < rest_.size() && IsBlank(rest_[next])) ++next;
   rest_.remove_prefix(next);
-  while (!token.empty() && IsBlank(token.back())) token.remove_suffix(1);
+  if (!common)
+    while (!token.empty() && IsBlank(token.back())) token.remove_suffix(1);
   return token;
 }
 
@@ -259,7 +287,7 @@ size_t SourceScanner::ClassifyWord(std::string_view s) {
   } else {
     if (s[0] == '#' || s[0] == '*') {
       bool afterOperator = prevKindForRules_ == KindOther || prevKindForRules_ == KindWord;
-      bool listed = s[0] == '#' ? InList(kBeforeConstant, lastText_) : InList(kBeforePointer, lastText_);
+      bool listed = s[0] == '#' ? kBeforeConstant.Has(lastText_) : kBeforePointer.Has(lastText_);
       bool afterStar = prevKindForRules_ == KindOther && lastText_ == "*";
       if (!(prevKindForRules_ == KindLineBreak || (afterOperator && (listed || afterStar))))
         return 0;
@@ -288,6 +316,7 @@ size_t SourceScanner::ClassifyNumber(std::string_view s) {
   bool digitSeen = false;
   char lastAccepted = 0;
   auto onlyPrefixBefore = [&](char prefix) {
+    if (s[0] != prefix) return false;  // s starts with no blank
     std::string_view before = TrimBlanksView(s.substr(0, count));
     return before.size() == 1 && before[0] == prefix;
   };
