@@ -87,8 +87,8 @@ constexpr std::string_view kBeforePointerWords[] = {
     "to", "until", "while", "with", "xor", "{", "|", "~", "compilerselect", "*"};
 
 // One of those lists, asked of the token before every "#" and "*": a text
-// of one byte by a table, a longer one by its shape before it is compared. "a * b" asks
-// about the word a, which the shapes pass over unread.
+// of one byte by a table, a longer one by its shape before it is compared.
+// "a * b" asks about the word a, which the shapes pass over unread.
 template <size_t N>
 class TextsBefore {
  public:
