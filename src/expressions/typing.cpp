@@ -15,13 +15,23 @@ constexpr long long kInt32Max = 2147483647;
 
 // The value of an integer literal ("12", "$FF", "%101", "'A'"); false for
 // floats and for values beyond 64 bits.
-bool LiteralValue(const std::string& text, long long& value) {
+bool LiteralValue(std::string_view text, long long& value) {
+  // the common case, a few decimal digits, without copies or a call
+  if (!text.empty() && text.size() <= 18) {
+    long long v = 0;
+    size_t i = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') v = v * 10 + (text[i++] - '0');
+    if (i == text.size()) {
+      value = v;
+      return true;
+    }
+  }
   if (!text.empty() && text.front() == '\'') {  // a character constant
     value = text.size() >= 3 ? static_cast<unsigned char>(text[1]) : 0;
     return true;
   }
   int base = 10;
-  std::string digits = text;
+  std::string digits(text);
   if (!digits.empty() && (digits[0] == '$' || digits[0] == '%')) {
     base = digits[0] == '$' ? 16 : 2;
     digits = RemoveBlanks(digits.substr(1));
