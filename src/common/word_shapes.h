@@ -66,16 +66,24 @@ class WordShapes {
 };
 
 /// A list of lower-case keywords with its shapes, for a walk that only asks
-/// whether a word is one of them: the list is written once.
+/// whether a word is one of them: the list is written once. A text of one
+/// byte ("(", "=") is answered by a table, without a comparison.
 template <size_t N>
 class KeywordSet {
  public:
   constexpr explicit KeywordSet(const std::string_view (&words)[N]) : shapes_(words) {
-    for (size_t i = 0; i < N; ++i) words_[i] = words[i];
+    for (size_t i = 0; i < N; ++i) {
+      words_[i] = words[i];
+      if (words[i].size() != 1) continue;
+      unsigned char c = static_cast<unsigned char>(words[i][0]);
+      single_[c] = true;
+      if (c >= 'a' && c <= 'z') single_[c - 'a' + 'A'] = true;
+    }
   }
 
   /// word, in any case, is one of the list.
   bool Has(std::string_view word) const {
+    if (word.size() == 1) return single_[static_cast<unsigned char>(word[0])];
     if (!shapes_.MayBe(word)) return false;
     for (std::string_view w : words_)
       if (EqualsNoCase(word, w)) return true;
@@ -85,6 +93,7 @@ class KeywordSet {
  private:
   WordShapes shapes_;
   std::array<std::string_view, N> words_{};
+  std::array<bool, 256> single_{};
 };
 
 }  // namespace korvex

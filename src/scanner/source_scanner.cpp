@@ -45,8 +45,8 @@ constexpr std::array<uint8_t, 256> kByteClass = [] {
   return table;
 }();
 
-constexpr bool Is(char c, uint8_t bits) { return (kByteClass[static_cast<unsigned char>(c)] & bits) != 0; }
-constexpr bool IsLetter(char c) { return Is(c, kLetter); }
+bool Is(char c, uint8_t bits) { return (kByteClass[static_cast<unsigned char>(c)] & bits) != 0; }
+bool IsLetter(char c) { return Is(c, kLetter); }
 bool IsDigit(char c) { return Is(c, kDigit); }
 bool IsHexDigit(char c) { return Is(c, kHex); }
 bool IsWordChar(char c) { return Is(c, kWord); }
@@ -86,37 +86,10 @@ constexpr std::string_view kBeforePointerWords[] = {
     "if", "not", "or", "procedurereturn", "protected", "select", "shared", "static",
     "to", "until", "while", "with", "xor", "{", "|", "~", "compilerselect", "*"};
 
-// One of those lists, asked of the token before every "#" and "*": a text
-// of one byte by a table, a longer one by its shape before it is compared.
-// "a * b" asks about the word a, which the shapes pass over unread.
-template <size_t N>
-class TextsBefore {
- public:
-  constexpr explicit TextsBefore(const std::string_view (&texts)[N]) : shapes_(texts) {
-    for (size_t i = 0; i < N; ++i) {
-      texts_[i] = texts[i];
-      if (texts[i].size() != 1) continue;
-      unsigned char c = static_cast<unsigned char>(texts[i][0]);
-      single_[c] = true;
-      if (IsLetter(static_cast<char>(c))) single_[c ^ 0x20u] = true;  // either case
-    }
-  }
-  bool Has(std::string_view text) const {
-    if (text.size() == 1) return single_[static_cast<unsigned char>(text[0])];
-    if (!shapes_.MayBe(text)) return false;
-    for (std::string_view t : texts_)
-      if (EqualsNoCase(text, t)) return true;
-    return false;
-  }
-
- private:
-  WordShapes shapes_;
-  std::array<std::string_view, N> texts_{};
-  std::array<bool, 256> single_{};
-};
-
-constexpr TextsBefore kBeforeConstant(kBeforeConstantWords);
-constexpr TextsBefore kBeforePointer(kBeforePointerWords);
+// Asked of the token before every "#" and "*". "a * b" asks about the
+// word a, which the shapes pass over unread.
+constexpr KeywordSet kBeforeConstant(kBeforeConstantWords);
+constexpr KeywordSet kBeforePointer(kBeforePointerWords);
 
 }  // namespace
 

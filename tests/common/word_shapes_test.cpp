@@ -30,6 +30,11 @@ TEST(KeywordSet, HasItsWordsInAnyCaseAndNoWordOfTheirShape) {
   constexpr KeywordSet kSet{kWords};
   EXPECT_TRUE(kSet.Has("GLOBAL") && kSet.Has("Define"));
   EXPECT_FALSE(kSet.Has("glob") || kSet.Has("gxobal") || kSet.Has("") || kSet.Has("defined"));
+  // one-byte texts come from a table: "(" shares its low bits with "h"
+  static constexpr std::string_view kTexts[] = {"(", "x", "to"};
+  constexpr KeywordSet kShort{kTexts};
+  EXPECT_TRUE(kShort.Has("(") && kShort.Has("X") && kShort.Has("TO"));
+  EXPECT_FALSE(kShort.Has("h") || kShort.Has(")") || kShort.Has("y"));
 }
 
 }  // namespace
